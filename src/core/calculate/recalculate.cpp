@@ -1,0 +1,150 @@
+#include "recalculate.h"
+
+#include "model/numbers.h"
+#include "transmission.h"
+
+namespace tavix {
+
+namespace {
+
+constexpr long double MinimumMass = 80; // kg/m²; lighter elements are outside the model
+
+class FieldReader
+{
+public:
+    explicit FieldReader(QChar separator) : m_separator(separator) {}
+
+    // Reads a field; a value not greater than 0 is stored as 0.
+    bool readPositive(const QString &text, long double &target)
+    {
+        const auto v = parseReal(text, m_separator);
+        if (!v) {
+            m_error = invalidRealMessage(text);
+            return false;
+        }
+        target = *v > 0 ? *v : 0;
+        return true;
+    }
+
+    const QString &error() const { return m_error; }
+
+private:
+    QChar m_separator;
+    QString m_error;
+};
+
+} // namespace
+
+RecalcOutcome Recalculate(ProjectModel &model, QChar decimalSeparator)
+{
+    FieldReader reader(decimalSeparator);
+    FieldTexts &f = model.fields;
+    QStringList messages;
+
+    if (!reader.readPositive(f.A, model.A))
+        return {reader.error()};
+    if (model.A <= 0)
+        messages << QStringLiteral(" Trennbauteil: keine Fläche vorhanden");
+    if (model.buildUp[0][0].m < MinimumMass)
+        messages << QStringLiteral(" Flächenmasse Trennbauteil < 80 kg/m²");
+    if (!(model.buildUp[0][0].Rw > 0))
+        messages << QStringLiteral(" Trennbauteil: Direktschalldämmung Rw nicht vorhanden");
+
+    if (!reader.readPositive(f.L1, model.L1))
+        return {reader.error()};
+    if (model.L1 <= 0)
+        messages << QStringLiteral(" Raum 1: keine Raumtiefe/-höhe vorhanden");
+    if (!reader.readPositive(f.L2, model.L2))
+        return {reader.error()};
+    if (model.L2 <= 0)
+        messages << QStringLiteral(" Raum 2: keine Raumtiefe/-höhe vorhanden");
+
+    // Flank areas: a value not greater than 0 becomes "1", visible field or not.
+    long double flankAreas[ElementCount][SideCount] = {};
+    for (int n = 1; n <= FlankCount; ++n) {
+        for (int s = 1; s <= 2; ++s) {
+            const auto v = parseReal(f.FF[n][s], decimalSeparator);
+            if (!v)
+                return {invalidRealMessage(f.FF[n][s])};
+            if (*v > 0) {
+                flankAreas[n][s] = *v;
+            } else {
+                f.FF[n][s] = QStringLiteral("1");
+                flankAreas[n][s] = 1;
+            }
+        }
+    }
+
+    for (int n = 1; n <= FlankCount; ++n) {
+        long double ln = 0;
+        if (!reader.readPositive(f.LF[n], ln))
+            return {reader.error()};
+        model.LF[n] = static_cast<double>(ln);
+        if (!(model.LF[n] > 0)) {
+            model.LF[n] = 0;
+            messages << QStringLiteral(" Flanke %1: keine gemeinsame Kantenlänge vorhanden").arg(n);
+        }
+    }
+
+    for (int n = 1; n <= FlankCount; ++n) {
+        for (int s = 1; s <= 2; ++s) {
+            if (model.buildUp[n][s].m < MinimumMass)
+                messages << QStringLiteral(" Flächenmasse Flanke %1 / Raum %2 < 80 kg/m²").arg(n).arg(s);
+        }
+    }
+
+    const bool complete = messages.isEmpty();
+    // The volumes are read before any result changes, so that a volume that is not a
+    // number leaves the previous results intact.
+    if (complete) {
+        if (!reader.readPositive(f.Vol1, model.Vol1) || !reader.readPositive(f.Vol2, model.Vol2))
+            return {reader.error()};
+    }
+
+    model.Messages = messages;
+    model.Calculated = complete;
+    clearImprovements(model);
+    if (complete) {
+        computeTransmission(model, flankAreas);
+        computeLevelDifference(model);
+        model.everCalculated = true;
+    }
+    return {};
+}
+
+QStringList messagePanelLines(const QStringList &messages)
+{
+    QStringList lines{QStringLiteral(" Zur Berechnung der Luftschalldämmung müssen alle weiß hinter-"),
+                      QStringLiteral(" legten Eingabfelder bearbeitet werden."), QStringLiteral(" "),
+                      QStringLiteral(" Fehlende Angaben:")};
+    for (const QString &m : messages) {
+        if (!m.isEmpty())
+            lines << QStringLiteral("      ") + m;
+    }
+    return lines;
+}
+
+bool fillEmptyNumberFields(FieldTexts &fields)
+{
+    bool changed = false;
+    auto fill = [&changed](QString &text, const char *value) {
+        if (text.isEmpty()) {
+            text = QString::fromLatin1(value);
+            changed = true;
+        }
+    };
+    // The order in which the main window examines its fields.
+    fill(fields.Vol1, "0");
+    fill(fields.Vol2, "0");
+    fill(fields.L1, "0");
+    fill(fields.L2, "0");
+    fill(fields.A, "0");
+    for (int n = 1; n <= FlankCount; ++n) {
+        fill(fields.FF[n][1], "1");
+        fill(fields.LF[n], "0");
+        fill(fields.FF[n][2], "1");
+    }
+    return changed;
+}
+
+} // namespace tavix

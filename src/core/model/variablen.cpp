@@ -1,0 +1,86 @@
+#include "variablen.h"
+
+namespace tavix {
+
+const char *const DefaultJunctionCode = "TS_ohneTrennung";
+
+bool BuildUpRecord::operator==(const BuildUpRecord &o) const
+{
+    return Konstrukt == o.Konstrukt && Moertel == o.Moertel && B1 == o.B1 && B2 == o.B2 && B2a == o.B2a &&
+           B2b == o.B2b && B3 == o.B3 && roh1 == o.roh1 && roh2 == o.roh2 && roh3 == o.roh3 && d1 == o.d1 &&
+           d2 == o.d2 && d3 == o.d3 && schichtName1 == o.schichtName1 && schichtName2 == o.schichtName2 &&
+           schichtName3 == o.schichtName3 && m == o.m && Rw == o.Rw && RwUserOn == o.RwUserOn &&
+           Zulassung1 == o.Zulassung1 && Zulassung2 == o.Zulassung2 && RwUser == o.RwUser;
+}
+
+QString buildUpSlotKey(int element, int side)
+{
+    if (element == 0)
+        return QStringLiteral("TB");
+    return QStringLiteral("F%1_R%2").arg(element).arg(side);
+}
+
+QString liningSlotName(int element, int side)
+{
+    return QStringLiteral("VS%1_%2").arg(element).arg(side);
+}
+
+QString defaultFlankName(int flank)
+{
+    return QStringLiteral("Flanke %1").arg(flank);
+}
+
+QString defaultRoomName(int room)
+{
+    return QStringLiteral("Raum %1").arg(room);
+}
+
+void resetModel(ProjectModel &model, QChar decimalSeparator)
+{
+    model.RecalcEnabled = false;
+
+    const QString zero = QStringLiteral("0") + decimalSeparator + QStringLiteral("00");
+    const QString one = QStringLiteral("1") + decimalSeparator + QStringLiteral("00");
+
+    FieldTexts &f = model.fields;
+    f = FieldTexts();
+    f.TB = QStringLiteral("Trennbauteil");
+    model.Orientation = 0;
+
+    for (auto &row : model.buildUp)
+        for (auto &record : row)
+            record = BuildUpRecord();
+    for (auto &row : model.f0)
+        for (int &v : row)
+            v = 0;
+
+    model.A = model.Vol1 = model.Vol2 = model.L1 = model.L2 = 0;
+    f.A = f.Vol1 = f.Vol2 = f.L1 = f.L2 = zero;
+    for (int n = 1; n <= FlankCount; ++n) {
+        model.LF[n] = 0;
+        f.LF[n] = zero;
+        f.Flanke[n] = defaultFlankName(n);
+        f.FF[n][1] = f.FF[n][2] = one;
+        model.Stoss[n] = QString::fromLatin1(DefaultJunctionCode);
+        model.IdF[n] = true;
+    }
+    f.room1 = defaultRoomName(1);
+    f.room2 = defaultRoomName(2);
+    model.liningCategory = 1;
+
+    model.dnTwDirection = DnTwDirection::Room1ToRoom2;
+    model.dnTwNoteShown = false;
+
+    model.RecalcEnabled = true;
+    model.Highlight = 0;
+}
+
+void copyFlankRoom1ToRoom2(ProjectModel &model, int flank)
+{
+    model.buildUp[flank][2] = model.buildUp[flank][1];
+    model.fields.Memo[flank][2] = model.fields.Memo[flank][1];
+    model.fields.VS[flank][2] = model.fields.VS[flank][1];
+    model.f0[flank][2] = model.f0[flank][1];
+}
+
+} // namespace tavix

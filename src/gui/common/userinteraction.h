@@ -1,0 +1,52 @@
+#pragma once
+
+// Every message box and file dialog of the program goes through this interface, so that
+// tests can answer them without a modal dialog ever blocking. The widget implementation
+// shows real dialogs; ScriptedInteraction (tests) hands out prepared answers.
+//
+// Message texts are the program's fixed German texts; "\r" inside a text is a line break.
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace tavix::gui {
+
+enum class MessageKind { Information, Warning, Error, Confirmation };
+
+struct FileDialogOptions
+{
+    QString caption;
+    QString directory;     // folder the dialog starts in
+    QString filter;        // Qt filter text, e.g. "Projektdateien (*.dat)"
+    QString defaultSuffix; // save dialogs: appended when the user types no extension
+};
+
+class UserInteraction
+{
+public:
+    virtual ~UserInteraction() = default;
+
+    // A question with the buttons "&Ja" and "&Nein"; true for "&Ja".
+    virtual bool askYesNo(QWidget *parent, MessageKind kind, const QString &text) = 0;
+    // A message with a single OK button.
+    virtual void showMessage(QWidget *parent, MessageKind kind, const QString &text) = 0;
+    // Empty when the user cancels.
+    virtual QString getOpenFileName(QWidget *parent, const FileDialogOptions &options) = 0;
+    // Empty when the user cancels; the dialog itself asks before overwriting.
+    virtual QString getSaveFileName(QWidget *parent, const FileDialogOptions &options) = 0;
+};
+
+// The interface the program uses; a widget implementation unless a test installed another.
+UserInteraction &userInteraction();
+// Installs `interaction` (not owned); nullptr restores the widget implementation.
+void setUserInteraction(UserInteraction *interaction);
+
+// The general error display ("'…' ist kein gültiger Fließkommawert", file errors).
+void showError(QWidget *parent, const QString &text);
+
+// "\r" line breaks of the fixed texts as Qt shows them.
+QString displayText(const QString &text);
+
+} // namespace tavix::gui

@@ -1,0 +1,197 @@
+#include "model/numbers.h"
+
+#include <QtTest>
+
+using namespace tavix;
+
+class TestNumbers : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void parseReal_data();
+    void parseReal();
+    void formatFixed_data();
+    void formatFixed();
+    void formatGeneral_data();
+    void formatGeneral();
+    void fileReals_data();
+    void fileReals();
+    void fileIntegers();
+    void wholeNumbers_data();
+    void wholeNumbers();
+    void invalidMessage();
+};
+
+void TestNumbers::parseReal_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QChar>("sep");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<double>("value");
+
+    const QChar dot = QLatin1Char('.');
+    const QChar comma = QLatin1Char(',');
+    QTest::newRow("dot decimal") << "12.5" << dot << true << 12.5;
+    QTest::newRow("comma decimal") << "12,5" << comma << true << 12.5;
+    QTest::newRow("comma under dot locale") << "12,5" << dot << false << 0.0;
+    QTest::newRow("dot under comma locale") << "12.5" << comma << false << 0.0;
+    QTest::newRow("integer") << "80" << comma << true << 80.0;
+    QTest::newRow("reset text") << "0,00" << comma << true << 0.0;
+    QTest::newRow("leading separator") << ",5" << comma << true << 0.5;
+    QTest::newRow("trailing separator") << "5," << comma << true << 5.0;
+    QTest::newRow("lone separator") << "," << comma << false << 0.0;
+    QTest::newRow("two separators") << "1,2,3" << comma << false << 0.0;
+    QTest::newRow("empty") << "" << dot << false << 0.0;
+    QTest::newRow("blanks around") << "  7.25 " << dot << true << 7.25;
+    QTest::newRow("negative") << "-3" << dot << true << -3.0;
+    QTest::newRow("exponent") << "1.5E2" << dot << true << 150.0;
+    QTest::newRow("bare exponent") << "1E" << dot << false << 0.0;
+    QTest::newRow("letters") << "abc" << dot << false << 0.0;
+    QTest::newRow("overflow") << "1e99999" << dot << false << 0.0;
+    QTest::newRow("non-ascii digits") << QString::fromUtf8("١٢") << dot << false << 0.0;
+}
+
+void TestNumbers::parseReal()
+{
+    QFETCH(QString, text);
+    QFETCH(QChar, sep);
+    QFETCH(bool, valid);
+    QFETCH(double, value);
+    const auto parsed = tavix::parseReal(text, sep);
+    QCOMPARE(parsed.has_value(), valid);
+    if (valid)
+        QCOMPARE(static_cast<double>(*parsed), value);
+}
+
+void TestNumbers::formatFixed_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("precision");
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("three significant") << 52.37 << 3 << 1 << "52.4";
+    QTest::newRow("rounded into integer digits") << 104.6 << 3 << 1 << "105.0";
+    QTest::newRow("below ten") << 4.8149 << 3 << 1 << "4.8";
+    QTest::newRow("half away from zero") << 54.25 << 3 << 1 << "54.3";
+    QTest::newRow("negative half") << -3.25 << 3 << 1 << "-3.3";
+    QTest::newRow("tiny negative rounds to zero") << -0.04 << 3 << 1 << "0.0";
+    QTest::newRow("carry to next power") << 99.96 << 3 << 1 << "100.0";
+    QTest::newRow("more integer digits than precision") << 1234.5 << 3 << 1 << "1.23E3";
+    QTest::newRow("mass four significant") << 417.6 << 4 << 1 << "417.6";
+    QTest::newRow("no decimals") << 84.85 << 5 << 0 << "85";
+    QTest::newRow("zero") << 0.0 << 3 << 1 << "0.0";
+}
+
+void TestNumbers::formatFixed()
+{
+    QFETCH(double, value);
+    QFETCH(int, precision);
+    QFETCH(int, digits);
+    QFETCH(QString, expected);
+    QCOMPARE(tavix::formatFixed(value, precision, digits, QLatin1Char('.')), expected);
+    QString withComma = expected;
+    withComma.replace(QLatin1Char('.'), QLatin1Char(','));
+    QCOMPARE(tavix::formatFixed(value, precision, digits, QLatin1Char(',')), withComma);
+}
+
+void TestNumbers::formatGeneral_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("plaster thickness") << 0.4 << "0.4";
+    QTest::newRow("density") << 1200.0 << "1200";
+    QTest::newRow("thickness") << 21.4 << "21.4";
+    QTest::newRow("binary noise hidden") << 0.1 + 0.2 << "0.3";
+    QTest::newRow("negative") << -2.5 << "-2.5";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("large uses exponent") << 1e20 << "1E20";
+    QTest::newRow("small uses exponent") << 0.00001 << "1E-5";
+    QTest::newRow("small stays fixed") << 0.0001 << "0.0001";
+}
+
+void TestNumbers::formatGeneral()
+{
+    QFETCH(double, value);
+    QFETCH(QString, expected);
+    QCOMPARE(tavix::formatGeneral(value, QLatin1Char('.')), expected);
+    QString withComma = expected;
+    withComma.replace(QLatin1Char('.'), QLatin1Char(','));
+    QCOMPARE(tavix::formatGeneral(value, QLatin1Char(',')), withComma);
+}
+
+void TestNumbers::fileReals_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("5:2 zero") << 0.0 << 5 << 2 << " 0.00";
+    QTest::newRow("5:2 below ten") << 4.5 << 5 << 2 << " 4.50";
+    QTest::newRow("5:2") << 17.5 << 5 << 2 << "17.50";
+    QTest::newRow("5:2 wider than width") << 1800.0 << 5 << 2 << "1800.00";
+    QTest::newRow("3:3 zero") << 0.0 << 3 << 3 << "0.000";
+    QTest::newRow("3:3") << 17.5 << 3 << 3 << "17.500";
+    QTest::newRow("4:3") << 12.5 << 4 << 3 << "12.500";
+    QTest::newRow("6:3") << 5.0 << 6 << 3 << " 5.000";
+    QTest::newRow("4:1 zero") << 0.0 << 4 << 1 << " 0.0";
+    QTest::newRow("4:1") << 53.0 << 4 << 1 << "53.0";
+    QTest::newRow("negative") << -1.25 << 6 << 1 << "  -1.3";
+    QTest::newRow("rounding") << 58.7849 << 3 << 3 << "58.785";
+}
+
+void TestNumbers::fileReals()
+{
+    QFETCH(double, value);
+    QFETCH(int, width);
+    QFETCH(int, decimals);
+    QFETCH(QString, expected);
+    QCOMPARE(formatFileReal(value, width, decimals), expected);
+}
+
+void TestNumbers::fileIntegers()
+{
+    QCOMPARE(formatFileInteger(0, 5), QStringLiteral("    0"));
+    QCOMPARE(formatFileInteger(80, 5), QStringLiteral("   80"));
+    QCOMPARE(formatFileInteger(123456, 5), QStringLiteral("123456"));
+    QCOMPARE(formatFileInteger(-1), QStringLiteral("-1"));
+}
+
+void TestNumbers::wholeNumbers_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("value");
+    QTest::newRow("digits") << "85" << true << 85;
+    QTest::newRow("leading blanks and sign") << "  -12" << true << -12;
+    QTest::newRow("plus") << "+7" << true << 7;
+    QTest::newRow("empty") << "" << false << 0;
+    QTest::newRow("unknown frequency") << "???" << false << 0;
+    QTest::newRow("trailing blank") << "85 " << false << 0;
+    QTest::newRow("decimal") << "85.5" << false << 0;
+    QTest::newRow("largest") << "2147483647" << true << 2147483647;
+    QTest::newRow("smallest") << "-2147483648" << true << int(-2147483648LL);
+    QTest::newRow("overflow") << "2147483648" << false << 0;
+    QTest::newRow("huge") << "99999999999999999999" << false << 0;
+}
+
+void TestNumbers::wholeNumbers()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(int, value);
+    const auto parsed = parseWholeNumber(text);
+    QCOMPARE(parsed.has_value(), valid);
+    if (valid)
+        QCOMPARE(*parsed, value);
+}
+
+void TestNumbers::invalidMessage()
+{
+    QCOMPARE(invalidRealMessage(QStringLiteral("1,2,3")),
+             QStringLiteral("'1,2,3' ist kein gültiger Fließkommawert"));
+}
+
+QTEST_GUILESS_MAIN(TestNumbers)
+#include "tst_numbers.moc"

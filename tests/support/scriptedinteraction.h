@@ -1,0 +1,77 @@
+#pragma once
+
+// Answers the program's message boxes and file dialogs from a script, and records what
+// was asked, so that widget tests never block on a modal dialog. A question without a
+// prepared answer is answered "&Nein" / cancelled and counted in `unexpected`.
+
+#include "common/userinteraction.h"
+
+#include <QQueue>
+
+namespace tavix::gui {
+
+struct RecordedDialog
+{
+    QString type; // "question", "message", "open", "save"
+    MessageKind kind = MessageKind::Information;
+    QString text;
+    FileDialogOptions options;
+};
+
+class ScriptedInteraction final : public UserInteraction
+{
+public:
+    ScriptedInteraction() { setUserInteraction(this); }
+    ~ScriptedInteraction() override { setUserInteraction(nullptr); }
+
+    QQueue<bool> yesNoAnswers;
+    QQueue<QString> openFileAnswers;
+    QQueue<QString> saveFileAnswers;
+    QList<RecordedDialog> recorded;
+    int unexpected = 0;
+
+    bool askYesNo(QWidget *, MessageKind kind, const QString &text) override
+    {
+        recorded.append({QStringLiteral("question"), kind, text, {}});
+        if (yesNoAnswers.isEmpty()) {
+            ++unexpected;
+            return false;
+        }
+        return yesNoAnswers.dequeue();
+    }
+
+    void showMessage(QWidget *, MessageKind kind, const QString &text) override
+    {
+        recorded.append({QStringLiteral("message"), kind, text, {}});
+    }
+
+    QString getOpenFileName(QWidget *, const FileDialogOptions &options) override
+    {
+        recorded.append({QStringLiteral("open"), MessageKind::Information, {}, options});
+        if (openFileAnswers.isEmpty()) {
+            ++unexpected;
+            return {};
+        }
+        return openFileAnswers.dequeue();
+    }
+
+    QString getSaveFileName(QWidget *, const FileDialogOptions &options) override
+    {
+        recorded.append({QStringLiteral("save"), MessageKind::Information, {}, options});
+        if (saveFileAnswers.isEmpty()) {
+            ++unexpected;
+            return {};
+        }
+        return saveFileAnswers.dequeue();
+    }
+
+    QStringList texts() const
+    {
+        QStringList out;
+        for (const auto &r : recorded)
+            out << r.text;
+        return out;
+    }
+};
+
+} // namespace tavix::gui
