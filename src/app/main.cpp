@@ -1,13 +1,9 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "commandline.h"
+#include "desktop.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tavix-Schallschutz Rechner"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral(" Tavix-Schallschutz Rechner (Version 2.0)"));
-    window.resize(1000, 700);
-    window.show();
-    return app.exec();
+    if (tavix::app::wantsCommandLineMode(argc, argv))
+        return tavix::app::runCommandLine(argc, argv);
+    return tavix::app::runDesktop(argc, argv);
 }

@@ -1,0 +1,41 @@
+#pragma once
+
+// The oblique sketch of the situation in the main window: the two rooms as open boxes,
+// the separating element, the four flanks, linings as thin plates and the junction type
+// of each flank as the way the elements continue past each other.
+//
+// Colours are prepared from the masses when elements or junctions change; the drawing
+// itself runs at the end of every recalculation and paints both pictures.
+
+#include "model/variablen.h"
+
+#include <QColor>
+#include <QImage>
+
+namespace tavix::gui {
+
+// Per slot [element][side] colours of the sketch.
+struct SchematicColours
+{
+    QColor fill[ElementCount][SideCount];
+    QColor edge[ElementCount][SideCount];
+    QColor lining[ElementCount][SideCount];
+    QColor pen[ElementCount][SideCount];
+};
+
+constexpr int WallPictureWidth = 371;
+constexpr int WallPictureHeight = 359;
+constexpr int FloorPictureWidth = 359;
+constexpr int FloorPictureHeight = 359;
+
+// Colour tables from the masses per unit area; `background` is the window background.
+SchematicColours PrepareSchematicColours(const ProjectModel &model, const QColor &background);
+
+// Paints the wall picture (371 × 359) and, for the vertical orientation, the floor picture
+// (359 × 359, the wall picture turned a quarter clockwise), each with its labels and legend.
+// `activeTab` is the index of the main window's active input tab (0 separating element,
+// 1..4 flank). The images are (re)allocated as needed.
+void DrawSchematic(const ProjectModel &model, const SchematicColours &colours, int activeTab,
+                   QImage &wallPicture, QImage &floorPicture);
+
+} // namespace tavix::gui
