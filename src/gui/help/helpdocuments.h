@@ -1,0 +1,36 @@
+#pragma once
+
+// The three reference documents (PDF files beside the program, in the start directory)
+// and the publisher's homepage, opened through the desktop shell. The shell is a
+// replaceable function so that tests never launch a viewer.
+
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+class QWidget;
+
+namespace tavix::gui {
+
+enum class HelpDocument
+{
+    Handbuch,
+    Berechnungsgrundlagen,
+    Praxistipps
+};
+
+// "Handbuch.pdf", "Berechungsgrundlagen.pdf", "Tavix_Praxistipps.pdf" (names on disk).
+QString helpDocumentFileName(HelpDocument document);
+// The error shown when the document is missing or no viewer could open it.
+QString helpDocumentErrorText(HelpDocument document);
+
+// Asks the desktop shell to open a URL; returns whether it succeeded.
+using ShellOpener = std::function<bool(const QUrl &)>;
+void setShellOpener(ShellOpener opener); // an empty function restores QDesktopServices
+bool openWithShell(const QUrl &url);
+
+// Opens the document from `startDirectory`; reports a failure through the message interface.
+void openHelpDocument(QWidget *parent, const QString &startDirectory, HelpDocument document);
+
+} // namespace tavix::gui
