@@ -48,7 +48,11 @@ static void BM_StartUpToShownWindow(benchmark::State &state)
         benchmark::DoNotOptimize(window.isVisible());
     }
 }
-BENCHMARK(BM_StartUpToShownWindow)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_StartUpToShownWindow)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 int main(int argc, char **argv)
 {

@@ -32,8 +32,7 @@ QLocale localeWith(QChar sep)
                                    : QLocale(QLocale::English, QLocale::UnitedStates);
 }
 
-template<typename T = QWidget>
-T *child(QWidget &window, const QString &name)
+template<typename T = QWidget> T *child(QWidget &window, const QString &name)
 {
     T *w = window.findChild<T *>(name);
     if (!w)
@@ -85,7 +84,8 @@ private Q_SLOTS:
         QCOMPARE(w.windowTitle(), QStringLiteral(" Tavix-Schallschutz Rechner (Version 2.0)"));
         QVERIFY(child(w, "panel_errorMsg")->isVisible());
         QVERIFY(!child(w, "panel_results")->isVisible());
-        const QStringList lines = child<QPlainTextEdit>(w, "memo_error")->toPlainText().split(QLatin1Char('\n'));
+        const QStringList lines =
+            child<QPlainTextEdit>(w, "memo_error")->toPlainText().split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 4 + 17);
         QCOMPARE(lines.at(4), QStringLiteral("       Trennbauteil: keine Fläche vorhanden"));
         QCOMPARE(lines.last(), QStringLiteral("       Flächenmasse Flanke 4 / Raum 2 < 80 kg/m²"));
@@ -110,11 +110,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("comma locale drops point") << "," << "12.5" << "125";
-        QTest::newRow("comma locale keeps comma") << "," << "12,5" << "12,5";
-        QTest::newRow("point locale turns comma") << "." << "12,5" << "12.5";
-        QTest::newRow("point locale keeps point") << "." << "12.5" << "12.5";
-        QTest::newRow("letters and blanks dropped") << "," << "1a 2-" << "12";
+        QTest::newRow("comma locale drops point") << ","
+                                                  << "12.5"
+                                                  << "125";
+        QTest::newRow("comma locale keeps comma") << ","
+                                                  << "12,5"
+                                                  << "12,5";
+        QTest::newRow("point locale turns comma") << "."
+                                                  << "12,5"
+                                                  << "12.5";
+        QTest::newRow("point locale keeps point") << "."
+                                                  << "12.5"
+                                                  << "12.5";
+        QTest::newRow("letters and blanks dropped") << ","
+                                                    << "1a 2-"
+                                                    << "12";
     }
 
     void keyFilter()
@@ -165,7 +175,9 @@ private Q_SLOTS:
         QVERIFY(!child(w, "panel_errorMsg")->isVisible());
         QVERIFY(child(w, "panel_results")->isVisible());
         QCOMPARE(resultCommandStates(w), QStringList(6, QStringLiteral("1")));
-        auto shown = [sep](const char *text) { return QString::fromUtf8(text).replace(QLatin1Char('.'), sep); };
+        auto shown = [sep](const char *text) {
+            return QString::fromUtf8(text).replace(QLatin1Char('.'), sep);
+        };
         QCOMPARE(child<QLabel>(w, "label_Rges")->text(), shown("51.8 [dB]"));
         QCOMPARE(child<QLabel>(w, "label_Ri0")->text(), shown("54.2 [dB]"));
         QCOMPARE(child<QLabel>(w, "label_Ri2")->text(), shown("60.3 [dB]"));
@@ -359,7 +371,8 @@ private Q_SLOTS:
         QCOMPARE(room->text(), QStringLiteral("Raum 2"));
         QCOMPARE(w.model().fields.room2, QStringLiteral("Raum 2"));
         for (int e = 0; e <= 4; ++e)
-            QCOMPARE(child<QLabel>(w, QStringLiteral("label_room%1_2").arg(e))->text(), QStringLiteral(" Raum 2"));
+            QCOMPARE(child<QLabel>(w, QStringLiteral("label_room%1_2").arg(e))->text(),
+                     QStringLiteral(" Raum 2"));
         QCOMPARE(child<QLabel>(w, "label_room1_1")->text(), QStringLiteral(" Raum 1"));
     }
 
@@ -376,7 +389,8 @@ private Q_SLOTS:
         w.findChild<QAction *>(QStringLiteral("GrafikinZwschenablagekopieren1"))->trigger();
         const QImage copied = QGuiApplication::clipboard()->image();
         QCOMPARE(copied.size(), QSize(359, 359));
-        QCOMPARE(copied.convertToFormat(QImage::Format_RGB32), w.floorPicture().convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(copied.convertToFormat(QImage::Format_RGB32),
+                 w.floorPicture().convertToFormat(QImage::Format_RGB32));
 
         QTest::mouseClick(child(w, "rg_horizontal"), Qt::LeftButton);
         QCOMPARE(w.model().Orientation, 0);

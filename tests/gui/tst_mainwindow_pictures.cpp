@@ -42,9 +42,10 @@ private:
                                    QStringLiteral("17.5 cm  Tavix, Rohdichteklasse  2.0"),
                                    QStringLiteral("4 mm Dünnlagenputz (1200 kg/m³)")};
         for (int n = 1; n <= FlankCount; ++n) {
-            window.model().fields.Memo[n][1] = QStringList{QStringLiteral("10 mm Dünnputz (1000 kg/m³)"),
-                                                           QStringLiteral("11.5 cm  Tavix, Rohdichteklasse  1.8"),
-                                                           QStringLiteral("10 mm Dünnputz (1000 kg/m³)")};
+            window.model().fields.Memo[n][1] =
+                QStringList{QStringLiteral("10 mm Dünnputz (1000 kg/m³)"),
+                            QStringLiteral("11.5 cm  Tavix, Rohdichteklasse  1.8"),
+                            QStringLiteral("10 mm Dünnputz (1000 kg/m³)")};
             window.model().fields.Memo[n][2] = window.model().fields.Memo[n][1];
         }
         window.refreshFromModel();

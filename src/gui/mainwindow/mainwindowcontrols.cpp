@@ -29,8 +29,7 @@ namespace {
 
 const QColor RoomColour[3] = {QColor(), QColor(0, 0, 128), QColor(0, 128, 0)};
 
-template<typename W>
-W *named(W *widget, const QString &name)
+template<typename W> W *named(W *widget, const QString &name)
 {
     widget->setObjectName(name);
     return widget;
@@ -68,7 +67,7 @@ QLineEdit *numberField(const QString &name, int maxLength)
 {
     auto *edit = textField(name, maxLength);
     edit->setAlignment(Qt::AlignRight);
-    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000,00")) + 12);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 14);
     return edit;
 }
 
@@ -149,7 +148,8 @@ void MainWindowControls::setupUi(QMainWindow *window)
     Insert->setEnabled(false);
     liningMenu = named(new QMenu(window), QStringLiteral("popup_Vorsatzschale"));
     copyVS = named(liningMenu->addAction(QStringLiteral("Vorsatzschale kopieren")), QStringLiteral("copyVS"));
-    InsertVS = named(liningMenu->addAction(QStringLiteral("Vorsatzschale einfügen")), QStringLiteral("InsertVS"));
+    InsertVS =
+        named(liningMenu->addAction(QStringLiteral("Vorsatzschale einfügen")), QStringLiteral("InsertVS"));
     InsertVS->setEnabled(false);
 
     int i = 0;
@@ -179,7 +179,8 @@ void MainWindowControls::setupMenus(QMainWindow *window)
     datei->addSeparator();
     FileExitItem = action(datei, QStringLiteral("FileExitItem"), QStringLiteral("&Beenden"));
 
-    QMenu *settings = named(bar->addMenu(QStringLiteral("Ein&stellungen")), QStringLiteral("menu_Einstellungen"));
+    QMenu *settings =
+        named(bar->addMenu(QStringLiteral("Ein&stellungen")), QStringLiteral("menu_Einstellungen"));
     Firmendaten1 = action(settings, QStringLiteral("Firmendaten1"), QStringLiteral("Firmendaten editieren"));
 
     QMenu *results = named(bar->addMenu(QStringLiteral("&Ergebnisse")), QStringLiteral("menu_Ergebnisse"));
@@ -219,8 +220,8 @@ void MainWindowControls::setupToolBar(QMainWindow *window)
     };
     SpeedButtonNew = button(QStringLiteral("SpeedButtonNew"), QStyle::SP_FileIcon,
                             QStringLiteral(" Neues Projekt (alle Eingaben rücksetzen) "));
-    SpeedButtonOpen =
-        button(QStringLiteral("SpeedButtonOpen"), QStyle::SP_DialogOpenButton, QStringLiteral(" Neues Projekt öffnen "));
+    SpeedButtonOpen = button(QStringLiteral("SpeedButtonOpen"), QStyle::SP_DialogOpenButton,
+                             QStringLiteral(" Neues Projekt öffnen "));
     SpeedButtonSave = button(QStringLiteral("SpeedButtonSave"), QStyle::SP_DialogSaveButton,
                              QStringLiteral(" Projekt speichern unter... "));
     SpeedBar->addSeparator();
@@ -231,10 +232,11 @@ void MainWindowControls::setupToolBar(QMainWindow *window)
     btn_Results = button(QStringLiteral("btn_Results"), QStyle::SP_FileDialogDetailedView,
                          QStringLiteral(" detaillierte Berechnungsergebnisse "));
     SpeedBar->addSeparator();
-    SpeedButtonHandbuch =
-        button(QStringLiteral("SpeedButtonHandbuch"), QStyle::SP_DialogHelpButton, QStringLiteral(" Programmbedienung "));
-    SpeedButtonBerechnungsgrundlagen = button(QStringLiteral("SpeedButtonBerechnungsgrundlagen"),
-                                              QStyle::SP_FileDialogInfoView, QStringLiteral(" Berechnungsgrundlagen "));
+    SpeedButtonHandbuch = button(QStringLiteral("SpeedButtonHandbuch"), QStyle::SP_DialogHelpButton,
+                                 QStringLiteral(" Programmbedienung "));
+    SpeedButtonBerechnungsgrundlagen =
+        button(QStringLiteral("SpeedButtonBerechnungsgrundlagen"), QStyle::SP_FileDialogInfoView,
+               QStringLiteral(" Berechnungsgrundlagen "));
     SpeedButtonTavixTipps = button(QStringLiteral("SpeedButtonTavixTipps"), QStyle::SP_MessageBoxInformation,
                                    QStringLiteral(" Tavix Praxistipps "));
     SpeedBar->addSeparator();
@@ -286,7 +288,7 @@ QWidget *MainWindowControls::setupProjectPanel()
     QPalette logoPalette = ImageTavix->palette();
     logoPalette.setColor(QPalette::WindowText, QColor(0, 0, 128));
     ImageTavix->setPalette(logoPalette);
-    ImageTavix->setMinimumWidth(90);
+    ImageTavix->setMinimumWidth(76);
     logoLayout->addWidget(ImageTavix);
     grid->addWidget(PanelTavix, 0, 0, 4, 1);
 
@@ -339,10 +341,11 @@ QWidget *MainWindowControls::setupLiningRow(int element, int side, const QString
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    const QString suffix = element == 0 ? QStringLiteral("TB_VS%1").arg(side) : QStringLiteral("VS%1_%2").arg(element).arg(side);
+    const QString suffix =
+        element == 0 ? QStringLiteral("TB_VS%1").arg(side) : QStringLiteral("VS%1_%2").arg(element).arg(side);
     liningButton[element][side] = named(new QPushButton(buttonText), QStringLiteral("Button_") + suffix);
-    liningClear[element][side] =
-        named(new QPushButton(QStringLiteral("löschen")), QStringLiteral("Button_") + suffix + QStringLiteral("clear"));
+    liningClear[element][side] = named(new QPushButton(QStringLiteral("löschen")),
+                                       QStringLiteral("Button_") + suffix + QStringLiteral("clear"));
     liningClear[element][side]->setEnabled(false);
     auto *text = named(new QLineEdit, QStringLiteral("edit_VS%1_%2").arg(element).arg(side));
     text->setReadOnly(true);
@@ -392,14 +395,17 @@ QWidget *MainWindowControls::setupSeparatingTab()
     orientation->setFrameShape(QFrame::StyledPanel);
     auto *orientationLayout = new QVBoxLayout(orientation);
     orientationLayout->setContentsMargins(8, 4, 8, 4);
-    rg_horizontal = named(new QRadioButton(QStringLiteral("horizontal (Wand) ")), QStringLiteral("rg_horizontal"));
-    rg_vertikal = named(new QRadioButton(QStringLiteral("vertikal (Decke/Boden) ")), QStringLiteral("rg_vertikal"));
+    rg_horizontal =
+        named(new QRadioButton(QStringLiteral("horizontal (Wand) ")), QStringLiteral("rg_horizontal"));
+    rg_vertikal =
+        named(new QRadioButton(QStringLiteral("vertikal (Decke/Boden) ")), QStringLiteral("rg_vertikal"));
     rg_horizontal->setChecked(true);
     orientationLayout->addWidget(rg_horizontal);
     orientationLayout->addWidget(rg_vertikal);
     grid->addWidget(orientation, 0, 3, 2, 1);
 
-    buildUpButton[0][0] = named(new QPushButton(QStringLiteral("Bauteilaufbau")), QStringLiteral("Button_TB"));
+    buildUpButton[0][0] =
+        named(new QPushButton(QStringLiteral("Bauteilaufbau")), QStringLiteral("Button_TB"));
     memo[0][0] = summaryMemo(QStringLiteral("Memo_TB"));
     grid->addWidget(buildUpButton[0][0], 2, 0, Qt::AlignTop);
     grid->addWidget(memo[0][0], 2, 1, 1, 3);
@@ -407,7 +413,8 @@ QWidget *MainWindowControls::setupSeparatingTab()
     auto *airborne = caption(QStringLiteral("Luftschalldämmung:"));
     makeBold(airborne);
     label_DirRw = named(new QLabel, QStringLiteral("label_DirRw"));
-    label_VS = named(new QLabel(QStringLiteral("(ohne Vorsatzschalen und Nebenwegen)")), QStringLiteral("label_VS"));
+    label_VS =
+        named(new QLabel(QStringLiteral("(ohne Vorsatzschalen und Nebenwegen)")), QStringLiteral("label_VS"));
     label_DirRw->hide();
     label_VS->hide();
     auto *direct = new QVBoxLayout;
@@ -444,18 +451,22 @@ QWidget *MainWindowControls::setupRoomPanel(int flank, int side)
     grid->addWidget(roomStrip[flank][side], 0, 0, 1, 3);
 
     if (side == 2) {
-        chk_id[flank] = named(new QCheckBox(QStringLiteral("identisch zu Raum 1")), QStringLiteral("chk_id_F%1").arg(flank));
+        chk_id[flank] = named(new QCheckBox(QStringLiteral("identisch zu Raum 1")),
+                              QStringLiteral("chk_id_F%1").arg(flank));
         chk_id[flank]->setChecked(true);
         grid->addWidget(chk_id[flank], 1, 0, 1, 3);
     } else {
-        // keeps both room panels' rows aligned
-        auto *spacer = new QWidget;
-        spacer->setFixedHeight(QCheckBox().sizeHint().height());
-        grid->addWidget(spacer, 1, 0, 1, 3);
+        // An invisible twin of the room-2 check box keeps both room panels' rows aligned.
+        auto *placeholder = new QCheckBox(QStringLiteral("identisch zu Raum 1"));
+        QSizePolicy policy = placeholder->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        placeholder->setSizePolicy(policy);
+        placeholder->hide();
+        grid->addWidget(placeholder, 1, 0, 1, 3);
     }
 
-    buildUpButton[flank][side] =
-        named(new QPushButton(QStringLiteral("Bauteilaufbau")), QStringLiteral("Button_F%1_%2").arg(flank).arg(side));
+    buildUpButton[flank][side] = named(new QPushButton(QStringLiteral("Bauteilaufbau")),
+                                       QStringLiteral("Button_F%1_%2").arg(flank).arg(side));
     memo[flank][side] = summaryMemo(QStringLiteral("Memo_F%1_%2").arg(flank).arg(side));
     grid->addWidget(buildUpButton[flank][side], 2, 0, 1, 3, Qt::AlignLeft);
     grid->addWidget(memo[flank][side], 3, 0, 1, 3);
@@ -492,7 +503,8 @@ QWidget *MainWindowControls::setupFlankTab(int flank)
     grid->addWidget(edit_LF[flank], 1, 1);
     grid->addWidget(caption(QStringLiteral("(Flanke mit Trennbauteil)")), 1, 2);
 
-    auto *stoss = named(new QPushButton(QStringLiteral(" Stoßstelle")), QStringLiteral("button_Stoss%1").arg(flank));
+    auto *stoss =
+        named(new QPushButton(QStringLiteral(" Stoßstelle")), QStringLiteral("button_Stoss%1").arg(flank));
     stoss->setToolTip(QStringLiteral("Stoßstelle"));
     makeBold(stoss);
     stoss->setIconSize(QSize(48, 40));
@@ -504,7 +516,7 @@ QWidget *MainWindowControls::setupFlankTab(int flank)
     rooms->addWidget(setupRoomPanel(flank, 1), 1);
     rooms->addWidget(setupRoomPanel(flank, 2), 1);
     grid->addLayout(rooms, 2, 0, 1, 5);
-    grid->setRowStretch(2, 1);
+    grid->setRowStretch(3, 1);
     grid->setColumnStretch(3, 1);
     return page;
 }
@@ -543,8 +555,9 @@ QWidget *MainWindowControls::setupDnTwRow()
     hintLayout->setContentsMargins(0, 0, 0, 0);
     hintLayout->setSpacing(2);
     auto *hinweis = caption(QStringLiteral("HINWEIS:"));
-    auto *hintText = caption(QStringLiteral("Zur Berechnung der Schallpegeldifferenz  DnTW müssen die Raumvolumen "
-                                            "vorgegeben werden"));
+    auto *hintText =
+        caption(QStringLiteral("Zur Berechnung der Schallpegeldifferenz  DnTW müssen die Raumvolumen "
+                               "vorgegeben werden"));
     hintText->setWordWrap(true);
     greyText(hinweis);
     greyText(hintText);
@@ -573,8 +586,8 @@ QWidget *MainWindowControls::setupResultPanel()
     };
 
     // Left column
-    auto *rges = subscriptCaption(QStringLiteral("lb_Rges"), QStringLiteral("Bau-Schalldämm-Maß R'"), QStringLiteral("w"),
-                                  QString(), true);
+    auto *rges = subscriptCaption(QStringLiteral("lb_Rges"), QStringLiteral("Bau-Schalldämm-Maß R'"),
+                                  QStringLiteral("w"), QString(), true);
     label_Rges = valueLabel(QStringLiteral("label_Rges"), QStringLiteral("$$.$ [dB]"));
     makeBold(label_Rges);
     const QString rgesHint = QStringLiteral(" bewertetes Bau-Schalldämm-Maß ");
@@ -583,8 +596,8 @@ QWidget *MainWindowControls::setupResultPanel()
     grid->addWidget(rges, 0, 0);
     grid->addWidget(label_Rges, 0, 1);
 
-    auto *ri0 = subscriptCaption(QStringLiteral("lb_Ri0"), QStringLiteral("Trennbauteil R"), QStringLiteral("d,w"),
-                                 QStringLiteral("       :"), false);
+    auto *ri0 = subscriptCaption(QStringLiteral("lb_Ri0"), QStringLiteral("Trennbauteil R"),
+                                 QStringLiteral("d,w"), QStringLiteral("       :"), false);
     label_Ri[0] = valueLabel(QStringLiteral("label_Ri0"), QStringLiteral("$$.$ [dB]"));
     const QString ri0Hint = QStringLiteral(
         " bewertetes Schalldämm-Maß Trennbauteil mit Vorsatzschalen und d-Nebenwegen (Wege 1 und 3) ");
@@ -605,8 +618,8 @@ QWidget *MainWindowControls::setupResultPanel()
     grid->addWidget(separator, 0, 2, 6, 1);
 
     // Right column
-    grid->addWidget(subscriptCaption(QStringLiteral("lb_Rfw"), QStringLiteral("Flankendämm-Maß R"), QStringLiteral("f,w"),
-                                     QStringLiteral("      :"), false),
+    grid->addWidget(subscriptCaption(QStringLiteral("lb_Rfw"), QStringLiteral("Flankendämm-Maß R"),
+                                     QStringLiteral("f,w"), QStringLiteral("      :"), false),
                     0, 3, 1, 2);
     for (int n = 1; n <= FlankCount; ++n) {
         label_resF[n] = named(new QLabel(defaultFlankName(n)), QStringLiteral("label_resF%1").arg(n));
@@ -619,9 +632,11 @@ QWidget *MainWindowControls::setupResultPanel()
     lb_Vorhaltemass = named(new QLabel(QStringLiteral("Berechnungsergebnisse ohne Vorhaltemaß")),
                             QStringLiteral("lb_Vorhaltemass"));
     lb_Vorhaltemass->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    lb_AnmDnTW = named(new QLabel(QStringLiteral("ANMERKUNG:                 Richtung zur Bestimmung von DnT,w ist nicht "
-                                                 "normgerecht ! (Normrichtung: vom größeren Raumvolumen zum kleineren)")),
-                       QStringLiteral("lb_AnmDnTW"));
+    lb_Vorhaltemass->setWordWrap(true);
+    lb_AnmDnTW = named(
+        new QLabel(QStringLiteral("ANMERKUNG:                 Richtung zur Bestimmung von DnT,w ist nicht "
+                                  "normgerecht ! (Normrichtung: vom größeren Raumvolumen zum kleineren)")),
+        QStringLiteral("lb_AnmDnTW"));
     lb_AnmDnTW->setWordWrap(true);
     QPalette red = lb_AnmDnTW->palette();
     red.setColor(QPalette::WindowText, Qt::red);
@@ -674,7 +689,8 @@ QWidget *MainWindowControls::setupResultArea()
     rightTop->addWidget(SpeedButton3);
     rightTop->addStretch(1);
     layout->addLayout(rightTop);
-    frame->setFixedHeight(236);
+    // Tall enough for the seventeen lines of a fresh project without scrolling.
+    frame->setFixedHeight(352);
     return frame;
 }
 
@@ -690,8 +706,9 @@ QWidget *MainWindowControls::setupDrawingPanel()
     Image1->setFixedSize(WallPictureWidth, WallPictureHeight);
     Image2->setFixedSize(FloorPictureWidth, FloorPictureHeight);
     graphicMenu = named(new QMenu(panel_Grafic), QStringLiteral("popup_Grafik"));
-    GrafikinZwschenablagekopieren1 = named(graphicMenu->addAction(QStringLiteral("&Grafik in Zwischenablage kopieren")),
-                                           QStringLiteral("GrafikinZwschenablagekopieren1"));
+    GrafikinZwschenablagekopieren1 =
+        named(graphicMenu->addAction(QStringLiteral("&Grafik in Zwischenablage kopieren")),
+              QStringLiteral("GrafikinZwschenablagekopieren1"));
     for (QLabel *image : {Image1, Image2}) {
         image->setToolTip(hint);
         image->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -64,14 +64,14 @@ struct MainWindowControls
     QLineEdit *edit_LF[ElementCount] = {};
     QPushButton *button_Stoss[ElementCount] = {};
     QCheckBox *chk_id[ElementCount] = {};
-    QLabel *roomStrip[ElementCount][SideCount] = {};     // label_room0_1 .. label_room4_2
+    QLabel *roomStrip[ElementCount][SideCount] = {};          // label_room0_1 .. label_room4_2
     QPushButton *buildUpButton[ElementCount][SideCount] = {}; // Button_TB, Button_F1_1 ..
-    QPlainTextEdit *memo[ElementCount][SideCount] = {};  // Memo_TB, Memo_F1_1 ..
-    QPushButton *liningButton[ElementCount][SideCount] = {}; // Button_TB_VS1, Button_VS1_1 ..
-    QPushButton *liningClear[ElementCount][SideCount] = {};  // Button_TB_VS1clear, Button_VS1_1clear ..
-    QLineEdit *liningText[ElementCount][SideCount] = {}; // edit_VS0_1 ..
-    QLabel *flankAreaLabel[ElementCount][SideCount] = {}; // label_FF1_1 ..
-    QLineEdit *flankArea[ElementCount][SideCount] = {};   // edit_FF1_1 ..
+    QPlainTextEdit *memo[ElementCount][SideCount] = {};       // Memo_TB, Memo_F1_1 ..
+    QPushButton *liningButton[ElementCount][SideCount] = {};  // Button_TB_VS1, Button_VS1_1 ..
+    QPushButton *liningClear[ElementCount][SideCount] = {};   // Button_TB_VS1clear, Button_VS1_1clear ..
+    QLineEdit *liningText[ElementCount][SideCount] = {};      // edit_VS0_1 ..
+    QLabel *flankAreaLabel[ElementCount][SideCount] = {};     // label_FF1_1 ..
+    QLineEdit *flankArea[ElementCount][SideCount] = {};       // edit_FF1_1 ..
     QMenu *buildUpMenu = nullptr;
     QAction *copy = nullptr, *Insert = nullptr;
     QMenu *liningMenu = nullptr;
@@ -82,8 +82,8 @@ struct MainWindowControls
     QFrame *panel_results = nullptr, *panel_errorMsg = nullptr;
     QPlainTextEdit *memo_error = nullptr;
     QLabel *label_Rges = nullptr, *label_DnTW = nullptr;
-    QLabel *label_Ri[ElementCount] = {};     // [0] Rd,w, [1..4] flanks
-    QLabel *label_resF[ElementCount] = {};   // flank names, [1..4]
+    QLabel *label_Ri[ElementCount] = {};   // [0] Rd,w, [1..4] flanks
+    QLabel *label_resF[ElementCount] = {}; // flank names, [1..4]
     QRadioButton *rg_DnTW1 = nullptr, *rg_DnTW2 = nullptr;
     QButtonGroup *dnTwGroup = nullptr;
     QStackedWidget *dnTwRow = nullptr;

@@ -65,7 +65,7 @@ TSimplifiedModel::TSimplifiedModel(QWidget *parent) : QMainWindow(parent)
     connectHandlers();
     connectFamilies();
     installFilters();
-    resize(1380, 780);
+    resize(1440, 820);
     FormCreate();
 }
 
@@ -108,9 +108,11 @@ void TSimplifiedModel::connectHandlers()
     both(ui.TavixPraxistipps, ui.SpeedButtonTavixTipps, &TSimplifiedModel::TavixPraxistippsClick);
 
     FieldTexts &f = m_model.fields;
-    const std::pair<QLineEdit *, QString *> projectFields[] = {
-        {ui.edit_Projekt, &f.Projekt}, {ui.edit_Str, &f.Str}, {ui.edit_PLZ, &f.PLZ},
-        {ui.edit_Ort, &f.Ort},         {ui.edit_Variante, &f.Variante}};
+    const std::pair<QLineEdit *, QString *> projectFields[] = {{ui.edit_Projekt, &f.Projekt},
+                                                               {ui.edit_Str, &f.Str},
+                                                               {ui.edit_PLZ, &f.PLZ},
+                                                               {ui.edit_Ort, &f.Ort},
+                                                               {ui.edit_Variante, &f.Variante}};
     for (const auto &[edit, target] : projectFields) {
         connect(edit, &QLineEdit::textChanged, this, [this, target = target](const QString &text) {
             *target = text;
@@ -130,10 +132,11 @@ void TSimplifiedModel::connectHandlers()
         numberTargets[i++] = &f.FF[n][2];
     }
     for (int k = 0; k < 17; ++k) {
-        connect(ui.numberFields[k], &QLineEdit::textChanged, this, [this, target = numberTargets[k]](const QString &t) {
-            *target = t;
-            edit_Vol1Change();
-        });
+        connect(ui.numberFields[k], &QLineEdit::textChanged, this,
+                [this, target = numberTargets[k]](const QString &t) {
+                    *target = t;
+                    edit_Vol1Change();
+                });
     }
 
     for (QRadioButton *r : {ui.rg_horizontal, ui.rg_vertikal})
@@ -167,13 +170,16 @@ void TSimplifiedModel::connectFamilies()
         QPlainTextEdit *memo = ui.memo[e][s];
         m_memoSlots.insert(memo, slot);
         m_memoSlots.insert(memo->viewport(), slot);
-        connect(memo, &QPlainTextEdit::customContextMenuRequested, this,
-                [this, memo](const QPoint &pos) { ui.buildUpMenu->popup(memo->viewport()->mapToGlobal(pos)); });
+        connect(memo, &QPlainTextEdit::customContextMenuRequested, this, [this, memo](const QPoint &pos) {
+            ui.buildUpMenu->popup(memo->viewport()->mapToGlobal(pos));
+        });
     }
     for (const BuildUpSlot slot : LiningSlots) {
         const int e = slot.element, s = slot.side;
-        connect(ui.liningButton[e][s], &QPushButton::clicked, this, [this, e, s] { Button_TB_VS1Click(e, s); });
-        connect(ui.liningClear[e][s], &QPushButton::clicked, this, [this, e, s] { Button_TB_VS1clearClick(e, s); });
+        connect(ui.liningButton[e][s], &QPushButton::clicked, this,
+                [this, e, s] { Button_TB_VS1Click(e, s); });
+        connect(ui.liningClear[e][s], &QPushButton::clicked, this,
+                [this, e, s] { Button_TB_VS1clearClick(e, s); });
         QLineEdit *text = ui.liningText[e][s];
         m_liningSlots.insert(text, slot);
         connect(text, &QLineEdit::customContextMenuRequested, this,
@@ -217,7 +223,8 @@ bool TSimplifiedModel::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonRelease: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         auto *widget = qobject_cast<QWidget *>(watched);
-        if (mouse->button() != Qt::LeftButton || !widget || !widget->rect().contains(mouse->position().toPoint()))
+        if (mouse->button() != Qt::LeftButton || !widget ||
+            !widget->rect().contains(mouse->position().toPoint()))
             break;
         if (watched == ui.Image1 || watched == ui.Image2)
             Image1Click();
@@ -292,8 +299,8 @@ void TSimplifiedModel::refreshFromModel()
 
     for (const BuildUpSlot slot : LiningSlots) {
         const bool locked = slot.element > 0 && slot.side == 2 && m_model.IdF[slot.element];
-        ui.liningClear[slot.element][slot.side]->setEnabled(!locked &&
-                                                            !m_model.fields.VS[slot.element][slot.side].isEmpty());
+        ui.liningClear[slot.element][slot.side]->setEnabled(
+            !locked && !m_model.fields.VS[slot.element][slot.side].isEmpty());
     }
     applyFlankAreaVisibility();
     {
@@ -409,7 +416,8 @@ void TSimplifiedModel::showResults()
     for (int e = 0; e < ElementCount; ++e)
         ui.label_Ri[e]->setText(formatResult(m_model.Rres[e], sep));
     ui.label_Rges->setText(formatResult(m_model.RwBau, sep));
-    ui.dnTwRow->setCurrentWidget(m_model.dnTwHintShown ? static_cast<QWidget *>(ui.panel_DnTW) : ui.dnTwValues);
+    ui.dnTwRow->setCurrentWidget(m_model.dnTwHintShown ? static_cast<QWidget *>(ui.panel_DnTW)
+                                                       : ui.dnTwValues);
     if (m_model.dnTwHintShown)
         return;
     const bool forward = m_model.dnTwDirection == DnTwDirection::Room1ToRoom2;
@@ -603,8 +611,7 @@ void TSimplifiedModel::rg_DnTW1Click()
         note = true;
     m_model.dnTwNoteShown = note;
     setNoteShown(note);
-    ui.label_DnTW->setText(
-        formatResult(forward ? m_model.DnTw12 : m_model.DnTw21, localeDecimalSeparator()));
+    ui.label_DnTW->setText(formatResult(forward ? m_model.DnTw12 : m_model.DnTw21, localeDecimalSeparator()));
 }
 
 void TSimplifiedModel::PageControlMouseDown()
