@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -103,6 +105,165 @@ private Q_SLOTS:
         QVERIFY(!child(w, "Image2")->isVisible());
         QVERIFY(w.model().Saved);
         QCOMPARE(dialogs.recorded.size(), 0);
+    }
+
+    void controlsCarryTheirTexts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("toolTip");
+        const QString memoHint = QStringLiteral(" Bauteilaufbau kopieren, einfügen mit rechter Maustaste ");
+        const QString liningHint = QStringLiteral(" Vorsatzschale kopieren, einfügen mit rechter Maustaste ");
+        QTest::newRow("new") << "SpeedButtonNew"
+                             << ""
+                             << " Neues Projekt (alle Eingaben rücksetzen) ";
+        QTest::newRow("open") << "SpeedButtonOpen"
+                              << ""
+                              << " Neues Projekt öffnen ";
+        QTest::newRow("save") << "SpeedButtonSave"
+                              << ""
+                              << " Projekt speichern unter... ";
+        QTest::newRow("print") << "SpeedButtonPrint"
+                               << ""
+                               << " Druckvorschau ";
+        QTest::newRow("variants") << "button_Variant"
+                                  << ""
+                                  << " Variantenuntersuchung ";
+        QTest::newRow("results") << "btn_Results"
+                                 << ""
+                                 << " detaillierte Berechnungsergebnisse ";
+        QTest::newRow("manual") << "SpeedButtonHandbuch"
+                                << ""
+                                << " Programmbedienung ";
+        QTest::newRow("basics") << "SpeedButtonBerechnungsgrundlagen"
+                                << ""
+                                << " Berechnungsgrundlagen ";
+        QTest::newRow("tips") << "SpeedButtonTavixTipps"
+                              << ""
+                              << " Tavix Praxistipps ";
+        QTest::newRow("help basics") << "SpeedButton3"
+                                     << "?"
+                                     << " Hilfe Berechnungsgrundlagen ";
+        QTest::newRow("file caption") << "lb_Datei"
+                                      << "Projektdatei:"
+                                      << "";
+        QTest::newRow("horizontal") << "rg_horizontal"
+                                    << "horizontal (Wand) "
+                                    << "";
+        QTest::newRow("vertical") << "rg_vertikal"
+                                  << "vertikal (Decke/Boden) "
+                                  << "";
+        QTest::newRow("build-up TB") << "Button_TB"
+                                     << "Bauteilaufbau"
+                                     << "";
+        QTest::newRow("build-up F4_2") << "Button_F4_2"
+                                       << "Bauteilaufbau"
+                                       << "";
+        QTest::newRow("memo TB") << "Memo_TB"
+                                 << "" << memoHint;
+        QTest::newRow("memo F3_1") << "Memo_F3_1"
+                                   << "" << memoHint;
+        QTest::newRow("lining TB") << "Button_TB_VS2"
+                                   << "Vorsatzschale"
+                                   << "";
+        QTest::newRow("lining flank") << "Button_VS1_1"
+                                      << "&Vorsatzschale"
+                                      << "";
+        QTest::newRow("clear TB") << "Button_TB_VS1clear"
+                                  << "löschen"
+                                  << "";
+        QTest::newRow("clear flank") << "Button_VS4_2clear"
+                                     << "löschen"
+                                     << "";
+        QTest::newRow("lining text") << "edit_VS0_1"
+                                     << "" << liningHint;
+        QTest::newRow("lining text flank") << "edit_VS3_2"
+                                           << "" << liningHint;
+        QTest::newRow("junction") << "button_Stoss2"
+                                  << " Stoßstelle"
+                                  << "Stoßstelle";
+        QTest::newRow("identical") << "chk_id_F4"
+                                   << "identisch zu Raum 1"
+                                   << "";
+        QTest::newRow("flank area") << "label_FF2_1"
+                                    << "Flankenfläche [m²]:"
+                                    << "";
+        QTest::newRow("room strip") << "label_room0_1"
+                                    << " Raum 1"
+                                    << "";
+        QTest::newRow("direction 1") << "rg_DnTW1"
+                                     << "Raum 1 --> Raum 2"
+                                     << "";
+        QTest::newRow("direction 2") << "rg_DnTW2"
+                                     << "Raum 2 --> Raum 1"
+                                     << "";
+        QTest::newRow("R'w") << "label_Rges"
+                             << "$$.$ [dB]"
+                             << " bewertetes Bau-Schalldämm-Maß ";
+        QTest::newRow("note")
+            << "lb_AnmDnTW"
+            << "ANMERKUNG:                 Richtung zur Bestimmung von DnT,w ist nicht normgerecht ! "
+               "(Normrichtung: vom größeren Raumvolumen zum kleineren)"
+            << "";
+        QTest::newRow("direct index") << "label_VS"
+                                      << "(ohne Vorsatzschalen und Nebenwegen)"
+                                      << "";
+        QTest::newRow("picture") << "Image1"
+                                 << ""
+                                 << " Rechte Maustaste: Grafik in Zwischenablage kopieren ";
+        QTest::newRow("homepage") << "PanelTavix"
+                                  << ""
+                                  << " Homepage Tavix-Info GmbH ";
+    }
+
+    void controlsCarryTheirTexts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(QString, toolTip);
+        ScriptedInteraction dialogs;
+        TSimplifiedModel w;
+        QWidget *control = child(w, name);
+        if (!text.isEmpty()) {
+            QString shown;
+            if (auto *b = qobject_cast<QAbstractButton *>(control))
+                shown = b->text();
+            else if (auto *l = qobject_cast<QLabel *>(control))
+                shown = l->text();
+            QCOMPARE(shown, text);
+        }
+        QCOMPARE(control->toolTip(), toolTip);
+    }
+
+    void menusCarryTheirEntries()
+    {
+        ScriptedInteraction dialogs;
+        TSimplifiedModel w;
+        QStringList menus;
+        for (QAction *menu : w.menuBar()->actions()) {
+            QStringList entries;
+            for (QAction *entry : menu->menu()->actions())
+                entries << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
+            menus << menu->text() + QStringLiteral(": ") + entries.join(QStringLiteral(" | "));
+        }
+        QCOMPARE(
+            menus,
+            (QStringList{
+                QStringLiteral("&Datei: &Neu | &Öffnen... | &Speichern unter... | - | &Druckvorschau | - | "
+                               "&Beenden"),
+                QStringLiteral("Ein&stellungen: Firmendaten editieren"),
+                QStringLiteral("&Ergebnisse: Berechnungsergebnisse | Variantenuntersuchung"),
+                QStringLiteral("&Info: Haftung | Impressum"),
+                QStringLiteral(
+                    "&Handbuch: Programmbedienung (pdf-Datei) | Berechnungsgrundlagen (pdf-Datei) | "
+                    "Tavix Praxistipps (pdf-Datei) "),
+            }));
+        QStringList tabs;
+        auto *pages = w.findChild<QTabWidget *>(QStringLiteral("PageControl"));
+        for (int i = 0; i < pages->count(); ++i)
+            tabs << pages->widget(i)->objectName() + QLatin1Char('=') + pages->tabText(i);
+        QCOMPARE(tabs, (QStringList{"TabSheet_0=Trennbauteil", "TabSheet_1=Flanke 1", "TabSheet_2=Flanke 2",
+                                    "TabSheet_3=Flanke 3", "TabSheet_4=Flanke 4"}));
     }
 
     void keyFilter_data()
