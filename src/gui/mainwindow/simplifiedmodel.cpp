@@ -4,6 +4,8 @@
 #include "common/userinteraction.h"
 #include "model/numbers.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -196,10 +198,10 @@ void TSimplifiedModel::installFilters()
 {
     for (QLineEdit *field : ui.numberFields)
         field->installEventFilter(this);
-    for (auto it = m_memoSlots.cbegin(); it != m_memoSlots.cend(); ++it)
-        const_cast<QObject *>(it.key())->installEventFilter(this);
-    for (auto it = m_liningSlots.cbegin(); it != m_liningSlots.cend(); ++it)
-        const_cast<QObject *>(it.key())->installEventFilter(this);
+    for (QObject *memo : m_memoSlots.keys())
+        memo->installEventFilter(this);
+    for (QObject *text : m_liningSlots.keys())
+        text->installEventFilter(this);
     ui.Image1->installEventFilter(this);
     ui.Image2->installEventFilter(this);
     ui.ImageTavix->installEventFilter(this);

@@ -134,8 +134,8 @@ private:
     SchematicColours m_colours;
     QImage m_wallPicture;
     QImage m_floorPicture;
-    QHash<const QObject *, BuildUpSlot> m_memoSlots;   // memo or its viewport -> build-up slot
-    QHash<const QObject *, BuildUpSlot> m_liningSlots; // lining text field -> lining slot
+    QHash<QObject *, BuildUpSlot> m_memoSlots;   // memo or its viewport -> build-up slot
+    QHash<QObject *, BuildUpSlot> m_liningSlots; // lining text field -> lining slot
     BuildUpSlot m_buildUpContext{0, 0};
     BuildUpSlot m_liningContext{0, 1};
 };
