@@ -1,7 +1,9 @@
 #include "desktop.h"
 
+#include "mainwindow/simplifiedmodel.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QDir>
 
 namespace tavix::app {
 
@@ -9,9 +11,11 @@ int runDesktop(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavix-Schallschutz Rechner"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral(" Tavix-Schallschutz Rechner (Version 2.0)"));
-    window.resize(1000, 700);
+
+    gui::TSimplifiedModel window;
+    // Catalogues, company data and documents are looked for where the program started,
+    // whatever folder a file dialog visits later.
+    gui::setStartDirectory(QDir::currentPath());
     window.show();
     return app.exec();
 }

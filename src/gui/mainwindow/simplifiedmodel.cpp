@@ -1,0 +1,686 @@
+#include "simplifiedmodel.h"
+
+#include "calculate/recalculate.h"
+#include "common/userinteraction.h"
+#include "model/numbers.h"
+
+#include <algorithm>
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace tavix::gui {
+
+namespace {
+
+QString gStartDirectory;
+
+void setFieldText(QLineEdit *edit, const QString &text)
+{
+    if (edit->text() == text)
+        return;
+    const QSignalBlocker blocker(edit);
+    edit->setText(text);
+}
+
+// "&" in a tab caption would become an access key; a flank named "Wand & Decke" keeps it.
+QString tabCaption(const QString &name)
+{
+    QString caption = name;
+    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return caption;
+}
+
+} // namespace
+
+QString startDirectory()
+{
+    return gStartDirectory;
+}
+
+void setStartDirectory(const QString &path)
+{
+    gStartDirectory = path;
+}
+
+TSimplifiedModel::TSimplifiedModel(QWidget *parent) : QMainWindow(parent)
+{
+    ui.setupUi(this);
+    connectHandlers();
+    connectFamilies();
+    installFilters();
+    resize(1440, 820);
+    FormCreate();
+}
+
+TSimplifiedModel::~TSimplifiedModel() = default;
+
+void TSimplifiedModel::FormCreate()
+{
+    ResetProject();
+    PrepareSchematicColours();
+    ui.PageControl->setCurrentIndex(0);
+    Recalculate();
+    m_model.Saved = true;
+}
+
+// ---------------------------------------------------------------------------------------
+// Wiring
+
+void TSimplifiedModel::connectHandlers()
+{
+    auto both = [this](QAction *action, QToolButton *button, void (TSimplifiedModel::*handler)()) {
+        if (action)
+            connect(action, &QAction::triggered, this, handler);
+        if (button)
+            connect(button, &QToolButton::clicked, this, handler);
+    };
+    both(ui.FileNewItem, ui.SpeedButtonNew, &TSimplifiedModel::FileNewItemClick);
+    both(ui.FileOpenItem, ui.SpeedButtonOpen, &TSimplifiedModel::FileOpenItemClick);
+    both(ui.save_as, ui.SpeedButtonSave, &TSimplifiedModel::save_asClick);
+    both(ui.FilePrintItem, ui.SpeedButtonPrint, &TSimplifiedModel::SpeedButtonPrintClick);
+    both(ui.FileExitItem, nullptr, &TSimplifiedModel::FileExitItemClick);
+    both(ui.Firmendaten1, nullptr, &TSimplifiedModel::Firmendaten1Click);
+    both(ui.Berechnungsergebnisse1, ui.btn_Results, &TSimplifiedModel::btn_ResultsClick);
+    both(ui.Variantenuntersuchung1, ui.button_Variant, &TSimplifiedModel::button_VariantClick);
+    both(ui.Internet1, nullptr, &TSimplifiedModel::Internet1Click);
+    both(ui.Internet2, nullptr, &TSimplifiedModel::Internet2Click);
+    both(ui.Handbuch, ui.SpeedButtonHandbuch, &TSimplifiedModel::HandbuchClick);
+    both(ui.BeschreibungdesRechenverfahrenspdfFormat1, ui.SpeedButtonBerechnungsgrundlagen,
+         &TSimplifiedModel::BeschreibungdesRechenverfahrenspdfFormat1Click);
+    both(nullptr, ui.SpeedButton3, &TSimplifiedModel::BeschreibungdesRechenverfahrenspdfFormat1Click);
+    both(ui.TavixPraxistipps, ui.SpeedButtonTavixTipps, &TSimplifiedModel::TavixPraxistippsClick);
+
+    FieldTexts &f = m_model.fields;
+    const std::pair<QLineEdit *, QString *> projectFields[] = {{ui.edit_Projekt, &f.Projekt},
+                                                               {ui.edit_Str, &f.Str},
+                                                               {ui.edit_PLZ, &f.PLZ},
+                                                               {ui.edit_Ort, &f.Ort},
+                                                               {ui.edit_Variante, &f.Variante}};
+    for (const auto &[edit, target] : projectFields) {
+        connect(edit, &QLineEdit::textChanged, this, [this, target = target](const QString &text) {
+            *target = text;
+            edit_ProjektChange();
+        });
+    }
+    connect(ui.edit_TB, &QLineEdit::textChanged, this, &TSimplifiedModel::edit_TBChange);
+    connect(ui.edit_room1, &QLineEdit::textChanged, this, &TSimplifiedModel::edit_room1Change);
+    connect(ui.edit_room2, &QLineEdit::textChanged, this, &TSimplifiedModel::edit_room2Change);
+
+    // The 17 number fields in the handler's order: Vol1, Vol2, L1, L2, A, FF1_1, LF1, FF1_2, ...
+    QString *numberTargets[17] = {&f.Vol1, &f.Vol2, &f.L1, &f.L2, &f.A};
+    int i = 5;
+    for (int n = 1; n <= FlankCount; ++n) {
+        numberTargets[i++] = &f.FF[n][1];
+        numberTargets[i++] = &f.LF[n];
+        numberTargets[i++] = &f.FF[n][2];
+    }
+    for (int k = 0; k < 17; ++k) {
+        connect(ui.numberFields[k], &QLineEdit::textChanged, this,
+                [this, target = numberTargets[k]](const QString &t) {
+                    *target = t;
+                    edit_Vol1Change();
+                });
+    }
+
+    for (QRadioButton *r : {ui.rg_horizontal, ui.rg_vertikal})
+        connect(r, &QRadioButton::clicked, this, &TSimplifiedModel::rg_horizontalClick);
+    for (QRadioButton *r : {ui.rg_DnTW1, ui.rg_DnTW2})
+        connect(r, &QRadioButton::clicked, this, &TSimplifiedModel::rg_DnTW1Click);
+
+    // The tab bar changes its page on the press itself; the handler wants the new page.
+    connect(ui.PageControl, &QTabWidget::tabBarClicked, this, [this](int index) {
+        if (index >= 0)
+            ui.PageControl->setCurrentIndex(index);
+        PageControlMouseDown();
+    });
+    connect(ui.GrafikinZwschenablagekopieren1, &QAction::triggered, this,
+            &TSimplifiedModel::GrafikinZwschenablagekopieren1Click);
+    for (QLabel *image : {ui.Image1, ui.Image2}) {
+        connect(image, &QLabel::customContextMenuRequested, this,
+                [this, image](const QPoint &pos) { ui.graphicMenu->popup(image->mapToGlobal(pos)); });
+    }
+    connect(ui.copy, &QAction::triggered, this, &TSimplifiedModel::copyClick);
+    connect(ui.Insert, &QAction::triggered, this, &TSimplifiedModel::InsertClick);
+    connect(ui.copyVS, &QAction::triggered, this, &TSimplifiedModel::copyVSClick);
+    connect(ui.InsertVS, &QAction::triggered, this, &TSimplifiedModel::InsertVSClick);
+}
+
+void TSimplifiedModel::connectFamilies()
+{
+    for (const BuildUpSlot slot : BuildUpSlots) {
+        const int e = slot.element, s = slot.side;
+        connect(ui.buildUpButton[e][s], &QPushButton::clicked, this, [this, e, s] { Button_TBClick(e, s); });
+        QPlainTextEdit *memo = ui.memo[e][s];
+        m_memoSlots.insert(memo, slot);
+        m_memoSlots.insert(memo->viewport(), slot);
+        connect(memo, &QPlainTextEdit::customContextMenuRequested, this, [this, memo](const QPoint &pos) {
+            ui.buildUpMenu->popup(memo->viewport()->mapToGlobal(pos));
+        });
+    }
+    for (const BuildUpSlot slot : LiningSlots) {
+        const int e = slot.element, s = slot.side;
+        connect(ui.liningButton[e][s], &QPushButton::clicked, this,
+                [this, e, s] { Button_TB_VS1Click(e, s); });
+        connect(ui.liningClear[e][s], &QPushButton::clicked, this,
+                [this, e, s] { Button_TB_VS1clearClick(e, s); });
+        QLineEdit *text = ui.liningText[e][s];
+        m_liningSlots.insert(text, slot);
+        connect(text, &QLineEdit::customContextMenuRequested, this,
+                [this, text](const QPoint &pos) { ui.liningMenu->popup(text->mapToGlobal(pos)); });
+    }
+    for (int n = 1; n <= FlankCount; ++n) {
+        connect(ui.button_Stoss[n], &QPushButton::clicked, this, [this, n] { button_Stoss1Click(n); });
+        connect(ui.chk_id[n], &QCheckBox::clicked, this, [this, n] { chk_id_F1Click(n); });
+        connect(ui.edit_Flanke[n], &QLineEdit::textChanged, this, [this, n] { edit_Flanke1Change(n); });
+    }
+}
+
+void TSimplifiedModel::installFilters()
+{
+    for (QLineEdit *field : ui.numberFields)
+        field->installEventFilter(this);
+    for (QObject *memo : m_memoSlots.keys())
+        memo->installEventFilter(this);
+    for (QObject *text : m_liningSlots.keys())
+        text->installEventFilter(this);
+    ui.Image1->installEventFilter(this);
+    ui.Image2->installEventFilter(this);
+    ui.ImageTavix->installEventFilter(this);
+}
+
+bool TSimplifiedModel::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (auto *field = qobject_cast<QLineEdit *>(watched);
+            field && std::find(std::begin(ui.numberFields), std::end(ui.numberFields), field) !=
+                         std::end(ui.numberFields))
+            return edit_AKeyPress(field, static_cast<QKeyEvent *>(event));
+        break;
+    case QEvent::MouseButtonPress:
+        if (const auto memo = m_memoSlots.constFind(watched); memo != m_memoSlots.cend())
+            Memo_TBaMouseDown(memo->element, memo->side);
+        else if (const auto lining = m_liningSlots.constFind(watched); lining != m_liningSlots.cend())
+            edit_VS0_1MouseDown(lining->element, lining->side);
+        break;
+    case QEvent::MouseButtonRelease: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (mouse->button() != Qt::LeftButton || !widget ||
+            !widget->rect().contains(mouse->position().toPoint()))
+            break;
+        if (watched == ui.Image1 || watched == ui.Image2)
+            Image1Click();
+        else if (watched == ui.ImageTavix)
+            ImageTavixClick();
+        break;
+    }
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TSimplifiedModel::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    FormClose(event);
+}
+
+// ---------------------------------------------------------------------------------------
+// Public operations
+
+void TSimplifiedModel::Recalculate()
+{
+    const RecalcOutcome outcome = tavix::Recalculate(m_model, localeDecimalSeparator());
+    // The validation writes "1" into flank areas that are not greater than 0.
+    syncNumberFieldsFromModel();
+    if (!outcome.ok()) {
+        showError(this, outcome.error);
+        return;
+    }
+    showOutcome();
+    enableResultCommands(m_model.Calculated);
+    drawSchematic();
+    refreshResultsText();
+    Q_EMIT recalculated();
+}
+
+void TSimplifiedModel::PrepareSchematicColours()
+{
+    m_colours = tavix::gui::PrepareSchematicColours(m_model, windowBackground());
+}
+
+void TSimplifiedModel::ResetProject()
+{
+    resetModel(m_model, localeDecimalSeparator());
+    m_model.RecalcEnabled = false;
+    refreshFromModel();
+    ui.label_DirRw->hide();
+    ui.label_VS->hide();
+    showProjectFileName(QString());
+    m_model.RecalcEnabled = true;
+    m_model.Highlight = 0;
+    // The masses were reset, so the sketch's colours must follow before it is painted.
+    PrepareSchematicColours();
+    Recalculate();
+}
+
+void TSimplifiedModel::refreshFromModel()
+{
+    refreshTexts();
+    for (int n = 1; n <= FlankCount; ++n)
+        refreshFlankTab(n);
+
+    const bool vertical = m_model.Orientation == 1;
+    {
+        const QSignalBlocker h(ui.rg_horizontal), v(ui.rg_vertikal);
+        (vertical ? ui.rg_vertikal : ui.rg_horizontal)->setChecked(true);
+    }
+    ui.Image1->setVisible(!vertical);
+    ui.Image2->setVisible(vertical);
+
+    for (const BuildUpSlot slot : LiningSlots) {
+        const bool locked = slot.element > 0 && slot.side == 2 && m_model.IdF[slot.element];
+        ui.liningClear[slot.element][slot.side]->setEnabled(
+            !locked && !m_model.fields.VS[slot.element][slot.side].isEmpty());
+    }
+    applyFlankAreaVisibility();
+    {
+        const QSignalBlocker a(ui.rg_DnTW1), b(ui.rg_DnTW2);
+        (m_model.dnTwDirection == DnTwDirection::Room1ToRoom2 ? ui.rg_DnTW1 : ui.rg_DnTW2)->setChecked(true);
+    }
+    setNoteShown(m_model.dnTwNoteShown);
+    showOutcome();
+    enableResultCommands(m_model.Calculated);
+    drawSchematic();
+}
+
+void TSimplifiedModel::refreshTexts()
+{
+    const FieldTexts &f = m_model.fields;
+    setFieldText(ui.edit_Projekt, f.Projekt);
+    setFieldText(ui.edit_Str, f.Str);
+    setFieldText(ui.edit_PLZ, f.PLZ);
+    setFieldText(ui.edit_Ort, f.Ort);
+    setFieldText(ui.edit_Variante, f.Variante);
+    setFieldText(ui.edit_TB, f.TB);
+    setFieldText(ui.edit_room1, f.room1);
+    setFieldText(ui.edit_room2, f.room2);
+    syncNumberFieldsFromModel();
+    ui.PageControl->setTabText(0, QStringLiteral("Trennbauteil"));
+    for (int e = 0; e < ElementCount; ++e) {
+        ui.roomStrip[e][1]->setText(QLatin1Char(' ') + f.room1);
+        ui.roomStrip[e][2]->setText(QLatin1Char(' ') + f.room2);
+    }
+    ui.memo[0][0]->setPlainText(f.Memo[0][0].join(QLatin1Char('\n')));
+    for (int s = 1; s <= 2; ++s)
+        setFieldText(ui.liningText[0][s], f.VS[0][s]);
+}
+
+void TSimplifiedModel::refreshFlankTab(int n)
+{
+    const FieldTexts &f = m_model.fields;
+    setFieldText(ui.edit_Flanke[n], f.Flanke[n]);
+    ui.PageControl->setTabText(n, tabCaption(f.Flanke[n]));
+    ui.label_resF[n]->setText(f.Flanke[n]);
+    for (int s = 1; s <= 2; ++s) {
+        ui.memo[n][s]->setPlainText(f.Memo[n][s].join(QLatin1Char('\n')));
+        setFieldText(ui.liningText[n][s], f.VS[n][s]);
+    }
+    {
+        const QSignalBlocker blocker(ui.chk_id[n]);
+        ui.chk_id[n]->setChecked(m_model.IdF[n]);
+    }
+    setRoom2Locked(n, m_model.IdF[n]);
+    setJunctionButtonPicture(n, m_model.Stoss[n]);
+}
+
+void TSimplifiedModel::applyFlankAreaVisibility()
+{
+    for (int n = 1; n <= FlankCount; ++n) {
+        const QString type = m_model.Stoss[n].left(3);
+        const bool room1 = type == QLatin1String("LSb");
+        const bool room2 = type == QLatin1String("LSa");
+        ui.flankAreaLabel[n][1]->setVisible(room1);
+        ui.flankArea[n][1]->setVisible(room1);
+        ui.flankAreaLabel[n][2]->setVisible(room2);
+        ui.flankArea[n][2]->setVisible(room2);
+    }
+}
+
+void TSimplifiedModel::showDirectIndexNote(const QString &caption)
+{
+    ui.label_DirRw->setText(caption + formatResult(m_model.buildUp[0][0].Rw, localeDecimalSeparator()));
+    ui.label_DirRw->show();
+    ui.label_VS->show();
+}
+
+void TSimplifiedModel::showProjectFileName(const QString &path)
+{
+    ui.label_DatName->setText(path);
+    const bool shown = !path.isEmpty();
+    ui.Bevel_Datei->setVisible(shown);
+    ui.lb_Datei->setVisible(shown);
+    ui.label_DatName->setVisible(shown);
+}
+
+// ---------------------------------------------------------------------------------------
+// Display of the model
+
+void TSimplifiedModel::syncNumberFieldsFromModel()
+{
+    const FieldTexts &f = m_model.fields;
+    const QString *texts[17] = {&f.Vol1, &f.Vol2, &f.L1, &f.L2, &f.A};
+    int i = 5;
+    for (int n = 1; n <= FlankCount; ++n) {
+        texts[i++] = &f.FF[n][1];
+        texts[i++] = &f.LF[n];
+        texts[i++] = &f.FF[n][2];
+    }
+    for (int k = 0; k < 17; ++k)
+        setFieldText(ui.numberFields[k], *texts[k]);
+}
+
+void TSimplifiedModel::showOutcome()
+{
+    if (m_model.Calculated) {
+        showResults();
+        ui.resultArea->setCurrentWidget(ui.panel_results);
+    } else {
+        showMessages();
+        ui.resultArea->setCurrentWidget(ui.panel_errorMsg);
+    }
+}
+
+void TSimplifiedModel::showResults()
+{
+    const QChar sep = localeDecimalSeparator();
+    for (int e = 0; e < ElementCount; ++e)
+        ui.label_Ri[e]->setText(formatResult(m_model.Rres[e], sep));
+    ui.label_Rges->setText(formatResult(m_model.RwBau, sep));
+    ui.dnTwRow->setCurrentWidget(m_model.dnTwHintShown ? static_cast<QWidget *>(ui.panel_DnTW)
+                                                       : ui.dnTwValues);
+    if (m_model.dnTwHintShown)
+        return;
+    const bool forward = m_model.dnTwDirection == DnTwDirection::Room1ToRoom2;
+    {
+        const QSignalBlocker a(ui.rg_DnTW1), b(ui.rg_DnTW2);
+        (forward ? ui.rg_DnTW1 : ui.rg_DnTW2)->setChecked(true);
+    }
+    setNoteShown(m_model.dnTwNoteShown);
+    ui.label_DnTW->setText(formatResult(forward ? m_model.DnTw12 : m_model.DnTw21, sep));
+}
+
+void TSimplifiedModel::showMessages()
+{
+    ui.memo_error->setPlainText(messagePanelLines(m_model.Messages).join(QLatin1Char('\n')));
+}
+
+void TSimplifiedModel::setNoteShown(bool shown)
+{
+    auto *notes = qobject_cast<QStackedWidget *>(ui.lb_AnmDnTW->parentWidget());
+    notes->setCurrentWidget(shown ? ui.lb_AnmDnTW : ui.lb_Vorhaltemass);
+}
+
+void TSimplifiedModel::enableResultCommands(bool enabled)
+{
+    ui.SpeedButtonPrint->setEnabled(enabled);
+    ui.FilePrintItem->setEnabled(enabled);
+    ui.btn_Results->setEnabled(enabled);
+    ui.Berechnungsergebnisse1->setEnabled(enabled);
+    ui.button_Variant->setEnabled(enabled);
+    ui.Variantenuntersuchung1->setEnabled(enabled);
+}
+
+void TSimplifiedModel::drawSchematic()
+{
+    DrawSchematic(m_model, m_colours, ui.PageControl->currentIndex(), m_wallPicture, m_floorPicture);
+    // Only the visible picture needs its pixmap; switching the orientation recalculates.
+    if (m_model.Orientation == 1)
+        ui.Image2->setPixmap(QPixmap::fromImage(m_floorPicture));
+    else
+        ui.Image1->setPixmap(QPixmap::fromImage(m_wallPicture));
+}
+
+void TSimplifiedModel::refreshResultsText()
+{
+    // The detailed results window rebuilds its text here while it is open (ResultsShown).
+}
+
+QColor TSimplifiedModel::windowBackground() const
+{
+    return palette().color(QPalette::Window);
+}
+
+void TSimplifiedModel::setRoom2Locked(int flank, bool locked)
+{
+    ui.buildUpButton[flank][2]->setEnabled(!locked);
+    ui.liningButton[flank][2]->setEnabled(!locked);
+    ui.memo[flank][2]->setEnabled(!locked);
+    ui.liningText[flank][2]->setEnabled(!locked);
+    ui.liningClear[flank][2]->setEnabled(!locked && !m_model.fields.VS[flank][2].isEmpty());
+}
+
+void TSimplifiedModel::setJunctionButtonPicture(int flank, const QString &code)
+{
+    // One plain picture of a T-junction for every code until the junction pictures exist:
+    // separating element blue, flank navy in room 1 and green in room 2.
+    Q_UNUSED(code)
+    static const QIcon plain = [] {
+        QPixmap picture(48, 40);
+        picture.fill(Qt::white);
+        QPainter p(&picture);
+        p.setPen(Qt::black);
+        p.fillRect(QRect(2, 26, 22, 8), QColor(0, 0, 128));
+        p.fillRect(QRect(24, 26, 22, 8), QColor(0, 128, 0));
+        p.fillRect(QRect(20, 4, 8, 22), QColor(0, 0, 255));
+        p.drawRect(QRect(2, 26, 44, 8));
+        p.drawRect(QRect(20, 4, 8, 22));
+        return QIcon(picture);
+    }();
+    ui.button_Stoss[flank]->setIcon(plain);
+}
+
+// ---------------------------------------------------------------------------------------
+// Editing rules
+
+bool TSimplifiedModel::edit_AKeyPress(QWidget *field, QKeyEvent *event)
+{
+    const QString text = event->text();
+    if (text.size() != 1)
+        return false; // navigation and function keys carry no character
+    const QChar c = text.at(0);
+    if (c.unicode() < 0x20 || c.unicode() == 0x7f || (c >= QLatin1Char('0') && c <= QLatin1Char('9')))
+        return false; // backspace, control combinations, digits
+    const QChar sep = localeDecimalSeparator();
+    if (sep == QLatin1Char('.')) {
+        if (c == QLatin1Char('.'))
+            return false;
+        if (c == QLatin1Char(','))
+            static_cast<QLineEdit *>(field)->insert(QStringLiteral("."));
+        return true;
+    }
+    return c != sep;
+}
+
+void TSimplifiedModel::edit_Vol1Change()
+{
+    if (fillEmptyNumberFields(m_model.fields))
+        syncNumberFieldsFromModel();
+    if (!m_model.RecalcEnabled)
+        return;
+    Recalculate();
+    markChanged();
+}
+
+void TSimplifiedModel::edit_Flanke1Change(int flank)
+{
+    QLineEdit *edit = ui.edit_Flanke[flank];
+    if (edit->text().isEmpty())
+        setFieldText(edit, defaultFlankName(flank));
+    m_model.fields.Flanke[flank] = edit->text();
+    ui.PageControl->setTabText(flank, tabCaption(edit->text()));
+    ui.label_resF[flank]->setText(edit->text());
+    markChanged();
+}
+
+void TSimplifiedModel::roomNameChanged(int room)
+{
+    QLineEdit *edit = room == 1 ? ui.edit_room1 : ui.edit_room2;
+    if (edit->text().isEmpty())
+        setFieldText(edit, defaultRoomName(room));
+    (room == 1 ? m_model.fields.room1 : m_model.fields.room2) = edit->text();
+    for (int e = 0; e < ElementCount; ++e)
+        ui.roomStrip[e][room]->setText(QLatin1Char(' ') + edit->text());
+    markChanged();
+}
+
+void TSimplifiedModel::edit_room1Change()
+{
+    roomNameChanged(1);
+}
+
+void TSimplifiedModel::edit_room2Change()
+{
+    roomNameChanged(2);
+}
+
+void TSimplifiedModel::edit_TBChange()
+{
+    m_model.fields.TB = ui.edit_TB->text();
+    markChanged();
+}
+
+void TSimplifiedModel::edit_ProjektChange()
+{
+    markChanged();
+}
+
+void TSimplifiedModel::chk_id_F1Click(int flank)
+{
+    const bool identical = ui.chk_id[flank]->isChecked();
+    m_model.IdF[flank] = identical;
+    if (identical) {
+        copyFlankRoom1ToRoom2(m_model, flank);
+        ui.memo[flank][2]->setPlainText(m_model.fields.Memo[flank][2].join(QLatin1Char('\n')));
+        setFieldText(ui.liningText[flank][2], m_model.fields.VS[flank][2]);
+    }
+    setRoom2Locked(flank, identical);
+    PrepareSchematicColours();
+    if (m_model.RecalcEnabled)
+        Recalculate();
+    markChanged();
+}
+
+void TSimplifiedModel::rg_horizontalClick()
+{
+    const bool vertical = ui.rg_vertikal->isChecked();
+    m_model.Orientation = vertical ? 1 : 0;
+    ui.Image1->setVisible(!vertical);
+    ui.Image2->setVisible(vertical);
+    Recalculate();
+    markChanged();
+}
+
+void TSimplifiedModel::rg_DnTW1Click()
+{
+    const bool forward = ui.rg_DnTW1->isChecked();
+    m_model.dnTwDirection = forward ? DnTwDirection::Room1ToRoom2 : DnTwDirection::Room2ToRoom1;
+    bool note = false;
+    if (m_model.Vol1 < m_model.Vol2 && forward)
+        note = true;
+    if (m_model.Vol2 < m_model.Vol1 && !forward)
+        note = true;
+    m_model.dnTwNoteShown = note;
+    setNoteShown(note);
+    ui.label_DnTW->setText(formatResult(forward ? m_model.DnTw12 : m_model.DnTw21, localeDecimalSeparator()));
+}
+
+void TSimplifiedModel::PageControlMouseDown()
+{
+    PrepareSchematicColours();
+    m_model.Highlight = ui.PageControl->currentIndex();
+    Recalculate();
+}
+
+void TSimplifiedModel::Image1Click()
+{
+    PrepareSchematicColours();
+    m_model.Highlight = 0;
+    Recalculate();
+}
+
+void TSimplifiedModel::GrafikinZwschenablagekopieren1Click()
+{
+    const QImage &visible = m_model.Orientation == 1 ? m_floorPicture : m_wallPicture;
+    QGuiApplication::clipboard()->setImage(visible.copy(), QClipboard::Clipboard);
+}
+
+// ---------------------------------------------------------------------------------------
+// Context slots of the build-up memos and lining fields: a right click acts on the control
+// that was pressed.
+
+void TSimplifiedModel::Memo_TBaMouseDown(int element, int side)
+{
+    m_buildUpContext = {element, side};
+}
+
+void TSimplifiedModel::edit_VS0_1MouseDown(int element, int side)
+{
+    m_liningContext = {element, side};
+}
+
+// ---------------------------------------------------------------------------------------
+// Commands whose dialogs and windows are added by later work. Each is connected already;
+// only the body is missing.
+
+void TSimplifiedModel::FileNewItemClick() {}
+void TSimplifiedModel::FileOpenItemClick() {}
+void TSimplifiedModel::save_asClick() {}
+void TSimplifiedModel::SpeedButtonPrintClick() {}
+
+void TSimplifiedModel::FileExitItemClick()
+{
+    close();
+}
+
+void TSimplifiedModel::FormClose(QCloseEvent *) {}
+void TSimplifiedModel::Firmendaten1Click() {}
+void TSimplifiedModel::btn_ResultsClick() {}
+void TSimplifiedModel::button_VariantClick() {}
+void TSimplifiedModel::Internet1Click() {}
+void TSimplifiedModel::Internet2Click() {}
+void TSimplifiedModel::HandbuchClick() {}
+void TSimplifiedModel::BeschreibungdesRechenverfahrenspdfFormat1Click() {}
+void TSimplifiedModel::TavixPraxistippsClick() {}
+void TSimplifiedModel::ImageTavixClick() {}
+void TSimplifiedModel::Button_TBClick(int, int) {}
+void TSimplifiedModel::copyClick() {}
+void TSimplifiedModel::InsertClick() {}
+void TSimplifiedModel::Button_TB_VS1Click(int, int) {}
+void TSimplifiedModel::Button_TB_VS1clearClick(int, int) {}
+void TSimplifiedModel::copyVSClick() {}
+void TSimplifiedModel::InsertVSClick() {}
+void TSimplifiedModel::button_Stoss1Click(int) {}
+
+} // namespace tavix::gui

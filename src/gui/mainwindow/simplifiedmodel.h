@@ -1,0 +1,148 @@
+#pragma once
+
+// The main window: the one window the program lives in. The project model is the single
+// source of truth; every edit writes its text into `model().fields` at once, and
+// refreshFromModel() pushes the whole model back into the widgets with their signals
+// blocked (after a reset, a file load or an accepted dialog). Recalculate() runs the
+// engine and shows its outcome: results or the missing-input list, the six commands that
+// need results, and the sketch.
+//
+// Handlers are named control + event; one handler serves a family of like controls and is
+// told the slot (element 0..4, side 1..2) of the control that raised the event.
+
+#include "mainwindow/mainwindowcontrols.h"
+#include "mainwindow/schematic.h"
+#include "model/variablen.h"
+
+#include <QHash>
+#include <QImage>
+#include <QMainWindow>
+
+namespace tavix::gui {
+
+class TSimplifiedModel : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TSimplifiedModel(QWidget *parent = nullptr);
+    ~TSimplifiedModel() override;
+
+    ProjectModel &model() { return m_model; }
+    const ProjectModel &model() const { return m_model; }
+    const MainWindowControls &controls() const { return ui; }
+
+    // The recalculation with the locale separator: on a field that is not a number the
+    // error is shown and nothing else changes; otherwise results or messages, the six
+    // commands and the sketch are brought up to date.
+    void Recalculate();
+    // Pushes the whole model into the widgets without triggering any handler.
+    void refreshFromModel();
+    // Colour tables of the sketch from the masses; the next recalculation paints with them.
+    void PrepareSchematicColours();
+    // Model reset, window reset and one recalculation.
+    void ResetProject();
+    void markChanged() { m_model.Saved = false; }
+
+    // Flank-area labels and fields follow the corner junctions of the four flanks.
+    void applyFlankAreaVisibility();
+    // label_DirRw shows caption + Rw of the separating element, label_VS beneath it.
+    void showDirectIndexNote(const QString &caption);
+    // The "Projektdatei:" line of the tool bar; an empty path hides it.
+    void showProjectFileName(const QString &path);
+
+    const QImage &wallPicture() const { return m_wallPicture; }
+    const QImage &floorPicture() const { return m_floorPicture; }
+
+Q_SIGNALS:
+    // Emitted at the end of every recalculation that ran to its end.
+    void recalculated();
+
+public Q_SLOTS:
+    // Menu and tool bar commands whose windows belong to later work.
+    void FileNewItemClick();
+    void FileOpenItemClick();
+    void save_asClick();
+    void SpeedButtonPrintClick();
+    void FileExitItemClick();
+    void Firmendaten1Click();
+    void btn_ResultsClick();
+    void button_VariantClick();
+    void Internet1Click();
+    void Internet2Click();
+    void HandbuchClick();
+    void BeschreibungdesRechenverfahrenspdfFormat1Click();
+    void TavixPraxistippsClick();
+    void ImageTavixClick();
+
+    // Build-up and lining families.
+    void Button_TBClick(int element, int side);
+    void Memo_TBaMouseDown(int element, int side);
+    void copyClick();
+    void InsertClick();
+    void Button_TB_VS1Click(int element, int side);
+    void Button_TB_VS1clearClick(int element, int side);
+    void edit_VS0_1MouseDown(int element, int side);
+    void copyVSClick();
+    void InsertVSClick();
+    void button_Stoss1Click(int flank);
+
+    // Editing rules of the window itself.
+    void edit_Vol1Change();
+    void edit_Flanke1Change(int flank);
+    void edit_room1Change();
+    void edit_room2Change();
+    void edit_TBChange();
+    void edit_ProjektChange();
+    void chk_id_F1Click(int flank);
+    void rg_horizontalClick();
+    void rg_DnTW1Click();
+    void PageControlMouseDown();
+    void Image1Click();
+    void GrafikinZwschenablagekopieren1Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    // The unsaved-changes check of closing belongs to the project lifecycle; the event is
+    // accepted unless this handler ignores it.
+    void FormClose(QCloseEvent *event);
+
+private:
+    void FormCreate();
+    void connectHandlers();
+    void connectFamilies();
+    void installFilters();
+    bool edit_AKeyPress(QWidget *field, QKeyEvent *event);
+    void roomNameChanged(int room);
+    void setJunctionButtonPicture(int flank, const QString &code);
+    void setRoom2Locked(int flank, bool locked);
+    void syncNumberFieldsFromModel();
+    void showOutcome();
+    void showResults();
+    void showMessages();
+    void enableResultCommands(bool enabled);
+    void drawSchematic();
+    void refreshResultsText();
+    void refreshTexts();
+    void refreshFlankTab(int flank);
+    void setNoteShown(bool shown);
+    QColor windowBackground() const;
+
+    ProjectModel m_model;
+    MainWindowControls ui;
+    SchematicColours m_colours;
+    QImage m_wallPicture;
+    QImage m_floorPicture;
+    QHash<QObject *, BuildUpSlot> m_memoSlots;   // memo or its viewport -> build-up slot
+    QHash<QObject *, BuildUpSlot> m_liningSlots; // lining text field -> lining slot
+    BuildUpSlot m_buildUpContext{0, 0};
+    BuildUpSlot m_liningContext{0, 1};
+};
+
+// The working directory at program start, where catalogues, company data and documents
+// are looked for. Recorded once by the start-up sequence.
+QString startDirectory();
+void setStartDirectory(const QString &path);
+
+} // namespace tavix::gui
