@@ -1,7 +1,9 @@
 #include "buildup/form_btaufbau.h"
 
+#include "buildup/buildupcalc.h"
 #include "buildup/buildupclipboard.h"
 #include "buildup/buildupsummary.h"
+#include "buildup/catalogue.h"
 #include "buildup/deliverynote.h"
 #include "common/userinteraction.h"
 #include "model/numbers.h"
@@ -27,8 +29,6 @@
 namespace tavix::gui {
 
 namespace {
-
-const QString Putz = QStringLiteral("Putz");
 
 QLabel *caption(QWidget *parent, const QString &text, const QRect &geometry,
                 Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
@@ -63,6 +63,7 @@ TForm_BT::TForm_BT(ProjectModel &model, QWidget *mainWindow)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(false);
     buildControls();
+    fillLists();
     buildReferenceTable();
     connectEvents();
     applyKindLayout(0);
@@ -125,7 +126,6 @@ void TForm_BT::buildControls()
     combo_B2b = new QComboBox(panel_Listen);
     combo_B2b->setObjectName(QStringLiteral("combo_B2b"));
     combo_B2b->setGeometry(206, 94, 96, 24);
-    combo_B2b->setMaxVisibleItems(11); // the whole list at once, no scrolling
     combo_B2a = new QComboBox(panel_Listen);
     combo_B2a->setObjectName(QStringLiteral("combo_B2a"));
     combo_B2a->setGeometry(62, 94, 240, 24);
@@ -135,9 +135,8 @@ void TForm_BT::buildControls()
     rg_Moertel->setGeometry(62, 122, 240, 30);
     rg_Moertel->setFlat(true);
     m_moertelGroup = new QButtonGroup(this);
-    const QString mortars[2] = {QStringLiteral("Dünnbettmörtel"), QStringLiteral("Normalmörtel")};
     for (int i = 0; i < 2; ++i) {
-        auto *rb = new QRadioButton(mortars[i], rg_Moertel);
+        auto *rb = new QRadioButton(rg_Moertel);
         rb->setObjectName(QStringLiteral("rg_Moertel_%1").arg(i));
         rb->setGeometry(i == 0 ? 0 : 124, 4, i == 0 ? 122 : 116, 22);
         m_moertelGroup->addButton(rb, i);
@@ -342,7 +341,6 @@ void TForm_BT::openSlot(int element, int side)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     show();
-    raise();
     activateWindow();
 }
 
@@ -371,9 +369,7 @@ void TForm_BT::applyKindLayout(int kind)
     setNumberFieldEditable(edit_d2, kind != 0);
 
     if (withTable) {
-        static const QString wallNames[3] = {QStringLiteral("Porenbeton"), QStringLiteral("Ziegel-Mauerwerk"),
-                                             QStringLiteral("Leichtbeton")};
-        setFieldText(edit_schichtName2, wallNames[kind - 2]);
+        setFieldText(edit_schichtName2, fixedLayer2Name(kind));
     }
     edit_schichtName2->setEnabled(kind == 5);
 
@@ -411,14 +407,14 @@ void TForm_BT::combo_KonstruktChange()
         break;
     case 1:
         clearUserRw();
-        setFieldText(edit_schichtName3, Putz);
+        setFieldText(edit_schichtName3, plasterLayerName());
         break;
     case 2:
     case 3:
     case 4:
     case 5:
-        setFieldText(edit_schichtName1, Putz);
-        setFieldText(edit_schichtName3, Putz);
+        setFieldText(edit_schichtName1, plasterLayerName());
+        setFieldText(edit_schichtName3, plasterLayerName());
         setFieldText(edit_roh2, QStringLiteral("0"));
         if (kind == 3 || kind == 4)
             setFieldText(edit_RwUser, QStringLiteral("0"));
@@ -588,17 +584,143 @@ void TForm_BT::closeEvent(QCloseEvent *event)
         btn_ECSClick();
 }
 
+void TForm_BT::fillLists()
+{
+    combo_Konstrukt->addItems(constructionKindItems());
+    combo_B1->addItems(plasterItems());
+    combo_B3->addItems(plasterItems());
+    combo_B2->addItems(densityClassItems());
+    combo_B2b->addItems(thicknessItems());
+    combo_B2b->setMaxVisibleItems(thicknessItems().size()); // the whole list at once
+    combo_B2a->addItems(concreteItems());
+    const QStringList &mortars = mortarItems();
+    for (int i = 0; i < mortars.size(); ++i) {
+        if (QAbstractButton *button = m_moertelGroup->button(i))
+            button->setText(mortars.at(i));
+    }
+}
+
 void TForm_BT::buildReferenceTable()
 {
     panel_Umrechnung = new QFrame(this);
     panel_Umrechnung->setObjectName(QStringLiteral("panel_Umrechnung"));
-    panel_Umrechnung->setGeometry(NarrowWidth + 4, 8, WideWidth - NarrowWidth - 12, FormHeight - 16);
+    panel_Umrechnung->setGeometry(NarrowWidth + 2, 8, WideWidth - NarrowWidth - 10, FormHeight - 16);
     panel_Umrechnung->setFrameShape(QFrame::StyledPanel);
+
+    const ReferenceTableTexts &t = referenceTableTexts();
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    QFont bold = font();
+    bold.setBold(true);
+    auto cell = [&](const QString &text, const QFont &f, Qt::Alignment align = Qt::AlignCenter) {
+        auto *label = new QLabel(text);
+        label->setFont(f);
+        label->setAlignment(align);
+        label->setWordWrap(true);
+        return label;
+    };
+
+    auto *outer = new QVBoxLayout(panel_Umrechnung);
+    outer->setContentsMargins(6, 6, 6, 6);
+    outer->setSpacing(4);
+    outer->addWidget(cell(t.heading, bold));
+
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(2);
+    grid->setVerticalSpacing(0);
+    QFont normal = font();
+    normal.setPointSizeF(normal.pointSizeF() * 0.9);
+    auto *stone = cell(t.stoneCaption, small);
+    grid->addWidget(stone, 0, 0, 2, 1);
+    grid->addWidget(cell(t.wallCaption + QStringLiteral(" ") + t.footnoteMarks, small), 0, 1, 1, 3);
+    grid->addWidget(cell(t.normalCaption, small), 1, 1);
+    auto *light = cell(t.lightCaption + QStringLiteral("\n") + t.lightNote, small);
+    grid->addWidget(light, 1, 2);
+    grid->addWidget(cell(t.thinBedCaption, small), 1, 3);
+    grid->addWidget(cell(t.stoneUnit, small), 2, 0);
+    for (int c = 1; c <= 3; ++c)
+        grid->addWidget(cell(t.wallUnit, small), 2, c);
+    for (int r = 0; r < ReferenceRowCount; ++r) {
+        const ReferenceRow &row = ReferenceRows[r];
+        const int values[3] = {row.normalMortar, row.lightweightMortar, row.thinBedMortar};
+        grid->addWidget(cell(QString::fromLatin1(row.densityClass), normal), 3 + r, 0);
+        for (int c = 0; c < 3; ++c)
+            grid->addWidget(cell(QString::number(values[c]), normal), 3 + r, 1 + c);
+    }
+    for (int c = 0; c < 4; ++c)
+        grid->setColumnStretch(c, 1);
+    // Ruled like a printed table: a frame around the grid, lines between its cells.
+    auto *tableFrame = new QFrame;
+    tableFrame->setFrameShape(QFrame::Box);
+    tableFrame->setLayout(grid);
+    outer->addWidget(tableFrame);
+    outer->addWidget(cell(t.footnote1, small, Qt::AlignLeft | Qt::AlignTop));
+    outer->addWidget(cell(t.footnote2, small, Qt::AlignLeft | Qt::AlignTop));
+    outer->addStretch(1);
 }
 
 bool TForm_BT::recompute()
 {
-    return true;
+    BuildUpDialogInput input;
+    input.record = m_working;
+    input.record.Konstrukt = combo_Konstrukt->currentIndex();
+    input.record.Moertel = qMax(0, m_moertelGroup->checkedId());
+    input.record.B1 = combo_B1->currentIndex();
+    input.record.B2 = combo_B2->currentIndex();
+    input.record.B2a = combo_B2a->currentIndex();
+    input.record.B2b = combo_B2b->currentIndex();
+    input.record.B3 = combo_B3->currentIndex();
+    const bool variant1 = rg_Zulassung1->isChecked();
+    input.record.Zulassung1 = variant1 ? 1 : 0;
+    input.record.Zulassung2 = variant1 ? 0 : 1;
+    input.record.RwUserOn = chk_RwUser->isChecked() ? 1 : 0;
+    QLineEdit *const fields[6] = {edit_d1, edit_roh1, edit_d2, edit_roh2, edit_d3, edit_roh3};
+    for (int i = 0; i < 6; ++i)
+        input.fields[i] = fields[i]->text();
+    input.rwUserText = edit_RwUser->text();
+    input.rwUserTicked = chk_RwUser->isChecked();
+
+    const BuildUpDialogView view = recomputeBuildUp(input, localeDecimalSeparator());
+
+    for (int i = 0; i < 6; ++i) {
+        if (fields[i]->text() != view.fields[i])
+            setFieldText(fields[i], view.fields[i]);
+    }
+    if (view.displayValid) {
+        m_working = view.record;
+        if (view.layerTextsFromLists) {
+            setFieldText(edit_schichtName1, view.layerTexts[0]);
+            setFieldText(edit_schichtName2, view.layerTexts[1]);
+            setFieldText(edit_schichtName3, view.layerTexts[2]);
+        }
+        label_m->setText(view.massText);
+
+        lb_Rw->setText(view.rwCaption);
+        QPalette captionColours = lb_Rw->palette();
+        captionColours.setColor(QPalette::WindowText,
+                                view.rwCaptionRed ? QColor(Qt::red) : QColor(Qt::black));
+        lb_Rw->setPalette(captionColours);
+        label_Rw->setText(view.rwValueText);
+        label_Rw->setVisible(view.rwValueVisible);
+
+        for (QWidget *w : std::initializer_list<QWidget *>{chk_RwUser, edit_RwUser, lb_UnitRw, memo_Meldung})
+            w->setVisible(view.correctionVisible);
+        memo_Meldung->setPlainText(view.notes.join(QLatin1Char('\n')));
+        if (edit_RwUser->text() != view.rwUserText)
+            setFieldText(edit_RwUser, view.rwUserText);
+
+        rg_Zulassung1->setVisible(view.approvalVisible);
+        rg_Zulassung2->setVisible(view.approvalVisible);
+        if (view.approvalVisible) {
+            rg_Zulassung1->setText(view.approval1Caption);
+            rg_Zulassung2->setText(view.approval2Caption);
+        }
+    }
+    if (!view.error.isEmpty()) {
+        showError(this, view.error);
+        return false;
+    }
+    return view.displayValid;
 }
 
 } // namespace tavix::gui

@@ -73,6 +73,7 @@ protected:
 
 private:
     void buildControls();
+    void fillLists();
     void buildReferenceTable();
     void connectEvents();
 
