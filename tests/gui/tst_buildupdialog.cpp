@@ -35,6 +35,7 @@ private Q_SLOTS:
     void inputFilter_data();
     void inputFilter();
     void emptiedFieldBecomesZero();
+    void invalidNumberStopsOk();
     void escapeCancels();
     void header_data();
     void header();
@@ -466,6 +467,28 @@ void TestBuildUpDialog::emptiedFieldBecomesZero()
     QCOMPARE(text("label_m"), QStringLiteral("m´ = 0.0 [kg/m²]"));
 }
 
+void TestBuildUpDialog::invalidNumberStopsOk()
+{
+    QSignalSpy committed(m_dialog, &TForm_BT::buildUpCommitted);
+    m_dialog->openSlot(0, 0);
+    choose("combo_Konstrukt", 5);
+    enter("edit_d2", "20");
+    const QString before = text("label_m");
+    // Pasted text can carry anything the key filter would have refused.
+    child<QLineEdit>("edit_roh2")->setText(QStringLiteral("1.2.3"));
+    QCOMPARE(m_answers->texts(), QStringList{QStringLiteral("'1.2.3' ist kein gültiger Fließkommawert")});
+    QCOMPARE(m_answers->recorded.first().kind, MessageKind::Error);
+    QCOMPARE(text("label_m"), before);
+
+    child<QPushButton>("btn_OK")->click();
+    QCOMPARE(m_answers->recorded.size(), 2);
+    QVERIFY(m_dialog->isVisible());
+    QCOMPARE(committed.count(), 0);
+    QVERIFY(m_model.buildUp[0][0] == BuildUpRecord());
+    QVERIFY(m_model.fields.Memo[0][0].isEmpty());
+    m_dialog->btn_ECSClick();
+}
+
 void TestBuildUpDialog::escapeCancels()
 {
     QSignalSpy committed(m_dialog, &TForm_BT::buildUpCommitted);
@@ -559,6 +582,18 @@ void TestBuildUpDialog::pictures()
     child<QCheckBox>("chk_RwUser")->click();
     child<QLineEdit>("edit_RwUser")->setText(QStringLiteral("47"));
     save(QStringLiteral("buildup_correction_user"));
+    m_dialog->btn_ECSClick();
+
+    // Lightweight concrete blocks to DIN, below the density threshold: 5.2 dB deduction
+    m_dialog->openSlot(0, 0);
+    choose("combo_Konstrukt", 4);
+    const QStringList blocks{"1", "1000", "30", "550", "1", "1000"};
+    for (int i = 0; i < 6; ++i)
+        enter(fields[i], blocks[i]);
+    child<QRadioButton>("rg_Zulassung2")->click();
+    QCOMPARE(text("edit_RwUser"), QStringLiteral("45.0"));
+    QCOMPARE(text("lb_Rw"), QStringLiteral("um -5.2 dB korrigiertes Direktschalldämm-Maß:"));
+    save(QStringLiteral("buildup_correction_kind4"));
     m_dialog->btn_ECSClick();
 }
 

@@ -111,9 +111,9 @@ void TForm_BT::buildControls()
     combo_B1->setGeometry(62, 38, 240, 24);
 
     label_Rohdichteklasse =
-        caption(panel_Listen, QStringLiteral("Stein-Rohdichteklasse"), QRect(62, 74, 138, 18));
+        caption(panel_Listen, QStringLiteral("Stein-Rohdichteklasse"), QRect(58, 74, 156, 18));
     label_Rohdichteklasse->setObjectName(QStringLiteral("label_Rohdichteklasse"));
-    label_Wanddicke = caption(panel_Listen, QStringLiteral("Dicke [cm]"), QRect(206, 74, 96, 18));
+    label_Wanddicke = caption(panel_Listen, QStringLiteral("Dicke [cm]"), QRect(218, 74, 84, 18));
     label_Wanddicke->setObjectName(QStringLiteral("label_Wanddicke"));
     label_WD =
         caption(panel_Listen, QStringLiteral("Wand:"), QRect(8, 90, 54, 32), Qt::AlignLeft | Qt::AlignTop);
@@ -122,10 +122,10 @@ void TForm_BT::buildControls()
     label_WD->setContentsMargins(0, 4, 0, 0);
     combo_B2 = new QComboBox(panel_Listen);
     combo_B2->setObjectName(QStringLiteral("combo_B2"));
-    combo_B2->setGeometry(62, 94, 138, 24);
+    combo_B2->setGeometry(58, 94, 156, 24);
     combo_B2b = new QComboBox(panel_Listen);
     combo_B2b->setObjectName(QStringLiteral("combo_B2b"));
-    combo_B2b->setGeometry(206, 94, 96, 24);
+    combo_B2b->setGeometry(218, 94, 84, 24);
     combo_B2a = new QComboBox(panel_Listen);
     combo_B2a->setObjectName(QStringLiteral("combo_B2a"));
     combo_B2a->setGeometry(62, 94, 240, 24);
@@ -134,6 +134,7 @@ void TForm_BT::buildControls()
     rg_Moertel->setObjectName(QStringLiteral("rg_Moertel"));
     rg_Moertel->setGeometry(62, 122, 240, 30);
     rg_Moertel->setFlat(true);
+    rg_Moertel->setStyleSheet(QStringLiteral("QGroupBox { border: 0; }"));
     m_moertelGroup = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
         auto *rb = new QRadioButton(rg_Moertel);
@@ -252,7 +253,7 @@ void TForm_BT::buildControls()
     memo_Meldung->setFont(memoFont);
     memo_Meldung->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    label_Meldung1 = caption(this, deliveryNoteText(), QRect(12, 376, 440, 22));
+    label_Meldung1 = caption(this, deliveryNoteText(), QRect(12, 350, 440, 22));
     label_Meldung1->setObjectName(QStringLiteral("label_Meldung1"));
     label_Meldung1->setFont(boldFont);
     QPalette red = label_Meldung1->palette();
@@ -623,11 +624,13 @@ void TForm_BT::buildReferenceTable()
     auto *outer = new QVBoxLayout(panel_Umrechnung);
     outer->setContentsMargins(6, 6, 6, 6);
     outer->setSpacing(4);
-    outer->addWidget(cell(t.heading, bold));
+    QFont heading = bold;
+    heading.setPointSizeF(heading.pointSizeF() * 0.82);
+    outer->addWidget(cell(t.heading, heading));
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(2);
-    grid->setVerticalSpacing(0);
+    grid->setVerticalSpacing(2);
     QFont normal = font();
     normal.setPointSizeF(normal.pointSizeF() * 0.9);
     auto *stone = cell(t.stoneCaption, small);
@@ -648,7 +651,7 @@ void TForm_BT::buildReferenceTable()
             grid->addWidget(cell(QString::number(values[c]), normal), 3 + r, 1 + c);
     }
     for (int c = 0; c < 4; ++c)
-        grid->setColumnStretch(c, 1);
+        grid->setColumnStretch(c, c == 2 ? 6 : 5); // the lightweight-mortar note needs more room
     // Ruled like a printed table: a frame around the grid, lines between its cells.
     auto *tableFrame = new QFrame;
     tableFrame->setFrameShape(QFrame::Box);
