@@ -37,6 +37,7 @@ private Q_SLOTS:
     void emptiedFieldBecomesZero();
     void invalidNumberStopsOk();
     void escapeCancels();
+    void pastedSlotOpensWithPastedBuildUp();
     void header_data();
     void header();
     void pictures();
@@ -504,6 +505,31 @@ void TestBuildUpDialog::escapeCancels()
     m_dialog->openSlot(1, 1);
     QCOMPARE(child<QComboBox>("combo_Konstrukt")->currentIndex(), 0);
     QCOMPARE(m_dialog->width(), 465);
+    m_dialog->btn_ECSClick();
+}
+
+void TestBuildUpDialog::pastedSlotOpensWithPastedBuildUp()
+{
+    m_model.IdF[3] = false;
+    m_dialog->openSlot(0, 0);
+    choose("combo_Konstrukt", 3);
+    const char *fields[6] = {"edit_d1", "edit_roh1", "edit_d2", "edit_roh2", "edit_d3", "edit_roh3"};
+    const QStringList brick{"1.5", "1800", "36.5", "700", "1.5", "1800"};
+    for (int i = 0; i < 6; ++i)
+        enter(fields[i], brick[i]);
+    child<QRadioButton>("rg_Zulassung2")->click(); // 700 < 770: still corrected
+    child<QPushButton>("btn_OK")->click();
+    QVERIFY(!m_dialog->isVisible());
+
+    const BuildUpClipboard clip = copyBuildUp(m_model, 0, 0);
+    QVERIFY(pasteBuildUp(m_model, clip, 3, 2));
+    m_dialog->openSlot(3, 2);
+    QCOMPARE(child<QComboBox>("combo_Konstrukt")->currentIndex(), 3);
+    QCOMPARE(m_dialog->width(), 780);
+    QCOMPARE(text("edit_d2"), QStringLiteral("36.5"));
+    QVERIFY(child<QRadioButton>("rg_Zulassung2")->isChecked());
+    QCOMPARE(text("edit_RwUser"), QStringLiteral("44.8"));
+    QCOMPARE(text("edit_schichtName1"), QStringLiteral("Putz"));
     m_dialog->btn_ECSClick();
 }
 
