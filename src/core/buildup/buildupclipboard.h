@@ -1,0 +1,40 @@
+#pragma once
+
+// The build-up clipboard of the main window's summary memos: one complete build-up
+// record with its three summary lines. It lives in the program, not in the system
+// clipboard, and outlives "Neu" and opening a project, so it can carry a build-up from
+// one project into another. Copy and paste never touch `Saved`.
+
+#include "model/variablen.h"
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+
+namespace tavix {
+
+struct BuildUpClipboard
+{
+    BuildUpRecord record;
+    QStringList lines; // always three lines after a copy
+    bool hasContent = false;
+};
+
+// True for the nine slots that carry a build-up (TB and F1_R1 .. F4_R2).
+bool isBuildUpSlot(int element, int side);
+
+// The record and memo lines 1..3 of the slot (missing lines count as empty).
+BuildUpClipboard copyBuildUp(const ProjectModel &model, int element, int side);
+
+// Writes the clipboard into the slot: record and memo lines. For flank n in room 1 with
+// "identisch zu Raum 1" the room-2 slot receives the record and the room-1 memo as well.
+// Refuses (returns false, model untouched) an empty clipboard, a slot without build-up,
+// and the room-2 slot of an identical flank, whose contents must mirror room 1.
+// The caller refreshes label_DirRw for the separating element, the memos, the sketch and
+// recalculates.
+bool pasteBuildUp(ProjectModel &model, const BuildUpClipboard &clipboard, int element, int side);
+
+// Text of the main window's label_DirRw: "Direktschalldämm-Maß 58.8 [dB]".
+QString directRwLabelText(long double rw, QChar decimalSeparator);
+
+} // namespace tavix

@@ -1,0 +1,147 @@
+#pragma once
+
+// The build-up dialog: edits the build-up (Bauteilaufbau) of one of the nine build-up
+// slots. It is created once with the main window and reused; every opening reloads it
+// completely from the slot's record.
+//
+// The dialog holds a working copy of the slot's record. Every event that can change the
+// layers runs the core's build-up recomputation on it and shows what that returns
+// (layer values, m', Rw and every Rw text); the dialog itself computes nothing. Only OK
+// commits the working copy, the layer texts and the three summary lines into the model,
+// then tells the main window through signals:
+//
+//   buildUpCommitted(e, s)  the slot and its memo lines changed (also when the user then
+//                           keeps the dialog open after a warning): refresh the memos
+//                           and, for the separating element, label_DirRw / label_VS.
+//   buildUpAccepted(e, s)   the dialog closed after OK: enable the window, prepare the
+//                           sketch, recalculate, clear Saved.
+//
+// Cancel leaves the model untouched and emits nothing. While the dialog is shown the main
+// window is disabled, so it behaves as a modal dialog without blocking the event loop.
+
+#include "model/variablen.h"
+
+#include <QDialog>
+#include <QPointer>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace tavix::gui {
+
+class TForm_BT : public QDialog
+{
+    Q_OBJECT
+public:
+    static constexpr int NarrowWidth = 465; // kinds 0, 1 and 5
+    static constexpr int WideWidth = 780;   // kinds 2 to 4, with the reference table
+    static constexpr int FormHeight = 515;
+
+    TForm_BT(ProjectModel &model, QWidget *mainWindow);
+    ~TForm_BT() override;
+
+    // Opens the dialog on a build-up slot (element 0 side 0 = "TB", flank n sides 1 and 2)
+    // and disables the main window. Other slots are ignored.
+    void openSlot(int element, int side);
+
+    int openElement() const { return m_element; }
+    int openSide() const { return m_side; }
+    // The working copy the dialog shows, with the last recomputation's m' and Rw.
+    const BuildUpRecord &workingBuildUp() const { return m_working; }
+
+Q_SIGNALS:
+    void buildUpCommitted(int element, int side);
+    void buildUpAccepted(int element, int side);
+
+public Q_SLOTS:
+    void btn_OKClick();
+    void btn_ECSClick();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
+
+private:
+    void buildControls();
+    void fillLists();
+    void buildReferenceTable();
+    void connectEvents();
+
+    void combo_KonstruktChange();
+    void combo_B1Click();
+    void rg_MoertelClick();
+    void rg_Zulassung1Click();
+    void chk_RwUserClick();
+    void edit_d1Change();
+
+    void applyKindLayout(int kind);
+    void evaluateDeliveryNote();
+    void setRwUserEditable(bool editable);
+    bool recompute(); // false when a field was not a number (already reported)
+    void accept(int element, int side);
+    void closeDialog();
+
+    ProjectModel &m_model;
+    QPointer<QWidget> m_mainWindow;
+    int m_element = -1;
+    int m_side = -1;
+    BuildUpRecord m_working;
+
+    // Header and kind
+    QLabel *label_BT = nullptr;
+    QComboBox *combo_Konstrukt = nullptr;
+    // List area (kinds 0 and 1)
+    QFrame *panel_Listen = nullptr;
+    QComboBox *combo_B1 = nullptr;
+    QComboBox *combo_B2 = nullptr;
+    QComboBox *combo_B2a = nullptr;
+    QComboBox *combo_B2b = nullptr;
+    QComboBox *combo_B3 = nullptr;
+    QLabel *label_WD = nullptr;
+    QLabel *label_Rohdichteklasse = nullptr;
+    QLabel *label_Wanddicke = nullptr;
+    QGroupBox *rg_Moertel = nullptr;
+    QButtonGroup *m_moertelGroup = nullptr;
+    // Free-entry area (kinds 2 to 5)
+    QFrame *panel_Schichtaufbau = nullptr;
+    QLineEdit *edit_schichtName1 = nullptr;
+    QLineEdit *edit_schichtName2 = nullptr;
+    QLineEdit *edit_schichtName3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QRadioButton *rg_Zulassung1 = nullptr;
+    QRadioButton *rg_Zulassung2 = nullptr;
+    // Layer values
+    QLineEdit *edit_d1 = nullptr;
+    QLineEdit *edit_d2 = nullptr;
+    QLineEdit *edit_d3 = nullptr;
+    QLineEdit *edit_roh1 = nullptr;
+    QLineEdit *edit_roh2 = nullptr;
+    QLineEdit *edit_roh3 = nullptr;
+    QLabel *lb_Wandrohdichte = nullptr;
+    QLabel *lb_Vgl = nullptr;
+    // Results
+    QLabel *label_m = nullptr;
+    QLabel *lb_Rw = nullptr;
+    QLabel *label_Rw = nullptr;
+    QCheckBox *chk_RwUser = nullptr;
+    QLineEdit *edit_RwUser = nullptr;
+    QLabel *lb_UnitRw = nullptr;
+    QPlainTextEdit *memo_Meldung = nullptr;
+    QLabel *label_Meldung1 = nullptr;
+    // Reference table of kinds 2 to 4
+    QFrame *panel_Umrechnung = nullptr;
+    QPushButton *btn_OK = nullptr;
+    QPushButton *btn_ECS = nullptr;
+};
+
+} // namespace tavix::gui

@@ -1,0 +1,155 @@
+// Copy and paste of build-ups between the slots of the main window.
+
+#include "buildup/buildupclipboard.h"
+#include "fixtures.h"
+
+#include <QtTest>
+
+using namespace tavix;
+
+class TestBuildUpClipboard : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void copyPadsMissingLines();
+    void paste_data();
+    void paste();
+    void pasteRefused_data();
+    void pasteRefused();
+    void directRwLabel_data();
+    void directRwLabel();
+};
+
+namespace {
+
+ProjectModel modelWithSeparatingBuildUp()
+{
+    ProjectModel model = fixtures::workedExample();
+    BuildUpRecord &tb = model.buildUp[0][0];
+    tb.Konstrukt = 3;
+    tb.d2 = 36.5L;
+    tb.roh2 = 700;
+    tb.m = 309.5L;
+    tb.Rw = 44.8L;
+    tb.RwUser = 44.8L;
+    tb.schichtName2 = QStringLiteral("Ziegel-Mauerwerk");
+    model.fields.Memo[0][0] = {"1.5 cm  Putz (1800 kg/m³)", "36.5 cm  Ziegel-Mauerwerk (700 kg/m³)",
+                               "1.5 cm  Putz (1800 kg/m³)"};
+    model.Saved = false;
+    return model;
+}
+
+} // namespace
+
+void TestBuildUpClipboard::copyPadsMissingLines()
+{
+    ProjectModel model = modelWithSeparatingBuildUp();
+    model.fields.Memo[2][1] = {"only one line"};
+    const BuildUpClipboard clip = copyBuildUp(model, 2, 1);
+    QVERIFY(clip.hasContent);
+    QCOMPARE(clip.lines, (QStringList{"only one line", "", ""}));
+    QVERIFY(clip.record == model.buildUp[2][1]);
+
+    QVERIFY(!copyBuildUp(model, 1, 0).hasContent); // flank sides 0 carry no build-up
+}
+
+void TestBuildUpClipboard::paste_data()
+{
+    QTest::addColumn<int>("fromElement");
+    QTest::addColumn<int>("fromSide");
+    QTest::addColumn<int>("toElement");
+    QTest::addColumn<int>("toSide");
+    QTest::addColumn<bool>("identical");
+    QTest::addColumn<bool>("room2Follows");
+
+    QTest::newRow("TB onto flank 3 room 2") << 0 << 0 << 3 << 2 << false << false;
+    QTest::newRow("TB onto identical flank 1 room 1") << 0 << 0 << 1 << 1 << true << true;
+    QTest::newRow("TB onto separate flank 1 room 1") << 0 << 0 << 1 << 1 << false << false;
+    QTest::newRow("onto its own source") << 0 << 0 << 0 << 0 << true << false;
+    QTest::newRow("empty slot onto TB") << 4 << 2 << 0 << 0 << true << false;
+}
+
+void TestBuildUpClipboard::paste()
+{
+    QFETCH(int, fromElement);
+    QFETCH(int, fromSide);
+    QFETCH(int, toElement);
+    QFETCH(int, toSide);
+    QFETCH(bool, identical);
+    QFETCH(bool, room2Follows);
+
+    ProjectModel model = modelWithSeparatingBuildUp();
+    model.buildUp[4][2] = BuildUpRecord();
+    model.fields.Memo[4][2].clear();
+    for (int n = 1; n <= FlankCount; ++n)
+        model.IdF[n] = identical;
+    const BuildUpRecord room2Before = model.buildUp[toElement > 0 ? toElement : 1][2];
+    const BuildUpClipboard clip = copyBuildUp(model, fromElement, fromSide);
+
+    QVERIFY(pasteBuildUp(model, clip, toElement, toSide));
+    QVERIFY(model.buildUp[toElement][toSide] == clip.record);
+    QCOMPARE(model.fields.Memo[toElement][toSide], clip.lines);
+    QCOMPARE(model.fields.Memo[toElement][toSide].size(), 3);
+    QCOMPARE(model.Saved, false); // untouched, whatever it was
+    if (toElement > 0) {
+        if (room2Follows) {
+            QVERIFY(model.buildUp[toElement][2] == clip.record);
+            QCOMPARE(model.fields.Memo[toElement][2], clip.lines);
+        } else if (toSide == 1) {
+            QVERIFY(model.buildUp[toElement][2] == room2Before);
+        }
+    }
+}
+
+void TestBuildUpClipboard::pasteRefused_data()
+{
+    QTest::addColumn<bool>("hasContent");
+    QTest::addColumn<int>("element");
+    QTest::addColumn<int>("side");
+    QTest::newRow("nothing copied yet") << false << 0 << 0;
+    QTest::newRow("room 2 of an identical flank") << true << 2 << 2;
+    QTest::newRow("side 0 of a flank") << true << 2 << 0;
+    QTest::newRow("side 1 of the separating element") << true << 0 << 1;
+}
+
+void TestBuildUpClipboard::pasteRefused()
+{
+    QFETCH(bool, hasContent);
+    QFETCH(int, element);
+    QFETCH(int, side);
+    ProjectModel model = modelWithSeparatingBuildUp();
+    BuildUpClipboard clip = copyBuildUp(model, 0, 0);
+    clip.hasContent = hasContent;
+    const ProjectModel before = model;
+    QVERIFY(!pasteBuildUp(model, clip, element, side));
+    for (int e = 0; e < ElementCount; ++e) {
+        for (int s = 0; s < SideCount; ++s) {
+            QVERIFY(model.buildUp[e][s] == before.buildUp[e][s]);
+            QCOMPARE(model.fields.Memo[e][s], before.fields.Memo[e][s]);
+        }
+    }
+}
+
+void TestBuildUpClipboard::directRwLabel_data()
+{
+    QTest::addColumn<double>("rw");
+    QTest::addColumn<QChar>("sep");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("mass law point") << 58.78 << QChar('.')
+                                    << QStringLiteral("Direktschalldämm-Maß 58.8 [dB]");
+    QTest::newRow("comma") << 44.8 << QChar(',') << QStringLiteral("Direktschalldämm-Maß 44,8 [dB]");
+    QTest::newRow("three significant digits")
+        << 100.04 << QChar('.') << QStringLiteral("Direktschalldämm-Maß 100.0 [dB]");
+    QTest::newRow("no build-up") << 0.0 << QChar(',') << QStringLiteral("Direktschalldämm-Maß 0,0 [dB]");
+}
+
+void TestBuildUpClipboard::directRwLabel()
+{
+    QFETCH(double, rw);
+    QFETCH(QChar, sep);
+    QFETCH(QString, text);
+    QCOMPARE(directRwLabelText(rw, sep), text);
+}
+
+QTEST_APPLESS_MAIN(TestBuildUpClipboard)
+#include "tst_buildupclipboard.moc"
