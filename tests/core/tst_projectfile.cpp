@@ -385,6 +385,7 @@ void TestProjectFile::invalidNumbers_data()
     QTest::newRow("two signs") << 33 << QByteArray("+-5");
     QTest::newRow("not a number") << 19 << QByteArray("nan");
     QTest::newRow("lone point") << 20 << QByteArray(".");
+    QTest::newRow("edge length beyond double") << 138 << QByteArray("1e400");
 }
 
 void TestProjectFile::invalidNumbers()

@@ -188,6 +188,17 @@ public:
         return *p == '-' ? -value : value;
     }
 
+    // Edge lengths are double precision: a value beyond its range is no valid number.
+    double realDouble()
+    {
+        const long double value = real();
+        if (std::fabs(value) > std::numeric_limits<double>::max()) {
+            m_failed = true;
+            return 0;
+        }
+        return static_cast<double>(value);
+    }
+
 private:
     void skipLineEnd()
     {
@@ -301,7 +312,7 @@ bool readContent(LineReader &r, ProjectModel &model, FieldNumbers &numbers, doub
             if (r.failed())
                 return false;
         }
-        model.LF[k] = static_cast<double>(r.real());
+        model.LF[k] = r.realDouble();
         model.Stoss[k] = r.text();
         model.IdF[k] = r.text() == QLatin1String("TRUE");
         if (r.failed())
