@@ -1,15 +1,253 @@
 #include "commandline.h"
 
+#include "buildup/buildupcalc.h"
+#include "calculate/recalculate.h"
+#include "model/numbers.h"
+#include "model/variablen.h"
+#include "projectfile/projectfile.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringList>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+
 namespace tavix::app {
 
-bool wantsCommandLineMode(int, char *[])
+namespace {
+
+constexpr int ExitCalculated = 0;
+constexpr int ExitIncomplete = 1;
+constexpr int ExitUnreadable = 2;
+
+QByteArray jsonString(const QString &text)
 {
+    QByteArray out = "\"";
+    for (const char c : text.toUtf8()) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20) {
+            out += QByteArray("\\u00") + QByteArray::number(u, 16).rightJustified(2, '0');
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
+
+// 17 significant digits carry every double exactly; a value that is not finite has no
+// JSON form and is written as null.
+QByteArray jsonNumber(long double value)
+{
+    if (!std::isfinite(value))
+        return "null";
+    return formatGeneral(value, QLatin1Char('.'), 17).toLatin1();
+}
+
+QByteArray jsonNumber(std::optional<long double> value)
+{
+    return value ? jsonNumber(*value) : QByteArray("null");
+}
+
+QByteArray jsonArray(const QList<QByteArray> &items)
+{
+    return "[" + items.join(", ") + "]";
+}
+
+class ObjectWriter
+{
+public:
+    void add(const char *key, const QByteArray &value)
+    {
+        m_members << jsonString(QLatin1String(key)) + ": " + value;
+    }
+    QByteArray text(int indent) const
+    {
+        const QByteArray pad(indent + 2, ' ');
+        return "{\n" + pad + m_members.join(",\n" + pad) + "\n" + QByteArray(indent, ' ') + "}";
+    }
+    QByteArray inlineText() const { return "{" + m_members.join(", ") + "}"; }
+
+private:
+    QList<QByteArray> m_members;
+};
+
+struct Recomputed
+{
+    std::optional<long double> m, Rw;
+};
+
+// What the build-up dialog would show for the stored record when it is opened.
+Recomputed recompute(const BuildUpRecord &r)
+{
+    const QChar sep = QLatin1Char('.');
+    BuildUpDialogInput in;
+    in.record = r;
+    const long double values[6] = {r.d1, r.roh1, r.d2, r.roh2, r.d3, r.roh3};
+    for (int i = 0; i < 6; ++i)
+        in.fields[i] = formatGeneral(values[i], sep);
+    in.rwUserText = formatGeneral(r.RwUser, sep);
+    in.rwUserTicked = r.RwUserOn == 1;
+    const BuildUpDialogView view = recomputeBuildUp(in, sep);
+    Recomputed result;
+    if (view.displayValid)
+        result.m = view.record.m;
+    if (view.error.isEmpty())
+        result.Rw = view.record.Rw;
+    return result;
+}
+
+QByteArray pathArray(const long double (&values)[PathCount])
+{
+    return jsonArray({jsonNumber(values[PathFf]), jsonNumber(values[PathFd]), jsonNumber(values[PathDf])});
+}
+
+void printError(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
+}
+
+} // namespace
+
+QByteArray projectJson(const ProjectModel &model)
+{
+    ObjectWriter root;
+    root.add("Calculated", model.Calculated ? "true" : "false");
+
+    QList<QByteArray> messages;
+    for (const QString &m : model.Messages)
+        messages << jsonString(m);
+    root.add("Messages", jsonArray(messages));
+
+    QList<QByteArray> slots;
+    for (const BuildUpSlot &slot : BuildUpSlots) {
+        const BuildUpRecord &r = model.buildUp[slot.element][slot.side];
+        const Recomputed again = recompute(r);
+        ObjectWriter o;
+        o.add("Key", jsonString(buildUpSlotKey(slot.element, slot.side)));
+        o.add("m", jsonNumber(r.m));
+        o.add("Rw", jsonNumber(r.Rw));
+        o.add("mRecomputed", jsonNumber(again.m));
+        o.add("RwRecomputed", jsonNumber(again.Rw));
+        slots << o.inlineText();
+    }
+    root.add("Slots", "[\n    " + slots.join(",\n    ") + "\n  ]");
+
+    QList<QByteArray> f0, dRw;
+    for (const BuildUpSlot &slot : LiningSlots) {
+        f0 << QByteArray::number(model.f0[slot.element][slot.side]);
+        dRw << jsonNumber(model.dRw[slot.element][slot.side]);
+    }
+    root.add("f0", jsonArray(f0));
+
+    QList<QByteArray> codes;
+    for (int n = 1; n <= FlankCount; ++n)
+        codes << jsonString(model.Stoss[n]);
+    root.add("Stoss", jsonArray(codes));
+
+    if (model.Calculated) {
+        root.add("dRw", jsonArray(dRw));
+        root.add("dRDd", jsonNumber(model.dRDd));
+        QList<QByteArray> dRij, kij, rij, fa, rres;
+        for (int n = 1; n <= FlankCount; ++n) {
+            dRij << pathArray(model.dRij[n]);
+            kij << pathArray(model.Kij[n]);
+            rij << pathArray(model.Rij[n]);
+            fa << jsonArray({jsonNumber(model.FA[n][1]), jsonNumber(model.FA[n][2])});
+        }
+        for (long double r : model.Rres)
+            rres << jsonNumber(r);
+        root.add("dRij", jsonArray(dRij));
+        root.add("Kij", jsonArray(kij));
+        root.add("Rij", jsonArray(rij));
+        root.add("FA", jsonArray(fa));
+        root.add("RDd", jsonNumber(model.RDd));
+        root.add("Rres", jsonArray(rres));
+        root.add("RwBau", jsonNumber(model.RwBau));
+        root.add("DnTw12", jsonNumber(model.DnTw12));
+        root.add("DnTw21", jsonNumber(model.DnTw21));
+    }
+    return root.text(0) + '\n';
+}
+
+bool wantsCommandLineMode(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const char *arg = argv[i];
+        if (std::strcmp(arg, "--") == 0)
+            return false;
+        for (const char *option : {"--json", "--help", "--version", "-h", "-v", "-?"}) {
+            if (std::strcmp(arg, option) == 0)
+                return true;
+        }
+        if (std::strncmp(arg, "--json=", 7) == 0)
+            return true;
+    }
     return false;
 }
 
-int runCommandLine(int, char *[])
+int runCommandLine(int argc, char *argv[])
 {
-    return 0;
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tavix-schallschutz"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(
+        "Tavix-Schallschutz Rechner: Luftschalldämmung zwischen zwei Räumen (vereinfachtes Modell der "
+        "DIN EN 12354-1).\nOhne Optionen startet das Programmfenster; eine Projektdatei als einziges "
+        "Argument wird darin geöffnet."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption jsonOption(
+        QStringLiteral("json"),
+        QString::fromUtf8("Liest die Projektdatei <datei>, berechnet sie und gibt alle Werte als JSON aus. "
+                          "Rückgabewert 0: berechnet, 1: Eingaben unvollständig, 2: Datei nicht lesbar."),
+        QStringLiteral("datei"));
+    parser.addOption(jsonOption);
+    parser.addPositionalArgument(QStringLiteral("projekt.dat"),
+                                 QString::fromUtf8("Projektdatei, die im Programmfenster geöffnet wird."),
+                                 QStringLiteral("[projekt.dat]"));
+
+    if (!parser.parse(QCoreApplication::arguments())) {
+        printError(parser.errorText());
+        return ExitUnreadable;
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(ExitCalculated);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    if (!parser.isSet(jsonOption)) {
+        printError(QString::fromUtf8("Keine Projektdatei angegeben (--json DATEI.dat)."));
+        return ExitUnreadable;
+    }
+
+    const QString path = parser.value(jsonOption);
+    const QChar sep = localeDecimalSeparator();
+    LoadedProject loaded = loadProject(path, sep);
+    if (!loaded.ok()) {
+        printError(path + QStringLiteral(": ") + loaded.error);
+        return ExitUnreadable;
+    }
+    if (loaded.fileVersion < 2)
+        printError(QString::fromUtf8("Hinweis: Die eingelesene Datei wurde nicht mit der aktuellen "
+                                     "Programmversion erstellt; die Raumvolumina fehlen."));
+
+    ProjectModel &model = loaded.model;
+    const RecalcOutcome outcome = Recalculate(model, sep);
+    if (!outcome.ok()) {
+        printError(path + QStringLiteral(": ") + outcome.error);
+        return ExitUnreadable;
+    }
+    const QByteArray json = projectJson(model);
+    std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
+    std::fflush(stdout);
+    return model.Calculated ? ExitCalculated : ExitIncomplete;
 }
 
 } // namespace tavix::app
