@@ -69,6 +69,15 @@ TSimplifiedModel::TSimplifiedModel(QWidget *parent) : QMainWindow(parent)
     installFilters();
     resize(1440, 820);
     FormCreate();
+    createDialogs();
+}
+
+// The editing dialogs are created once, after the main window, and reused.
+void TSimplifiedModel::createDialogs()
+{
+    m_formBT = std::make_unique<TForm_BT>(m_model, this);
+    connect(m_formBT.get(), &TForm_BT::buildUpCommitted, this, &TSimplifiedModel::buildUpCommitted);
+    connect(m_formBT.get(), &TForm_BT::buildUpAccepted, this, &TSimplifiedModel::buildUpAccepted);
 }
 
 TSimplifiedModel::~TSimplifiedModel() = default;
@@ -651,6 +660,53 @@ void TSimplifiedModel::edit_VS0_1MouseDown(int element, int side)
 }
 
 // ---------------------------------------------------------------------------------------
+// Build-ups: the dialog and copy and paste through the summary memos
+
+void TSimplifiedModel::Button_TBClick(int element, int side)
+{
+    m_formBT->openSlot(element, side);
+}
+
+void TSimplifiedModel::showBuildUpSummary(int element, int side)
+{
+    ui.memo[element][side]->setPlainText(m_model.fields.Memo[element][side].join(QLatin1Char('\n')));
+    if (element > 0 && side == 1 && m_model.IdF[element])
+        ui.memo[element][2]->setPlainText(m_model.fields.Memo[element][2].join(QLatin1Char('\n')));
+    if (element == 0)
+        showDirectIndexNote(QStringLiteral("Direktschalldämm-Maß "));
+}
+
+// The dialog commits before it may still ask about a light or unrated element, so the
+// memo shows the new build-up even while the dialog stays open.
+void TSimplifiedModel::buildUpCommitted(int element, int side)
+{
+    showBuildUpSummary(element, side);
+}
+
+void TSimplifiedModel::buildUpAccepted(int, int)
+{
+    PrepareSchematicColours();
+    Recalculate();
+    markChanged();
+}
+
+void TSimplifiedModel::copyClick()
+{
+    m_buildUpClipboard = copyBuildUp(m_model, m_buildUpContext.element, m_buildUpContext.side);
+    ui.Insert->setEnabled(true);
+}
+
+// A paste recalculates but is not counted as an unsaved change.
+void TSimplifiedModel::InsertClick()
+{
+    if (!pasteBuildUp(m_model, m_buildUpClipboard, m_buildUpContext.element, m_buildUpContext.side))
+        return;
+    showBuildUpSummary(m_buildUpContext.element, m_buildUpContext.side);
+    PrepareSchematicColours();
+    Recalculate();
+}
+
+// ---------------------------------------------------------------------------------------
 // Commands whose dialogs and windows are added by later work. Each is connected already;
 // only the body is missing.
 
@@ -674,9 +730,6 @@ void TSimplifiedModel::HandbuchClick() {}
 void TSimplifiedModel::BeschreibungdesRechenverfahrenspdfFormat1Click() {}
 void TSimplifiedModel::TavixPraxistippsClick() {}
 void TSimplifiedModel::ImageTavixClick() {}
-void TSimplifiedModel::Button_TBClick(int, int) {}
-void TSimplifiedModel::copyClick() {}
-void TSimplifiedModel::InsertClick() {}
 void TSimplifiedModel::Button_TB_VS1Click(int, int) {}
 void TSimplifiedModel::Button_TB_VS1clearClick(int, int) {}
 void TSimplifiedModel::copyVSClick() {}

@@ -10,6 +10,8 @@
 // Handlers are named control + event; one handler serves a family of like controls and is
 // told the slot (element 0..4, side 1..2) of the control that raised the event.
 
+#include "buildup/buildupclipboard.h"
+#include "buildup/form_btaufbau.h"
 #include "mainwindow/mainwindowcontrols.h"
 #include "mainwindow/schematic.h"
 #include "model/variablen.h"
@@ -17,6 +19,8 @@
 #include <QHash>
 #include <QImage>
 #include <QMainWindow>
+
+#include <memory>
 
 namespace tavix::gui {
 
@@ -110,6 +114,7 @@ protected:
 
 private:
     void FormCreate();
+    void createDialogs();
     void connectHandlers();
     void connectFamilies();
     void installFilters();
@@ -127,6 +132,9 @@ private:
     void refreshTexts();
     void refreshFlankTab(int flank);
     void setNoteShown(bool shown);
+    void showBuildUpSummary(int element, int side);
+    void buildUpCommitted(int element, int side);
+    void buildUpAccepted(int element, int side);
     QColor windowBackground() const;
 
     ProjectModel m_model;
@@ -137,6 +145,9 @@ private:
     QHash<QObject *, BuildUpSlot> m_memoSlots;   // memo or its viewport -> build-up slot
     QHash<QObject *, BuildUpSlot> m_liningSlots; // lining text field -> lining slot
     BuildUpSlot m_buildUpContext{0, 0};
+    // Build-up dialog and the build-up clipboard, which outlives "Neu" and opening a project.
+    std::unique_ptr<TForm_BT> m_formBT;
+    BuildUpClipboard m_buildUpClipboard;
     BuildUpSlot m_liningContext{0, 1};
 };
 
