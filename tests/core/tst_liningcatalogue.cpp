@@ -31,9 +31,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("category");
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("firstLine");
-        QTest::newRow("wall") << 1 << "VS_Wand.lib" << "* Datendatei Vorsatzschalen: WAND";
-        QTest::newRow("ceiling") << 2 << "VS_Decke.lib" << "* Datendatei Vorsatzschalen: DECKE";
-        QTest::newRow("screed") << 3 << "VS_Estrich.lib" << "* Datendatei Vorsatzschalen: ESTRICHE";
+        QTest::newRow("wall") << 1 << "VS_Wand.lib"
+                              << "* Datendatei Vorsatzschalen: WAND";
+        QTest::newRow("ceiling") << 2 << "VS_Decke.lib"
+                                 << "* Datendatei Vorsatzschalen: DECKE";
+        QTest::newRow("screed") << 3 << "VS_Estrich.lib"
+                                << "* Datendatei Vorsatzschalen: ESTRICHE";
     }
     void header()
     {
@@ -58,19 +61,22 @@ private Q_SLOTS:
         QTest::addColumn<bool>("ok");
         QTest::newRow("header only") << Header << QStringList() << true;
         QTest::newRow("two records") << Header + "Gipskarton 12,5 mm / 60 mm\r\n85\r\nEstrich\r\n70\r\n"
-                                     << QStringList{"Gipskarton 12,5 mm / 60 mm", "85", "Estrich", "70"} << true;
-        QTest::newRow("last frequency missing")
-            << Header + "A\r\n85\r\nB\r\n" << QStringList{"A", "85", "B", ""} << true;
+                                     << QStringList{"Gipskarton 12,5 mm / 60 mm", "85", "Estrich", "70"}
+                                     << true;
+        QTest::newRow("last frequency missing") << Header + "A\r\n85\r\nB\r\n"
+                                                << QStringList{"A", "85", "B", ""} << true;
         QTest::newRow("no final line break") << Header + "A\r\n85" << QStringList{"A", "85"} << true;
-        QTest::newRow("unix line ends") << QByteArray("1\n2\n3\n4\nA\n85\n") << QStringList{"A", "85"} << true;
-        QTest::newRow("old mac line ends") << QByteArray("1\r2\r3\r4\rA\r85\r") << QStringList{"A", "85"} << true;
+        QTest::newRow("unix line ends")
+            << QByteArray("1\n2\n3\n4\nA\n85\n") << QStringList{"A", "85"} << true;
+        QTest::newRow("old mac line ends")
+            << QByteArray("1\r2\r3\r4\rA\r85\r") << QStringList{"A", "85"} << true;
         QTest::newRow("code page") << Header + "D\xe4mmung \x80\r\n90\r\n"
                                    << QStringList{QString::fromUtf8("Dämmung €"), "90"} << true;
         QTest::newRow("short header") << QByteArray("* only\r\n") << QStringList() << true;
         QTest::newRow("empty file") << QByteArray() << QStringList() << true;
-        QTest::newRow("binary bytes") << Header + QByteArray("\0\xff\x01\r\n\0", 6)
-                                      << QStringList{QString::fromLatin1("\0\xff\x01", 3), QString(QChar(0))}
-                                      << true;
+        QTest::newRow("binary bytes")
+            << Header + QByteArray("\0\xff\x01\r\n\0", 6)
+            << QStringList{QString::fromLatin1("\0\xff\x01", 3), QString(QChar(0))} << true;
     }
     void parse()
     {
@@ -144,7 +150,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         // A directory in the way of the file: writing must fail and say so.
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("VS_Wand.lib")));
-        QVERIFY(!writeLiningCatalogue(dir.filePath(QStringLiteral("VS_Wand.lib")), 1, {{"a", "1"}}).isEmpty());
+        QVERIFY(
+            !writeLiningCatalogue(dir.filePath(QStringLiteral("VS_Wand.lib")), 1, {{"a", "1"}}).isEmpty());
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("VS_Wand.lib"))).isDir());
     }
 

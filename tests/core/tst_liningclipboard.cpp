@@ -1,6 +1,6 @@
 #include "calculate/recalculate.h"
-#include "linings/liningclipboard.h"
 #include "fixtures.h"
+#include "linings/liningclipboard.h"
 
 #include <QtTest>
 
@@ -83,8 +83,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("identical");
         QTest::addColumn<QString>("afterPaste");
         QTest::addColumn<QString>("afterClear");
-        QTest::newRow("identical") << true << "VS1_1=X|63 VS1_2=X|63" << "";
-        QTest::newRow("separate") << false << "VS1_1=X|63 VS1_2=alt|40" << "VS1_2=alt|40";
+        QTest::newRow("identical") << true << "VS1_1=X|63 VS1_2=X|63"
+                                   << "";
+        QTest::newRow("separate") << false << "VS1_1=X|63 VS1_2=alt|40"
+                                  << "VS1_2=alt|40";
     }
     void identicalFlank()
     {

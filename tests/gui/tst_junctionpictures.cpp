@@ -55,8 +55,8 @@ private Q_SLOTS:
             seen.insert(bytes);
         }
         const QImage unknown = junctionPicture(QStringLiteral("TS_ohnetrennung")).toImage();
-        QVERIFY(!seen.contains(QByteArray(reinterpret_cast<const char *>(unknown.constBits()),
-                                          unknown.sizeInBytes())));
+        QVERIFY(!seen.contains(
+            QByteArray(reinterpret_cast<const char *>(unknown.constBits()), unknown.sizeInBytes())));
         QCOMPARE(countColour(unknown, separatingElementColour(), unknown.rect()), 0);
     }
 
@@ -131,8 +131,8 @@ private Q_SLOTS:
         for (int i = 0; i < codes.size(); ++i) {
             const QPixmap picture = junctionPicture(codes.at(i));
             p.drawPixmap(5 + (i % 5) * cell, 5 + (i / 5) * cell, picture);
-            QVERIFY(junctionPicture(codes.at(i), 144).save(outputDir() + QLatin1Char('/') + codes.at(i) +
-                                                            QStringLiteral(".png")));
+            QVERIFY(junctionPicture(codes.at(i), 144)
+                        .save(outputDir() + QLatin1Char('/') + codes.at(i) + QStringLiteral(".png")));
         }
         p.drawPixmap(20 + 5 * cell, 5, junctionPairPicture(JunctionType::T, false));
         p.drawPixmap(20 + 6 * cell, 5, junctionPairPicture(JunctionType::T, true));

@@ -11,14 +11,19 @@ namespace {
 
 // Drawing units: the picture is laid out on a 48 × 48 grid and scaled to the size asked.
 constexpr qreal Grid = 48;
-constexpr qreal Thick = 10;     // element thickness
-constexpr qreal Cx = 24;        // centre of the joint
+constexpr qreal Thick = 10; // element thickness
+constexpr qreal Cx = 24;    // centre of the joint
 constexpr qreal Cy = 27;
-constexpr qreal Strip = 3.2;    // decoupling layer
+constexpr qreal Strip = 3.2;                              // decoupling layer
 constexpr qreal Lo = Cx - Thick / 2, Hi = Cx + Thick / 2; // joint square, x
 constexpr qreal Top = Cy - Thick / 2, Bottom = Cy + Thick / 2;
 
-enum class Part { SeparatingElement, Room1, Room2 };
+enum class Part
+{
+    SeparatingElement,
+    Room1,
+    Room2
+};
 
 QColor partColour(Part part)
 {
