@@ -240,6 +240,12 @@ private Q_SLOTS:
         edit("edit_s")->setText(QStringLiteral("."));
         QCOMPARE(script->texts(), QStringList{QStringLiteral("'.' ist kein gültiger Fließkommawert")});
         QCOMPARE(edit("edit_calcFres")->text(), QStringLiteral("???"));
+        edit("edit_m")->setText(QStringLiteral(","));
+        QCOMPARE(script->recorded.size(), 2);
+        dialog->Button_ESCClick();
+        dialog->openForSlot(QStringLiteral("TB_VS1")); // resetting both reports nothing
+        QCOMPARE(script->recorded.size(), 2);
+        QCOMPARE(edit("edit_m")->text(), QStringLiteral("0"));
         edit("edit_s")->clear();
         QCOMPARE(edit("edit_s")->text(), QStringLiteral("0"));
     }
@@ -349,6 +355,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("last");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("f0");
+        QTest::newRow("nothing picked") << -1 << -1 << "GK-Vorsatzschale 50 mm / f = 85Hz" << 85;
         QTest::newRow("first") << 0 << 0 << "GK-Vorsatzschale 50 mm / f = 85Hz" << 85;
         QTest::newRow("lowest of a range") << 0 << 1 << "Holzwolle / Putz / f = 70Hz" << 70;
         QTest::newRow("not a number") << 2 << 2 << "" << -1;
@@ -362,7 +369,8 @@ private Q_SLOTS:
         dialog->openForSlot(QStringLiteral("TB_VS1"));
         QCOMPARE(table()->rowCount(), 3);
         QCOMPARE(child<QLabel>("lb_DateiName")->text(), QStringLiteral(" Dateiname: VS_Wand.lib"));
-        table()->setRangeSelected(QTableWidgetSelectionRange(first, 0, last, 1), true);
+        if (first >= 0)
+            table()->setRangeSelected(QTableWidgetSelectionRange(first, 0, last, 1), true);
         script->yesNoAnswers << true;
         dialog->Button_EnterClick();
         QCOMPARE(model.fields.VS[0][1], text);

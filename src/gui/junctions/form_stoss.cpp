@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -252,8 +253,7 @@ bool TForm_SS::openForFlank(int flank)
     }
     if (m_mainWindow)
         m_mainWindow->setEnabled(false);
-    show();
-    activateWindow();
+    showOverMainWindow();
     return true;
 }
 
@@ -311,6 +311,17 @@ void TForm_SS::btn_ExitClick()
 void TForm_SS::btn_ESCClick()
 {
     finish();
+}
+
+void TForm_SS::showOverMainWindow()
+{
+    // Not a child of the main window, which is disabled meanwhile, but kept above it.
+    if (m_mainWindow && m_mainWindow->window()->windowHandle()) {
+        winId();
+        windowHandle()->setTransientParent(m_mainWindow->window()->windowHandle());
+    }
+    show();
+    activateWindow();
 }
 
 void TForm_SS::finish()

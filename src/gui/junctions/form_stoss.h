@@ -10,6 +10,7 @@
 #include "model/variablen.h"
 
 #include <QDialog>
+#include <QPointer>
 
 class QButtonGroup;
 class QFrame;
@@ -56,10 +57,11 @@ private:
     void layoutForType(JunctionType type);
     void highlight(int variant);
     void setHint(int variant);
+    void showOverMainWindow();
     void finish();
 
     ProjectModel &m_model;
-    QWidget *m_mainWindow;
+    QPointer<QWidget> m_mainWindow; // not owned
     int m_flank = 0;
     int m_variant = -1;
 

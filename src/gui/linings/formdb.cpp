@@ -23,6 +23,7 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <cmath>
 
@@ -385,14 +386,19 @@ bool TForm_DB::openForSlot(const QString &slotText)
     edit_VSsys->clear();
     edit_fres->setText(QStringLiteral("0"));
     editSys->clear();
-    edit_s->setText(QStringLiteral("0"));
-    edit_m->setText(QStringLiteral("0"));
+    {
+        // Both at once: a left-over invalid text in one must not be reported while the
+        // other is reset.
+        const QSignalBlocker blockS(edit_s);
+        const QSignalBlocker blockM(edit_m);
+        edit_s->setText(QStringLiteral("0"));
+        edit_m->setText(QStringLiteral("0"));
+    }
     edit_calcFres->setText(NoFrequency);
     if (m_mainWindow)
         m_mainWindow->setEnabled(false);
     loadCatalogue();
-    show();
-    activateWindow();
+    showOverMainWindow();
     return true;
 }
 
@@ -532,10 +538,9 @@ void TForm_DB::chooseCategory(int category)
 
 void TForm_DB::colourCategoryButtons()
 {
-    const QPushButton *buttons[3] = {Button1, Button2, Button3};
+    QPushButton *buttons[3] = {Button1, Button2, Button3};
     for (int i = 0; i < 3; ++i)
-        setTextColour(const_cast<QPushButton *>(buttons[i]),
-                      m_model.liningCategory == i + 1 ? QColor(255, 0, 0) : QColor(0, 0, 0));
+        setTextColour(buttons[i], m_model.liningCategory == i + 1 ? QColor(255, 0, 0) : QColor(0, 0, 0));
 }
 
 void TForm_DB::setTableRows(const QList<LiningCatalogueRow> &rows)
@@ -577,6 +582,7 @@ void TForm_DB::loadCatalogue()
     }
     const LiningCatalogueReadResult result = readLiningCatalogue(path);
     setTableRows(result.rows);
+    grid_fres->setCurrentCell(0, 0); // the first system is chosen until the user picks another
     if (!result.error.isEmpty())
         showError(this, result.error);
     else if (result.truncated)
@@ -695,6 +701,17 @@ void TForm_DB::Button_EnterClick()
 void TForm_DB::Button_ESCClick()
 {
     finish();
+}
+
+void TForm_DB::showOverMainWindow()
+{
+    // Not a child of the main window, which is disabled meanwhile, but kept above it.
+    if (m_mainWindow && m_mainWindow->window()->windowHandle()) {
+        winId();
+        windowHandle()->setTransientParent(m_mainWindow->window()->windowHandle());
+    }
+    show();
+    activateWindow();
 }
 
 void TForm_DB::finish()

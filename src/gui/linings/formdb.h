@@ -12,6 +12,7 @@
 #include "model/variablen.h"
 
 #include <QDialog>
+#include <QPointer>
 
 class QAction;
 class QButtonGroup;
@@ -96,10 +97,11 @@ private:
     bool decimalKeyFilter(QLineEdit *edit, QKeyEvent *event);
     bool digitKeyFilter(QKeyEvent *event);
     int lowestSelectedRow() const;
+    void showOverMainWindow();
     void finish();
 
     ProjectModel &m_model;
-    QWidget *m_mainWindow;
+    QPointer<QWidget> m_mainWindow; // not owned
     QString m_startDirectory;
     QString m_slotText;
     LiningSlot m_slot;
