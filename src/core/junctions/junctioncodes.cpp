@@ -70,4 +70,97 @@ bool isCornerB(const QString &code)
     return code.startsWith(QLatin1String("LSb"));
 }
 
+QString junctionTypeName(JunctionType type)
+{
+    switch (type) {
+    case JunctionType::T:
+        return QString::fromUtf8("T-Stoß");
+    case JunctionType::Cross:
+        return QString::fromUtf8("Kreuz-Stoß");
+    case JunctionType::CornerA:
+        return QString::fromUtf8("Winkel-Stoß A");
+    case JunctionType::CornerB:
+        return QString::fromUtf8("Winkel-Stoß B");
+    }
+    return {};
+}
+
+QString junctionTypeItem(JunctionType type)
+{
+    switch (type) {
+    case JunctionType::T:
+        return QString::fromUtf8("T-Stoß ");
+    case JunctionType::Cross:
+        return QString::fromUtf8("Kreuz-Stoß ");
+    case JunctionType::CornerA:
+        return QString::fromUtf8("Winkel-Stoß  A");
+    case JunctionType::CornerB:
+        return QString::fromUtf8("Winkel-Stoß  B");
+    }
+    return {};
+}
+
+QString separationMeaning(Separation separation)
+{
+    switch (separation) {
+    case Separation::None:
+        return QStringLiteral("ohne akustische Trennung");
+    case Separation::SeparatingElement:
+        return QStringLiteral("akustische Trennung des Trennbauteils zur Flanke");
+    case Separation::Room1:
+        return QStringLiteral("akustische Trennung Flanke zu Raum 1");
+    case Separation::Room2:
+        return QStringLiteral("akustische Trennung Flanke zu Raum 2");
+    case Separation::BothRooms:
+        return QStringLiteral("akustische Trennung beider Flanken");
+    }
+    return {};
+}
+
+QString separationHint(Separation separation, const QString &room1Name, const QString &room2Name)
+{
+    const QString decoupled =
+        QString::fromUtf8(" ist akustisch entkoppelt - Erhöhte Übertragung über Flanke in ");
+    switch (separation) {
+    case Separation::None:
+        return QString::fromUtf8(
+            "HINWEIS: Stumpfstoß und durchstoßende Trennwand sind akustisch gleichwertig.");
+    case Separation::SeparatingElement:
+        return QString::fromUtf8(
+            "HINWEIS: Trennwand ist vom Flankenbauteil entkoppelt - Erhöhte Flankenübertragung auf Weg Ff.");
+    case Separation::Room1:
+        return QStringLiteral("HINWEIS: Flanke in ") + room1Name + decoupled + room2Name;
+    case Separation::Room2:
+        return QStringLiteral("HINWEIS: Flanke in ") + room2Name + decoupled + room1Name;
+    case Separation::BothRooms:
+        return QString::fromUtf8(
+            "HINWEIS: Verminderte Flankenübertragung durch doppelte akustische Trennung.");
+    }
+    return {};
+}
+
+QString initialJunctionHint()
+{
+    return QString::fromUtf8("Stumpfstoß u. Trennwand durchstoßend sind akustisch gleichwertig.");
+}
+
+QString junctionDescription(const QString &code)
+{
+    const auto parsed = parseJunctionCode(code);
+    if (!parsed)
+        return {};
+    return QStringLiteral(": ") + junctionTypeName(parsed->type) + QStringLiteral(" (") +
+           separationMeaning(parsed->separation) + QLatin1Char(')');
+}
+
+FlankAreaVisibility flankAreaVisibility(const QString (&codes)[5])
+{
+    FlankAreaVisibility v;
+    for (int n = 1; n <= 4; ++n) {
+        v.visible[n][2] = isCornerA(codes[n]);
+        v.visible[n][1] = isCornerB(codes[n]);
+    }
+    return v;
+}
+
 } // namespace tavix

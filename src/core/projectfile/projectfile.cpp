@@ -1,0 +1,538 @@
+#include "projectfile.h"
+
+#include "buildup/buildupcalc.h"
+#include "model/numbers.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace tavix {
+
+const char *const ProjectFileHeader = "Projektdaten: Tavix-Schallschutzrechner Version 2.0";
+
+namespace {
+
+const char *const Ruler = "______________________";
+constexpr char EndOfFile = 26;
+const char *const InvalidNumber = "Ungültige numerische Eingabe";
+const char *const Codec = "Windows-1252";
+
+// ---------------------------------------------------------------------------------------
+// Writing
+
+// A character Windows-1252 cannot carry is written as "?": the converter would emit byte
+// 26, which readers take for the end of the file. Control characters would break the
+// line layout, so they become blanks.
+QByteArray encodeLine(const QString &text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u < 0x20 || u == 0x7f) {
+            out += ' ';
+        } else if (u < 0x80) {
+            out += static_cast<char>(u);
+        } else {
+            QStringEncoder encoder(Codec, QStringConverter::Flag::Stateless);
+            const QByteArray b = encoder.encode(QString(c));
+            if (encoder.hasError() || b.size() != 1 || b.at(0) == EndOfFile)
+                out += '?';
+            else
+                out += b;
+        }
+    }
+    return out;
+}
+
+class LineWriter
+{
+public:
+    void text(const QString &value)
+    {
+        m_out += encodeLine(value);
+        m_out += "\r\n";
+    }
+    void literal(const char *value) { text(QString::fromUtf8(value)); }
+    void integer(long long value, int width = 0) { text(formatFileInteger(value, width)); }
+    void real(long double value, int width, int decimals) { text(formatFileReal(value, width, decimals)); }
+    void boolean(bool value) { literal(value ? "TRUE" : "FALSE"); }
+    const QByteArray &bytes() const { return m_out; }
+
+private:
+    QByteArray m_out;
+};
+
+void writeRecord(LineWriter &w, const BuildUpRecord &r)
+{
+    w.integer(r.Konstrukt);
+    w.literal("0");
+    w.integer(r.Moertel);
+    w.integer(r.B1);
+    w.integer(r.B2);
+    w.integer(r.B2a);
+    w.integer(r.B2b);
+    w.integer(r.B3);
+    w.real(r.roh1, 5, 2);
+    w.real(r.roh2, 5, 2);
+    w.real(r.roh3, 5, 2);
+    w.real(r.d1, 3, 3);
+    w.real(r.d2, 3, 3);
+    w.real(r.d3, 3, 3);
+    w.text(r.schichtName1);
+    w.text(r.schichtName2);
+    w.text(r.schichtName3);
+}
+
+// ---------------------------------------------------------------------------------------
+// Reading
+
+class LineReader
+{
+public:
+    explicit LineReader(const QByteArray &content)
+        : m_data(content.left(content.indexOf(EndOfFile) >= 0 ? content.indexOf(EndOfFile) : content.size())),
+          m_decoder(Codec, QStringConverter::Flag::Stateless)
+    {
+    }
+
+    bool atEnd() const { return m_pos >= m_data.size(); }
+    bool failed() const { return m_failed; }
+
+    QString text()
+    {
+        const qsizetype begin = m_pos;
+        while (m_pos < m_data.size() && m_data.at(m_pos) != '\r' && m_data.at(m_pos) != '\n')
+            ++m_pos;
+        const QString value = m_decoder.decode(QByteArrayView(m_data).sliced(begin, m_pos - begin));
+        skipLineEnd();
+        return value;
+    }
+    void skipLine() { (void)text(); }
+
+    int integer()
+    {
+        const QByteArray token = nextToken(32);
+        if (m_failed || token.isEmpty())
+            return 0;
+        long long value = 0;
+        const char *begin = token.constData();
+        const char *end = begin + token.size();
+        const bool plus = *begin == '+';
+        if (plus)
+            ++begin;
+        if (begin == end || (plus && *begin == '-')) {
+            m_failed = true;
+            return 0;
+        }
+        const auto res = std::from_chars(begin, end, value);
+        if (res.ec != std::errc() || res.ptr != end || value < std::numeric_limits<int>::min() ||
+            value > std::numeric_limits<int>::max()) {
+            m_failed = true;
+            return 0;
+        }
+        return static_cast<int>(value);
+    }
+
+    long double real()
+    {
+        const QByteArray token = nextToken(64);
+        if (m_failed || token.isEmpty())
+            return 0;
+        // Sign, digits with an optional point, optional exponent; nothing else.
+        const char *p = token.constData();
+        const char *const end = p + token.size();
+        const char *q = p;
+        if (q < end && (*q == '+' || *q == '-'))
+            ++q;
+        const char *const mantissa = q;
+        int digits = 0;
+        while (q < end && *q >= '0' && *q <= '9') {
+            ++q;
+            ++digits;
+        }
+        if (q < end && *q == '.') {
+            ++q;
+            while (q < end && *q >= '0' && *q <= '9') {
+                ++q;
+                ++digits;
+            }
+        }
+        if (digits > 0 && q < end && (*q == 'e' || *q == 'E')) {
+            ++q;
+            if (q < end && (*q == '+' || *q == '-'))
+                ++q;
+            const char *const exponent = q;
+            while (q < end && *q >= '0' && *q <= '9')
+                ++q;
+            if (q == exponent)
+                digits = 0;
+        }
+        long double value = 0;
+        if (digits == 0 || q != end) {
+            m_failed = true;
+            return 0;
+        }
+        const auto res = std::from_chars(mantissa, end, value);
+        if (res.ec != std::errc() || res.ptr != end || !std::isfinite(value)) {
+            m_failed = true;
+            return 0;
+        }
+        return *p == '-' ? -value : value;
+    }
+
+private:
+    void skipLineEnd()
+    {
+        if (m_pos < m_data.size() && m_data.at(m_pos) == '\r') {
+            ++m_pos;
+            if (m_pos < m_data.size() && m_data.at(m_pos) == '\n')
+                ++m_pos;
+        } else if (m_pos < m_data.size() && m_data.at(m_pos) == '\n') {
+            ++m_pos;
+        }
+    }
+
+    static bool isSeparator(char c) { return static_cast<unsigned char>(c) < 33; }
+
+    // The next blank-delimited token, at most `limit` characters of it; the rest of its
+    // line is skipped. Empty at the end of the file.
+    QByteArray nextToken(int limit)
+    {
+        if (m_failed)
+            return {};
+        while (m_pos < m_data.size() && isSeparator(m_data.at(m_pos)))
+            ++m_pos;
+        const qsizetype begin = m_pos;
+        while (m_pos < m_data.size() && !isSeparator(m_data.at(m_pos)))
+            ++m_pos;
+        const QByteArray token = m_data.mid(begin, std::min<qsizetype>(m_pos - begin, limit));
+        while (m_pos < m_data.size() && m_data.at(m_pos) != '\r' && m_data.at(m_pos) != '\n')
+            ++m_pos;
+        skipLineEnd();
+        return token;
+    }
+
+    QByteArray m_data;
+    qsizetype m_pos = 0;
+    bool m_failed = false;
+    QStringDecoder m_decoder;
+};
+
+void readRecord(LineReader &r, BuildUpRecord &b)
+{
+    b.Konstrukt = r.integer();
+    r.skipLine();
+    b.Moertel = r.integer();
+    b.B1 = r.integer();
+    b.B2 = r.integer();
+    b.B2a = r.integer();
+    b.B2b = r.integer();
+    b.B3 = r.integer();
+    b.roh1 = r.real();
+    b.roh2 = r.real();
+    b.roh3 = r.real();
+    b.d1 = r.real();
+    b.d2 = r.real();
+    b.d3 = r.real();
+    b.schichtName1 = r.text();
+    b.schichtName2 = r.text();
+    b.schichtName3 = r.text();
+}
+
+// Values the main window holds only as field texts are kept here while reading.
+struct FieldNumbers
+{
+    long double FF[ElementCount][SideCount] = {};
+};
+
+// Returns false when a number could not be converted; the model then holds what was
+// read before.
+bool readContent(LineReader &r, ProjectModel &model, FieldNumbers &numbers, double &fileVersion)
+{
+    FieldTexts &f = model.fields;
+    fileVersion = r.text() == QLatin1String(ProjectFileHeader) ? 2.0 : 0.0;
+    r.skipLine();
+    f.Projekt = r.text();
+    f.Str = r.text();
+    f.PLZ = r.text();
+    f.Ort = r.text();
+    model.Orientation = r.text() == QLatin1String("0") ? 0 : 1;
+    r.skipLine();
+    r.skipLine();
+    model.A = r.real();
+    readRecord(r, model.buildUp[0][0]);
+    model.buildUp[0][0].m = r.real();
+    model.buildUp[0][0].Rw = r.real();
+    model.L1 = r.real();
+    model.L2 = r.real();
+    f.VS[0][1] = r.text();
+    model.f0[0][1] = r.integer();
+    f.VS[0][2] = r.text();
+    model.f0[0][2] = r.integer();
+    if (r.failed())
+        return false;
+    r.skipLine();
+    r.skipLine();
+    r.skipLine();
+
+    for (int k = 1; k <= FlankCount; ++k) {
+        for (int i = 1; i <= 2; ++i) {
+            f.Flanke[k] = r.text();
+            (i == 1 ? f.room1 : f.room2) = r.text();
+            BuildUpRecord &b = model.buildUp[k][i];
+            readRecord(r, b);
+            numbers.FF[k][i] = r.real();
+            b.m = r.real();
+            b.Rw = r.real();
+            if (i == 2) {
+                f.VS[k][1] = r.text();
+                model.f0[k][1] = r.integer();
+                f.VS[k][2] = r.text();
+                model.f0[k][2] = r.integer();
+            }
+            if (r.failed())
+                return false;
+        }
+        model.LF[k] = static_cast<double>(r.real());
+        model.Stoss[k] = r.text();
+        model.IdF[k] = r.text() == QLatin1String("TRUE");
+        if (r.failed())
+            return false;
+    }
+
+    if (fileVersion != 2.0) {
+        model.Vol1 = model.Vol2 = 0;
+        return true;
+    }
+    f.Variante = r.text();
+    model.Vol1 = r.real();
+    model.Vol2 = r.real();
+    if (!(model.Vol1 > 0))
+        model.Vol1 = 0;
+    if (!(model.Vol2 > 0))
+        model.Vol2 = 0;
+    model.buildUp[0][0].RwUser = r.real();
+    model.buildUp[0][0].RwUserOn = r.integer();
+    for (int s = 1; s < 9; ++s) {
+        BuildUpRecord &b = model.buildUp[BuildUpSlots[s].element][BuildUpSlots[s].side];
+        b.RwUser = r.real();
+        b.RwUserOn = r.integer();
+    }
+    if (r.failed())
+        return false;
+    for (int s = 0; s < 9; ++s) {
+        if (r.atEnd())
+            return true;
+        BuildUpRecord &b = model.buildUp[BuildUpSlots[s].element][BuildUpSlots[s].side];
+        b.Zulassung1 = r.integer();
+        b.Zulassung2 = r.integer();
+        if (r.failed())
+            return false;
+    }
+    if (!r.atEnd())
+        f.TB = r.text();
+    return true;
+}
+
+// What the main window shows of a freshly read project, as far as the model holds it.
+void bringUpToDate(ProjectModel &model, const FieldNumbers &numbers, QChar sep)
+{
+    FieldTexts &f = model.fields;
+    f.A = formatGeneral(model.A, sep);
+    if (f.TB.isEmpty())
+        f.TB = QStringLiteral("Trennbauteil");
+    f.Vol1 = formatGeneral(model.Vol1, sep);
+    f.Vol2 = formatGeneral(model.Vol2, sep);
+    model.dnTwDirection = model.Vol1 < model.Vol2 ? DnTwDirection::Room2ToRoom1 : DnTwDirection::Room1ToRoom2;
+    for (int k = 1; k <= FlankCount; ++k) {
+        f.LF[k] = formatGeneral(model.LF[k], sep);
+        for (int i = 1; i <= 2; ++i)
+            f.FF[k][i] = formatGeneral(numbers.FF[k][i], sep);
+    }
+    f.L1 = formatGeneral(model.L1, sep);
+    f.L2 = formatGeneral(model.L2, sep);
+    for (const BuildUpSlot &slot : BuildUpSlots)
+        f.Memo[slot.element][slot.side] =
+            buildUpSummaryFromRecord(model.buildUp[slot.element][slot.side], sep);
+    model.Saved = true;
+    model.RecalcEnabled = true;
+}
+
+QString ioErrorText(int error)
+{
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("Datei nicht gefunden");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+        return QStringLiteral("Dateizugriff verweigert");
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return QString::fromUtf8("Kapazität der Diskette/Festplatte erschöpft");
+    default:
+        return QStringLiteral("I/O-Fehler %1").arg(error);
+    }
+}
+
+// The error of a failed file operation: errno where the platform left one, else the
+// device's own classification.
+QString fileErrorText(const QFileDevice &file, int savedErrno)
+{
+    if (savedErrno != 0)
+        return ioErrorText(savedErrno);
+    switch (file.error()) {
+    case QFileDevice::PermissionsError:
+        return ioErrorText(EACCES);
+    case QFileDevice::ResourceError:
+        return ioErrorText(ENOSPC);
+    default:
+        return ioErrorText(EIO);
+    }
+}
+
+long double fieldNumber(const QString &text, QChar sep, long double fallback)
+{
+    const auto v = parseReal(text, sep);
+    return v ? *v : fallback;
+}
+
+} // namespace
+
+QByteArray projectFileContent(const ProjectModel &model, QChar sep)
+{
+    const FieldTexts &f = model.fields;
+    LineWriter w;
+    w.literal(ProjectFileHeader);
+    w.literal(Ruler);
+    w.text(f.Projekt);
+    w.text(f.Str);
+    w.text(f.PLZ);
+    w.text(f.Ort);
+    w.integer(model.Orientation == 0 ? 0 : 1);
+    w.literal("Trennbauteil:");
+    w.literal(Ruler);
+    w.real(fieldNumber(f.A, sep, model.A), 4, 3);
+    const BuildUpRecord &tb = model.buildUp[0][0];
+    writeRecord(w, tb);
+    w.real(tb.m, 5, 2);
+    w.real(tb.Rw, 3, 3);
+    w.real(fieldNumber(f.L1, sep, model.L1), 5, 2);
+    w.real(fieldNumber(f.L2, sep, model.L2), 5, 2);
+    for (int side = 1; side <= 2; ++side) {
+        w.text(f.VS[0][side]);
+        w.integer(model.f0[0][side], 5);
+    }
+    w.literal("");
+    w.literal("Flanken / Räume:");
+    w.literal(Ruler);
+
+    for (int k = 1; k <= FlankCount; ++k) {
+        for (int i = 1; i <= 2; ++i) {
+            const BuildUpRecord &b = model.buildUp[k][i];
+            w.text(f.Flanke[k]);
+            w.text(i == 1 ? f.room1 : f.room2);
+            writeRecord(w, b);
+            w.real(fieldNumber(f.FF[k][i], sep, 0), 3, 3);
+            w.real(b.m, 5, 2);
+            w.real(b.Rw, 3, 3);
+            if (i == 2) {
+                for (int side = 1; side <= 2; ++side) {
+                    w.text(f.VS[k][side]);
+                    w.integer(model.f0[k][side], 5);
+                }
+            }
+        }
+        w.real(fieldNumber(f.LF[k], sep, model.LF[k]), 3, 3);
+        w.text(model.Stoss[k]);
+        w.boolean(model.IdF[k]);
+    }
+
+    w.text(f.Variante);
+    w.real(fieldNumber(f.Vol1, sep, model.Vol1), 6, 3);
+    w.real(fieldNumber(f.Vol2, sep, model.Vol2), 6, 3);
+    for (const BuildUpSlot &slot : BuildUpSlots) {
+        const BuildUpRecord &b = model.buildUp[slot.element][slot.side];
+        w.real(b.RwUser, 4, 1);
+        w.integer(b.RwUserOn);
+    }
+    for (const BuildUpSlot &slot : BuildUpSlots) {
+        const BuildUpRecord &b = model.buildUp[slot.element][slot.side];
+        w.integer(b.Zulassung1);
+        w.integer(b.Zulassung2);
+    }
+    w.text(f.TB);
+    return w.bytes();
+}
+
+QString saveProject(const ProjectModel &model, const QString &path, QChar sep)
+{
+    const QByteArray content = projectFileContent(model, sep);
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return fileErrorText(file, errno);
+    errno = 0;
+    if (file.write(content) != content.size()) {
+        const QString error = fileErrorText(file, errno);
+        file.cancelWriting();
+        return error;
+    }
+    errno = 0;
+    if (!file.commit())
+        return fileErrorText(file, errno);
+    return {};
+}
+
+LoadedProject readProject(const QByteArray &content, QChar sep)
+{
+    LoadedProject result;
+    resetModel(result.model, sep);
+    result.model.RecalcEnabled = false;
+    LineReader reader(content);
+    FieldNumbers numbers;
+    if (!readContent(reader, result.model, numbers, result.fileVersion)) {
+        result.error = QString::fromUtf8(InvalidNumber);
+        return result;
+    }
+    bringUpToDate(result.model, numbers, sep);
+    return result;
+}
+
+LoadedProject loadProject(const QString &path, QChar sep)
+{
+    auto failure = [sep](const QString &error) {
+        LoadedProject result;
+        resetModel(result.model, sep);
+        result.error = error;
+        return result;
+    };
+    const QFileInfo info(path);
+    if (!info.exists())
+        return failure(ioErrorText(ENOENT));
+    if (info.isDir())
+        return failure(ioErrorText(EACCES));
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(fileErrorText(file, errno));
+    errno = 0;
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return failure(fileErrorText(file, errno));
+    return readProject(content, sep);
+}
+
+} // namespace tavix

@@ -1,0 +1,58 @@
+#pragma once
+
+// Project files (*.dat): a fixed sequence of 282 lines, one value per line, read back by
+// position. Windows-1252 text, CR LF after every line, "." as decimal point whatever the
+// locale; reals are fixed-point with the width and decimals of their line, integers plain
+// or right-aligned to five characters.
+//
+// The reader is tolerant the way the format always was: numbers may carry blanks before
+// them and text after them, blank lines where a number is expected are skipped, a short
+// file reads as zeros and empty texts, byte 26 ends the file, and a first line other than
+// the version 2.0 header marks an older file whose last forty lines are ignored. Values
+// are taken as read (no range checks); every table lookup elsewhere is bounds-safe.
+//
+// Unlike a plain line-by-line reader, loading never touches the caller's project: the
+// file goes into a fresh model that the caller adopts only on success, so a damaged
+// file cannot destroy the project that is open. Likewise saving replaces an existing
+// file only once the new content is complete.
+
+#include "model/variablen.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace tavix {
+
+constexpr int ProjectFileLineCount = 282;
+extern const char *const ProjectFileHeader; // "Projektdaten: Tavix-Schallschutzrechner Version 2.0"
+
+struct LoadedProject
+{
+    ProjectModel model;
+    double fileVersion = 0; // 2.0 for the current format, 0 for an older file
+    // Empty on success; otherwise "Ungültige numerische Eingabe" or the I/O error text
+    // ("Datei nicht gefunden", "Dateizugriff verweigert", "I/O-Fehler %d", ...).
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Reads a project as opening it in the main window does: starts from resetModel(), reads
+// the file, and brings the model up to date the way the main window shows a loaded
+// project (field texts of numbers in general form with the given separator, empty name
+// of the separating element -> "Trennbauteil", DnT,w direction from the volumes,
+// build-up summaries rebuilt from the records, Saved and RecalcEnabled set). Adopt
+// `model` only when ok(). Runs no recalculation.
+LoadedProject loadProject(const QString &path, QChar decimalSeparator);
+// The same from the bytes of a file.
+LoadedProject readProject(const QByteArray &content, QChar decimalSeparator);
+
+// Writes the project; returns the I/O error text, empty on success. An existing file is
+// replaced only when the whole new content was written. Numbers of the main window's
+// fields (A, L1, L2, Vol1, Vol2, LFk, FFk_i) are taken from their texts, read with the
+// given separator; a text that is not a number falls back to the model's value (0 for
+// the flank areas).
+QString saveProject(const ProjectModel &model, const QString &path, QChar decimalSeparator);
+// The file content saveProject writes.
+QByteArray projectFileContent(const ProjectModel &model, QChar decimalSeparator);
+
+} // namespace tavix

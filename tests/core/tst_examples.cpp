@@ -1,0 +1,40 @@
+#include "exampleproject.h"
+#include "model/numbers.h"
+#include "projectfile/projectfile.h"
+
+#include <QFile>
+#include <QtTest>
+
+using namespace tavix;
+
+// The shipped example is the program's own output; TAVIX_REGENERATE_EXAMPLES=1 rewrites it.
+class TestExamples : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void workedExampleFile();
+};
+
+void TestExamples::workedExampleFile()
+{
+    const QString path = QStringLiteral(TAVIX_SOURCE_DIR "/examples/worked-example.dat");
+    const ProjectModel model = fixtures::exampleProject();
+    if (qEnvironmentVariableIntValue("TAVIX_REGENERATE_EXAMPLES") == 1)
+        QCOMPARE(saveProject(model, path, QLatin1Char('.')), QString());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), projectFileContent(model, QLatin1Char('.')));
+
+    const LoadedProject loaded = loadProject(path, QLatin1Char(','));
+    QVERIFY(loaded.ok());
+    QCOMPARE(loaded.fileVersion, 2.0);
+    ProjectModel calculated = loaded.model;
+    QVERIFY(Recalculate(calculated, QLatin1Char(',')).ok());
+    QVERIFY(calculated.Calculated);
+    QCOMPARE(formatResult(calculated.RwBau, QLatin1Char(',')), QStringLiteral("51,8 [dB]"));
+    QCOMPARE(formatResult(calculated.DnTw12, QLatin1Char(',')), QStringLiteral("52,8 [dB]"));
+}
+
+QTEST_APPLESS_MAIN(TestExamples)
+#include "tst_examples.moc"
