@@ -124,6 +124,30 @@ private Q_SLOTS:
         QCOMPARE(model.Stoss[2], QStringLiteral("TS_ohneTrennung"));
     }
 
+    void cornerJunctionShowsOneFlankArea()
+    {
+        auto visibleFields = [this] {
+            const FlankAreaVisibility v = flankAreaVisibility(model.Stoss);
+            QStringList shown;
+            for (int n = 1; n <= FlankCount; ++n)
+                for (int side = 1; side <= 2; ++side)
+                    if (v.visible[n][side])
+                        shown << QStringLiteral("FF%1_%2").arg(n).arg(side);
+            return shown;
+        };
+        QCOMPARE(visibleFields(), QStringList());
+        dialog->openForFlank(3);
+        dialog->rgStossClick(2);
+        dialog->btn_ExitClick();
+        QCOMPARE(model.Stoss[3], QStringLiteral("LSa_ohneTrennung"));
+        QCOMPARE(visibleFields(), QStringList{QStringLiteral("FF3_2")});
+        dialog->openForFlank(3);
+        QCOMPARE(dialog->width(), 343);
+        dialog->rgStossClick(0);
+        dialog->btn_ExitClick();
+        QCOMPARE(visibleFields(), QStringList());
+    }
+
     void cancelChangesNothing()
     {
         model.Stoss[4] = QStringLiteral("KS_TrennungR2");

@@ -35,29 +35,6 @@ constexpr int LegendGap = 12;
 
 const QColor Highlight(0, 255, 0);
 
-const char *const TypeTexts[JunctionTypeCount] = {"T-Stoß ", "Kreuz-Stoß ", "Winkel-Stoß  A",
-                                                  "Winkel-Stoß  B"};
-
-QString hintFor(int variant, const QString &room1, const QString &room2)
-{
-    switch (variant) {
-    case 0:
-        return QStringLiteral("HINWEIS: Stumpfstoß und durchstoßende Trennwand sind akustisch gleichwertig.");
-    case 1:
-        return QStringLiteral("HINWEIS: Trennwand ist vom Flankenbauteil entkoppelt - Erhöhte "
-                              "Flankenübertragung auf Weg Ff.");
-    case 2:
-        return QStringLiteral("HINWEIS: Flanke in ") + room1 +
-               QStringLiteral(" ist akustisch entkoppelt - Erhöhte Übertragung über Flanke in ") + room2;
-    case 3:
-        return QStringLiteral("HINWEIS: Flanke in ") + room2 +
-               QStringLiteral(" ist akustisch entkoppelt - Erhöhte Übertragung über Flanke in ") + room1;
-    case 4:
-        return QStringLiteral("HINWEIS: Verminderte Flankenübertragung durch doppelte akustische Trennung.");
-    }
-    return {};
-}
-
 // Platform fonts are wider than the layout's fixed widths allow for: shrink a caption's
 // font until it fits rather than clip it.
 void fitText(QWidget *widget, const QString &text, int room)
@@ -106,7 +83,7 @@ void TForm_SS::buildControls()
     rgStoss->setObjectName(QStringLiteral("rgStoss"));
     m_typeGroup = new QButtonGroup(this);
     for (int i = 0; i < JunctionTypeCount; ++i) {
-        auto *radio = new QRadioButton(QString::fromUtf8(TypeTexts[i]), rgStoss);
+        auto *radio = new QRadioButton(junctionTypeItem(static_cast<JunctionType>(i)), rgStoss);
         radio->setObjectName(QStringLiteral("rgStoss_%1").arg(i));
         m_typeGroup->addButton(radio, i);
     }
@@ -148,7 +125,7 @@ void TForm_SS::buildControls()
     lb_Remark->setObjectName(QStringLiteral("lb_Remark"));
     lb_Remark->setWordWrap(true);
     lb_Remark->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lb_Remark->setText(QStringLiteral("Stumpfstoß u. Trennwand durchstoßend sind akustisch gleichwertig."));
+    lb_Remark->setText(initialJunctionHint());
 
     // Legend: the captions begin with ten blanks, which leave room for the colour mark.
     const struct
@@ -293,7 +270,8 @@ void TForm_SS::highlight(int variant)
 
 void TForm_SS::setHint(int variant)
 {
-    lb_Remark->setText(hintFor(variant, m_model.fields.room1, m_model.fields.room2));
+    lb_Remark->setText(
+        separationHint(static_cast<Separation>(variant), m_model.fields.room1, m_model.fields.room2));
 }
 
 void TForm_SS::btn_ExitClick()

@@ -2,6 +2,7 @@
 
 #include "common/userinteraction.h"
 #include "linings/liningsketches.h"
+#include "linings/resonance.h"
 #include "model/numbers.h"
 
 #include <QAction>
@@ -24,8 +25,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QWindow>
-
-#include <cmath>
 
 namespace tavix::gui {
 
@@ -57,16 +56,6 @@ void setTextColour(QWidget *widget, const QColor &colour)
     palette.setColor(QPalette::ButtonText, colour);
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
-}
-
-// f0 of the calculation mode, as the result field shows it: "???" unless both inputs
-// are positive numbers.
-QString resonanceFrequencyText(int construction, long double a, long double b, QChar sep)
-{
-    if (!(a > 0 && b > 0))
-        return NoFrequency;
-    const long double f0 = construction == 2 ? 160.0L * std::sqrt(a / b) : 60.0L / std::sqrt(a * b);
-    return formatFixed(f0, 5, 0, sep);
 }
 
 } // namespace
@@ -455,19 +444,12 @@ void TForm_DB::edit_sChange()
             return;
         }
     }
-    edit_calcFres->setText(NoFrequency);
-    const QChar sep = localeDecimalSeparator();
-    const auto a = parseReal(edit_s->text(), sep);
-    if (!a) {
-        showError(this, invalidRealMessage(edit_s->text()));
-        return;
-    }
-    const auto b = parseReal(edit_m->text(), sep);
-    if (!b) {
-        showError(this, invalidRealMessage(edit_m->text()));
-        return;
-    }
-    edit_calcFres->setText(resonanceFrequencyText(m_construction, *a, *b, sep));
+    const ResonanceText result =
+        resonanceFrequencyText(static_cast<LiningConstruction>(m_construction), edit_s->text(),
+                               edit_m->text(), localeDecimalSeparator());
+    edit_calcFres->setText(result.text);
+    if (!result.error.isEmpty())
+        showError(this, result.error);
 }
 
 void TForm_DB::edit_fresChange()
@@ -479,7 +461,7 @@ void TForm_DB::edit_fresChange()
 void TForm_DB::edit_fresKeyUp()
 {
     // Pasted text passes the key filter; what is not a whole number goes.
-    if (!parseWholeNumber(edit_fres->text()))
+    if (!readFrequency(edit_fres->text()))
         edit_fres->clear();
 }
 
@@ -670,18 +652,18 @@ void TForm_DB::Button_EnterClick()
         const int row = std::max(0, lowestSelectedRow());
         const QTableWidgetItem *description = grid_fres->item(row, 0);
         const QTableWidgetItem *frequency = grid_fres->item(row, 1);
-        f0 = parseWholeNumber(frequency ? frequency->text() : QString());
+        f0 = readFrequency(frequency ? frequency->text() : QString());
         if (f0)
             text = (description ? description->text() : QString()) + QStringLiteral(" / f = ") +
                    QString::number(*f0) + QStringLiteral("Hz");
         break;
     }
     case CalculationMode:
-        f0 = parseWholeNumber(edit_calcFres->text());
+        f0 = readFrequency(edit_calcFres->text());
         text = editSys->text() + QStringLiteral(" / f = ") + edit_calcFres->text() + QStringLiteral("Hz");
         break;
     case DirectMode:
-        f0 = parseWholeNumber(edit_fres->text());
+        f0 = readFrequency(edit_fres->text());
         text = edit_VSsys->text() + QStringLiteral(" / f = ") + edit_fres->text() + QStringLiteral("Hz");
         break;
     }
