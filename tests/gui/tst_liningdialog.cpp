@@ -114,6 +114,7 @@ private Q_SLOTS:
     {
         QVERIFY(!dialog->openForSlot(QStringLiteral("VS0_1")));
         QVERIFY(!dialog->openForSlot(QStringLiteral("VS5_1")));
+        QVERIFY(!dialog->openForSlot(LiningSlot{1, 0}));
         QVERIFY(!dialog->isVisible());
         QVERIFY(mainWindow.isEnabled());
     }
@@ -213,7 +214,8 @@ private Q_SLOTS:
     void calculatedLiningIsAccepted()
     {
         QSignalSpy accepted(dialog, &TForm_DB::liningAccepted);
-        dialog->openForSlot(QStringLiteral("VS4_1"));
+        QVERIFY(dialog->openForSlot(LiningSlot{4, 1}));
+        QCOMPARE(dialog->currentSlotText(), QStringLiteral("VS4_1"));
         dialog->rg_AuswahlClick(TForm_DB::CalculationMode);
         dialog->selectConstruction(1);
         edit("edit_s")->setText(QStringLiteral("0.05"));

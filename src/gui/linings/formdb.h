@@ -48,6 +48,8 @@ public:
     // Shows the dialog for "TB_VS1", "TB_VS2" or "VS1_1" .. "VS4_2"; false (and nothing
     // shown) for any other text.
     bool openForSlot(const QString &slotText);
+    // The same for a slot given as element 0..4 and side 1..2.
+    bool openForSlot(LiningSlot slot) { return openForSlot(liningDialogKey(slot)); }
 
     QString currentSlotText() const { return m_slotText; }
     int mode() const;
