@@ -1,0 +1,83 @@
+#pragma once
+
+// The junction dialog: the user picks the junction type and the separation variant of
+// one flank. Created once and reused; while it is shown the main window is disabled,
+// and both of its buttons enable it again. Accepting writes the code into the model and
+// emits junctionAccepted; the main window then refreshes the junction button, the
+// flank-area fields and the results.
+
+#include "junctions/junctioncodes.h"
+#include "model/variablen.h"
+
+#include <QDialog>
+#include <QPointer>
+
+class QButtonGroup;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+
+namespace tavix::gui {
+
+class TForm_SS : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TForm_SS(ProjectModel &model, QWidget *mainWindow);
+
+    // Shows the dialog for flank 1..4 with that flank's current code; false (and
+    // nothing shown) for any other flank number.
+    bool openForFlank(int flank);
+
+    int currentFlank() const { return m_flank; }
+    int selectedType() const;                         // radio index 0..3
+    int selectedVariant() const { return m_variant; } // -1: no frame highlighted
+    QString hintText() const;
+
+    // The handlers of the dialog's controls, callable as the controls call them.
+    void rgStossClick(int typeIndex);
+    void button_0Click(int variant); // variant buttons, the two-picture button and its pictures
+    void btn_ExitClick();            // "&Übernehmen"
+    void btn_ESCClick();             // "&Abbrechen"
+
+Q_SIGNALS:
+    void junctionAccepted(int flank);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void reject() override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+    void layoutForType(JunctionType type);
+    void highlight(int variant);
+    void setHint(int variant);
+    void showOverMainWindow();
+    void finish();
+
+    ProjectModel &m_model;
+    QPointer<QWidget> m_mainWindow; // not owned
+    int m_flank = 0;
+    int m_variant = -1;
+
+    QFrame *m_frame = nullptr;
+    QLabel *lb_Stoss = nullptr;
+    QGroupBox *rgStoss = nullptr;
+    QButtonGroup *m_typeGroup = nullptr;
+    QFrame *panel[SeparationCount] = {};
+    QToolButton *button[SeparationCount] = {};
+    QFrame *button_0_large = nullptr;
+    QLabel *img_button0a = nullptr;
+    QLabel *img_button0b = nullptr;
+    QLabel *lb_Remark = nullptr;
+    QList<QLabel *> m_legend;
+    QPushButton *btn_Exit = nullptr;
+    QPushButton *btn_ESC = nullptr;
+};
+
+} // namespace tavix::gui

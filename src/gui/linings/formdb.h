@@ -1,0 +1,149 @@
+#pragma once
+
+// The lining dialog: a lining system and its resonance frequency for one lining slot,
+// chosen from a catalogue file, calculated from the construction, or entered directly.
+// Created once and reused; while it is shown the main window is disabled. Accepting
+// writes the lining text and f0 into the model (room 2 of an identical flank too) and
+// emits liningAccepted; the main window then refreshes the lining fields, the "löschen"
+// buttons and the results.
+
+#include "linings/liningcatalogue.h"
+#include "linings/liningclipboard.h"
+#include "model/variablen.h"
+
+#include <QDialog>
+#include <QPointer>
+
+class QAction;
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QTableWidget;
+
+namespace tavix::gui {
+
+class TForm_DB : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum Mode
+    {
+        CatalogueMode = 0,
+        CalculationMode = 1,
+        DirectMode = 2
+    };
+
+    TForm_DB(ProjectModel &model, QWidget *mainWindow);
+
+    // The folder of the catalogue files (the program's start directory).
+    void setStartDirectory(const QString &directory);
+    QString startDirectory() const { return m_startDirectory; }
+
+    // Shows the dialog for "TB_VS1", "TB_VS2" or "VS1_1" .. "VS4_2"; false (and nothing
+    // shown) for any other text.
+    bool openForSlot(const QString &slotText);
+    // The same for a slot given as element 0..4 and side 1..2.
+    bool openForSlot(LiningSlot slot) { return openForSlot(liningDialogKey(slot)); }
+
+    QString currentSlotText() const { return m_slotText; }
+    int mode() const;
+    int construction() const { return m_construction; }
+    bool tableEditing() const;
+    // What the last accepting changed, for refreshing the main window.
+    LiningChange lastChange() const { return m_lastChange; }
+
+    // The handlers of the dialog's controls, callable as the controls call them.
+    void rg_AuswahlClick(int item);
+    void selectConstruction(int construction); // RadioButton1/2, Label9Click, Label10Click
+    void edit_sChange();                       // also edit_mChange: recalculates f0
+    void edit_fresChange();
+    void edit_fresKeyUp();
+    void Button1Click() { chooseCategory(1); }
+    void Button2Click() { chooseCategory(2); }
+    void Button3Click() { chooseCategory(3); }
+    void btn_EditTabClick();
+    void btn_AddLineClick();
+    void DeleteLibLineClick();
+    void btn_SaveTabClick();
+    void Button_EnterClick(); // "&Übernehmen"
+    void Button_ESCClick();   // "&Abbrechen"
+
+    // The catalogue table as rows (data rows only).
+    QList<LiningCatalogueRow> tableRows() const;
+
+Q_SIGNALS:
+    void liningAccepted(int element, int side);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void reject() override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+    QWidget *buildCataloguePanel();
+    QWidget *buildCalculationPanel();
+    QWidget *buildDirectPanel();
+    void chooseCategory(int category);
+    void colourCategoryButtons();
+    void loadCatalogue();
+    void setTableRows(const QList<LiningCatalogueRow> &rows);
+    void setTableEditing(bool editing);
+    void setHeaderText(LiningSlot slot);
+    bool decimalKeyFilter(QLineEdit *edit, QKeyEvent *event);
+    bool digitKeyFilter(QKeyEvent *event);
+    int lowestSelectedRow() const;
+    void showOverMainWindow();
+    void finish();
+
+    ProjectModel &m_model;
+    QPointer<QWidget> m_mainWindow; // not owned
+    QString m_startDirectory;
+    QString m_slotText;
+    LiningSlot m_slot;
+    int m_construction = 1;
+    LiningChange m_lastChange;
+
+    QLabel *Label_VS = nullptr;
+    QGroupBox *rg_Auswahl = nullptr;
+    QButtonGroup *m_modeGroup = nullptr;
+    QStackedWidget *m_panels = nullptr;
+
+    QPushButton *Button1 = nullptr;
+    QPushButton *Button2 = nullptr;
+    QPushButton *Button3 = nullptr;
+    QTableWidget *grid_fres = nullptr;
+    QPushButton *btn_EditTab = nullptr;
+    QPushButton *btn_AddLine = nullptr;
+    QPushButton *btn_SaveTab = nullptr;
+    QMenu *m_tableMenu = nullptr;
+    QAction *DeleteLibLine = nullptr;
+    QLabel *lb_DateiName = nullptr;
+
+    QRadioButton *RadioButton1 = nullptr;
+    QRadioButton *RadioButton2 = nullptr;
+    QLabel *Label9 = nullptr;
+    QLabel *Label10 = nullptr;
+    QLabel *m_sketch = nullptr;
+    QLabel *m_note = nullptr;
+    QLineEdit *editSys = nullptr;
+    QLabel *lb_Eingabe1 = nullptr;
+    QLabel *lb_Eingabe1a = nullptr;
+    QLineEdit *edit_s = nullptr;
+    QLineEdit *edit_m = nullptr;
+    QLineEdit *edit_calcFres = nullptr;
+
+    QLineEdit *edit_VSsys = nullptr;
+    QLineEdit *edit_fres = nullptr;
+
+    QPushButton *Button_Enter = nullptr;
+    QPushButton *Button_ESC = nullptr;
+};
+
+} // namespace tavix::gui
