@@ -1,5 +1,8 @@
 #include "simplifiedmodel.h"
 
+#include "junctions/junctioncodes.h"
+#include "junctions/junctionpictures.h"
+
 #include "calculate/recalculate.h"
 #include "common/userinteraction.h"
 #include "model/numbers.h"
@@ -75,6 +78,10 @@ TSimplifiedModel::TSimplifiedModel(QWidget *parent) : QMainWindow(parent)
 // The editing dialogs are created once, after the main window, and reused.
 void TSimplifiedModel::createDialogs()
 {
+    m_formDB = std::make_unique<TForm_DB>(m_model, this);
+    connect(m_formDB.get(), &TForm_DB::liningAccepted, this, &TSimplifiedModel::liningAccepted);
+    m_formSS = std::make_unique<TForm_SS>(m_model, this);
+    connect(m_formSS.get(), &TForm_SS::junctionAccepted, this, &TSimplifiedModel::junctionAccepted);
     m_formBT = std::make_unique<TForm_BT>(m_model, this);
     connect(m_formBT.get(), &TForm_BT::buildUpCommitted, this, &TSimplifiedModel::buildUpCommitted);
     connect(m_formBT.get(), &TForm_BT::buildUpAccepted, this, &TSimplifiedModel::buildUpAccepted);
@@ -366,14 +373,12 @@ void TSimplifiedModel::refreshFlankTab(int n)
 
 void TSimplifiedModel::applyFlankAreaVisibility()
 {
+    const FlankAreaVisibility visibility = flankAreaVisibility(m_model.Stoss);
     for (int n = 1; n <= FlankCount; ++n) {
-        const QString type = m_model.Stoss[n].left(3);
-        const bool room1 = type == QLatin1String("LSb");
-        const bool room2 = type == QLatin1String("LSa");
-        ui.flankAreaLabel[n][1]->setVisible(room1);
-        ui.flankArea[n][1]->setVisible(room1);
-        ui.flankAreaLabel[n][2]->setVisible(room2);
-        ui.flankArea[n][2]->setVisible(room2);
+        for (int side = 1; side <= 2; ++side) {
+            ui.flankAreaLabel[n][side]->setVisible(visibility.visible[n][side]);
+            ui.flankArea[n][side]->setVisible(visibility.visible[n][side]);
+        }
     }
 }
 
@@ -492,22 +497,8 @@ void TSimplifiedModel::setRoom2Locked(int flank, bool locked)
 
 void TSimplifiedModel::setJunctionButtonPicture(int flank, const QString &code)
 {
-    // One plain picture of a T-junction for every code until the junction pictures exist:
-    // separating element blue, flank navy in room 1 and green in room 2.
-    Q_UNUSED(code)
-    static const QIcon plain = [] {
-        QPixmap picture(48, 40);
-        picture.fill(Qt::white);
-        QPainter p(&picture);
-        p.setPen(Qt::black);
-        p.fillRect(QRect(2, 26, 22, 8), QColor(0, 0, 128));
-        p.fillRect(QRect(24, 26, 22, 8), QColor(0, 128, 0));
-        p.fillRect(QRect(20, 4, 8, 22), QColor(0, 0, 255));
-        p.drawRect(QRect(2, 26, 44, 8));
-        p.drawRect(QRect(20, 4, 8, 22));
-        return QIcon(picture);
-    }();
-    ui.button_Stoss[flank]->setIcon(plain);
+    ui.button_Stoss[flank]->setIcon(junctionIcon(code));
+    ui.button_Stoss[flank]->setIconSize(QSize(JunctionPictureSize, JunctionPictureSize));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -707,6 +698,73 @@ void TSimplifiedModel::InsertClick()
 }
 
 // ---------------------------------------------------------------------------------------
+// Junctions
+
+void TSimplifiedModel::button_Stoss1Click(int flank)
+{
+    m_formSS->openForFlank(flank);
+}
+
+void TSimplifiedModel::junctionAccepted(int flank)
+{
+    setJunctionButtonPicture(flank, m_model.Stoss[flank]);
+    applyFlankAreaVisibility();
+    markChanged();
+    PrepareSchematicColours();
+    Recalculate();
+}
+
+// ---------------------------------------------------------------------------------------
+// Linings: the dialog, copy and paste through the lining fields, and the "löschen" buttons
+
+void TSimplifiedModel::Button_TB_VS1Click(int element, int side)
+{
+    m_formDB->setStartDirectory(startDirectory());
+    m_formDB->openForSlot(LiningSlot{element, side});
+}
+
+void TSimplifiedModel::liningAccepted(int, int)
+{
+    applyLiningChange(m_formDB->lastChange());
+    markChanged();
+    PrepareSchematicColours();
+    Recalculate();
+}
+
+void TSimplifiedModel::applyLiningChange(const LiningChange &change)
+{
+    for (const LiningSlot &slot : change.changed)
+        setFieldText(ui.liningText[slot.element][slot.side], m_model.fields.VS[slot.element][slot.side]);
+    for (const LiningSlot &slot : change.enableClear)
+        ui.liningClear[slot.element][slot.side]->setEnabled(true);
+    for (const LiningSlot &slot : change.disableClear)
+        ui.liningClear[slot.element][slot.side]->setEnabled(false);
+}
+
+// Clearing, copying and pasting linings recalculate but do not count as unsaved changes.
+void TSimplifiedModel::Button_TB_VS1clearClick(int element, int side)
+{
+    m_liningContext = {element, side};
+    applyLiningChange(clearLining(m_model, LiningSlot{element, side}));
+    PrepareSchematicColours();
+    Recalculate();
+}
+
+void TSimplifiedModel::copyVSClick()
+{
+    m_liningClipboard = copyLining(m_model, LiningSlot{m_liningContext.element, m_liningContext.side});
+    ui.InsertVS->setEnabled(true);
+}
+
+void TSimplifiedModel::InsertVSClick()
+{
+    applyLiningChange(
+        pasteLining(m_model, m_liningClipboard, LiningSlot{m_liningContext.element, m_liningContext.side}));
+    PrepareSchematicColours();
+    Recalculate();
+}
+
+// ---------------------------------------------------------------------------------------
 // Commands whose dialogs and windows are added by later work. Each is connected already;
 // only the body is missing.
 
@@ -730,10 +788,5 @@ void TSimplifiedModel::HandbuchClick() {}
 void TSimplifiedModel::BeschreibungdesRechenverfahrenspdfFormat1Click() {}
 void TSimplifiedModel::TavixPraxistippsClick() {}
 void TSimplifiedModel::ImageTavixClick() {}
-void TSimplifiedModel::Button_TB_VS1Click(int, int) {}
-void TSimplifiedModel::Button_TB_VS1clearClick(int, int) {}
-void TSimplifiedModel::copyVSClick() {}
-void TSimplifiedModel::InsertVSClick() {}
-void TSimplifiedModel::button_Stoss1Click(int) {}
 
 } // namespace tavix::gui

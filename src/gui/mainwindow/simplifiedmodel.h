@@ -12,6 +12,9 @@
 
 #include "buildup/buildupclipboard.h"
 #include "buildup/form_btaufbau.h"
+#include "junctions/form_stoss.h"
+#include "linings/formdb.h"
+#include "linings/liningclipboard.h"
 #include "mainwindow/mainwindowcontrols.h"
 #include "mainwindow/schematic.h"
 #include "model/variablen.h"
@@ -135,6 +138,9 @@ private:
     void showBuildUpSummary(int element, int side);
     void buildUpCommitted(int element, int side);
     void buildUpAccepted(int element, int side);
+    void junctionAccepted(int flank);
+    void liningAccepted(int element, int side);
+    void applyLiningChange(const LiningChange &change);
     QColor windowBackground() const;
 
     ProjectModel m_model;
@@ -148,6 +154,10 @@ private:
     // Build-up dialog and the build-up clipboard, which outlives "Neu" and opening a project.
     std::unique_ptr<TForm_BT> m_formBT;
     BuildUpClipboard m_buildUpClipboard;
+    // Lining and junction dialogs; the lining clipboard outlives "Neu" and opening a project.
+    std::unique_ptr<TForm_DB> m_formDB;
+    std::unique_ptr<TForm_SS> m_formSS;
+    LiningClipboard m_liningClipboard;
     BuildUpSlot m_liningContext{0, 1};
 };
 

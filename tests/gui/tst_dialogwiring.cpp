@@ -1,0 +1,226 @@
+// The main window with its three editing dialogs: what accepting, cancelling, copying and
+// pasting change in the window and the project.
+#include "buildup/form_btaufbau.h"
+#include "fixtures.h"
+#include "junctions/form_stoss.h"
+#include "linings/formdb.h"
+#include "mainwindow/simplifiedmodel.h"
+#include "scriptedinteraction.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace tavix;
+using namespace tavix::gui;
+
+namespace {
+
+template<typename T> T *topLevel()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *found = qobject_cast<T *>(w))
+            return found;
+    return nullptr;
+}
+
+template<typename T> T *child(QWidget *parent, const char *name)
+{
+    T *found = parent->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qWarning() << "no control" << name;
+    return found;
+}
+
+void pressOn(QWidget *field)
+{
+    // The context slot follows the control that was pressed last, with any button.
+    QWidget *target = field;
+    if (auto *memo = qobject_cast<QPlainTextEdit *>(field))
+        target = memo->viewport();
+    QTest::mousePress(target, Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(target, Qt::RightButton, {}, QPoint(5, 5));
+}
+
+} // namespace
+
+class TestDialogWiring : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    void cleanupTestCase() { QLocale::setDefault(QLocale::c()); }
+    void buildUpDialogAccepted();
+    void buildUpDialogCancelled();
+    void buildUpCopyAndPaste();
+    void junctionDialogAccepted();
+    void liningDialogOnIdenticalFlank();
+    void liningCopyPasteAndClear();
+};
+
+void TestDialogWiring::buildUpDialogAccepted()
+{
+    ScriptedInteraction dialogs;
+    TSimplifiedModel window;
+    window.show();
+    QVERIFY(window.model().Saved);
+    QTest::mouseClick(child<QPushButton>(&window, "Button_TB"), Qt::LeftButton);
+    auto *form = topLevel<TForm_BT>();
+    QVERIFY(form && form->isVisible());
+    QVERIFY(!window.isEnabled());
+
+    QTest::mouseClick(child<QPushButton>(form, "btn_OK"), Qt::LeftButton);
+    QVERIFY(!form->isVisible());
+    QVERIFY(window.isEnabled());
+    QCOMPARE(child<QPlainTextEdit>(&window, "Memo_TB")->toPlainText(),
+             QStringLiteral("4 mm Dünnlagenputz (1200 kg/m³)\n24 cm  Tavix, Rohdichteklasse  1.8\n"
+                            "4 mm Dünnlagenputz (1200 kg/m³)"));
+    auto *dirRw = child<QLabel>(&window, "label_DirRw");
+    QVERIFY(dirRw->isVisibleTo(&window));
+    QCOMPARE(dirRw->text(), QStringLiteral("Direktschalldämm-Maß 58,8 [dB]"));
+    QVERIFY(!window.model().Saved);
+    QVERIFY(!window.model().Messages.contains(QStringLiteral(" Flächenmasse Trennbauteil < 80 kg/m²")));
+    QCOMPARE(dialogs.unexpected, 0);
+}
+
+void TestDialogWiring::buildUpDialogCancelled()
+{
+    ScriptedInteraction dialogs;
+    TSimplifiedModel window;
+    window.show();
+    const int messages = window.model().Messages.size();
+    QTest::mouseClick(child<QPushButton>(&window, "Button_F2_1"), Qt::LeftButton);
+    auto *form = topLevel<TForm_BT>();
+    QTest::mouseClick(child<QPushButton>(form, "btn_ECS"), Qt::LeftButton);
+    QVERIFY(window.isEnabled());
+    QVERIFY(window.model().Saved);
+    QCOMPARE(window.model().buildUp[2][1].m, 0.0L);
+    QCOMPARE(window.model().Messages.size(), messages);
+    QVERIFY(child<QPlainTextEdit>(&window, "Memo_F2_1")->toPlainText().isEmpty());
+}
+
+void TestDialogWiring::buildUpCopyAndPaste()
+{
+    ScriptedInteraction dialogs;
+    TSimplifiedModel window;
+    window.show();
+    QTest::mouseClick(child<QPushButton>(&window, "Button_TB"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(topLevel<TForm_BT>(), "btn_OK"), Qt::LeftButton);
+    window.model().Saved = true;
+
+    auto *insert = child<QAction>(&window, "Insert");
+    QVERIFY(!insert->isEnabled());
+    pressOn(child<QPlainTextEdit>(&window, "Memo_TB"));
+    child<QAction>(&window, "copy")->trigger();
+    QVERIFY(insert->isEnabled());
+
+    // Flank 1 is identical to room 1: pasting on room 1 fills both sides.
+    pressOn(child<QPlainTextEdit>(&window, "Memo_F1_1"));
+    insert->trigger();
+    const ProjectModel &m = window.model();
+    QCOMPARE(m.buildUp[1][1], m.buildUp[0][0]);
+    QCOMPARE(m.buildUp[1][2], m.buildUp[0][0]);
+    QCOMPARE(child<QPlainTextEdit>(&window, "Memo_F1_2")->toPlainText(),
+             child<QPlainTextEdit>(&window, "Memo_TB")->toPlainText());
+    QVERIFY(m.Saved); // a paste is no unsaved change
+    QVERIFY(!m.Messages.contains(QStringLiteral(" Flächenmasse Flanke 1 / Raum 2 < 80 kg/m²")));
+}
+
+void TestDialogWiring::junctionDialogAccepted()
+{
+    ScriptedInteraction dialogs;
+    TSimplifiedModel window;
+    window.show();
+    auto *area = child<QLineEdit>(&window, "edit_FF3_1");
+    QVERIFY(area->isHidden());
+
+    QTest::mouseClick(child<QAbstractButton>(&window, "button_Stoss3"), Qt::LeftButton);
+    auto *form = topLevel<TForm_SS>();
+    QVERIFY(form && form->isVisible());
+    QVERIFY(!window.isEnabled());
+    form->rgStossClick(3);  // "Winkel-Stoß  B"
+    form->button_0Click(2); // flank decoupled in room 1
+    form->btn_ExitClick();
+    QVERIFY(window.isEnabled());
+    QCOMPARE(window.model().Stoss[3], QStringLiteral("LSb_TrennungR1"));
+    QVERIFY(!area->isHidden()); // on a page that is not shown
+    QVERIFY(child<QLineEdit>(&window, "edit_FF3_2")->isHidden());
+    QVERIFY(!window.model().Saved);
+
+    // Cancelling leaves code, picture and state alone.
+    window.model().Saved = true;
+    QTest::mouseClick(child<QAbstractButton>(&window, "button_Stoss3"), Qt::LeftButton);
+    form->rgStossClick(1);
+    form->button_0Click(0);
+    form->btn_ESCClick();
+    QCOMPARE(window.model().Stoss[3], QStringLiteral("LSb_TrennungR1"));
+    QVERIFY(window.model().Saved);
+}
+
+void TestDialogWiring::liningDialogOnIdenticalFlank()
+{
+    ScriptedInteraction dialogs;
+    TSimplifiedModel window;
+    window.show();
+    QTest::mouseClick(child<QAbstractButton>(&window, "Button_VS2_1"), Qt::LeftButton);
+    auto *form = topLevel<TForm_DB>();
+    QVERIFY(form && form->isVisible());
+    form->rg_AuswahlClick(2); // direct entry
+    auto *fres = child<QLineEdit>(form, "edit_fres");
+    fres->setText(QStringLiteral("85"));
+    form->Button_EnterClick();
+    QVERIFY(window.isEnabled());
+    const ProjectModel &m = window.model();
+    QCOMPARE(m.f0[2][1], 85);
+    QCOMPARE(m.f0[2][2], 85);
+    QCOMPARE(child<QLineEdit>(&window, "edit_VS2_1")->text(), QStringLiteral(" / f = 85Hz"));
+    QCOMPARE(child<QLineEdit>(&window, "edit_VS2_2")->text(), QStringLiteral(" / f = 85Hz"));
+    QVERIFY(child<QPushButton>(&window, "Button_VS2_1clear")->isEnabled());
+    QVERIFY(!child<QPushButton>(&window, "Button_VS2_2clear")->isEnabled()); // locked side
+    QVERIFY(!m.Saved);
+}
+
+void TestDialogWiring::liningCopyPasteAndClear()
+{
+    ScriptedInteraction dialogs;
+    TSimplifiedModel window;
+    window.show();
+    QTest::mouseClick(child<QAbstractButton>(&window, "Button_TB_VS1"), Qt::LeftButton);
+    auto *form = topLevel<TForm_DB>();
+    form->rg_AuswahlClick(2);
+    child<QLineEdit>(form, "edit_VSsys")->setText(QStringLiteral("Gipskarton auf Ständerwerk"));
+    child<QLineEdit>(form, "edit_fres")->setText(QStringLiteral("70"));
+    form->Button_EnterClick();
+    window.model().Saved = true;
+
+    auto *insertVS = child<QAction>(&window, "InsertVS");
+    QVERIFY(!insertVS->isEnabled());
+    pressOn(child<QLineEdit>(&window, "edit_VS0_1"));
+    child<QAction>(&window, "copyVS")->trigger();
+    QVERIFY(insertVS->isEnabled());
+
+    // Flank 3 is made independent first, so its room-2 side can be a target.
+    child<QAbstractButton>(&window, "chk_id_F3")->click();
+    window.model().Saved = true;
+    pressOn(child<QLineEdit>(&window, "edit_VS3_2"));
+    insertVS->trigger();
+    QCOMPARE(window.model().f0[3][2], 70);
+    QCOMPARE(child<QLineEdit>(&window, "edit_VS3_2")->text(),
+             QStringLiteral("Gipskarton auf Ständerwerk / f = 70Hz"));
+    QVERIFY(child<QPushButton>(&window, "Button_VS3_2clear")->isEnabled());
+    QVERIFY(window.model().Saved);
+
+    QTest::mouseClick(child<QPushButton>(&window, "Button_VS3_2clear"), Qt::LeftButton);
+    QCOMPARE(window.model().f0[3][2], 0);
+    QVERIFY(child<QLineEdit>(&window, "edit_VS3_2")->text().isEmpty());
+    QVERIFY(!child<QPushButton>(&window, "Button_VS3_2clear")->isEnabled());
+    QVERIFY(window.model().Saved);
+}
+
+QTEST_MAIN(TestDialogWiring)
+#include "tst_dialogwiring.moc"
