@@ -120,6 +120,8 @@ private Q_SLOTS:
     void volumesAndRwInLabels();
     void floorPictureIsTurned();
     void imagesAreReused();
+    void redrawFollowsEveryChange_data();
+    void redrawFollowsEveryChange();
     void savePictures();
 };
 
@@ -349,6 +351,56 @@ void TestSchematic::imagesAreReused()
     DrawSchematic(model, colours, 0, wall, floor);
     QCOMPARE(wall.constBits(), bits);
     QCOMPARE(wall, first);
+}
+
+void TestSchematic::redrawFollowsEveryChange_data()
+{
+    QTest::addColumn<int>("change");
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QColor>("before");
+    QTest::addColumn<QColor>("after");
+    QTest::newRow("mass below limit") << 0 << Room1Front << Grey << Background;
+    QTest::newRow("lining added") << 1 << QPoint(156, 180) << White << Olive;
+    QTest::newRow("junction changed") << 2 << CeilingPlate << White << Grey;
+    QTest::newRow("highlight moved") << 3 << Room1Front << Grey << Navy;
+    // the floor picture is blank while the wall picture is shown
+    QTest::newRow("orientation changed")
+        << 4 << QPoint(358 - Room1Front.y(), Room1Front.x()) << White << Grey;
+}
+
+void TestSchematic::redrawFollowsEveryChange()
+{
+    QFETCH(int, change);
+    QFETCH(QPoint, point);
+    QFETCH(QColor, before);
+    QFETCH(QColor, after);
+
+    // Drawn one after the other, as on successive keystrokes: nothing of the earlier
+    // picture may linger in the later one.
+    auto picture = [change](const Pictures &p) {
+        return change == 4 ? p.floor : p.wall;
+    };
+    ProjectModel model = fixtures::workedExample();
+    QCOMPARE(at(picture(draw(model)), point), before);
+    switch (change) {
+    case 0:
+        model.buildUp[1][1].m = 79;
+        break;
+    case 1:
+        model.fields.VS[0][1] = QStringLiteral("Vorsatzschale / f = 60Hz");
+        break;
+    case 2:
+        model.Stoss[2] = QStringLiteral("KS_TrennungR1");
+        break;
+    case 3:
+        model.Highlight = 1;
+        break;
+    case 4:
+        model.Orientation = 1;
+        break;
+    }
+    QCOMPARE(at(picture(draw(model)), point), after);
+    QCOMPARE(at(picture(draw(fixtures::workedExample())), point), before);
 }
 
 void TestSchematic::savePictures()

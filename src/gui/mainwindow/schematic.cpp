@@ -7,6 +7,8 @@
 #include <QTransform>
 
 #include <array>
+#include <cstring>
+#include <type_traits>
 
 namespace tavix::gui {
 
@@ -99,13 +101,32 @@ bool codeStartsWith(const ProjectModel &model, int flank, const char *prefix)
     return model.Stoss[flank].startsWith(QLatin1String(prefix));
 }
 
-QFont labelFont(bool bold = false)
+// The two fonts of the sketch with their metrics, built once: labels are redrawn on every
+// keystroke.
+struct SketchFont
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11); // 8 pt on a 96 dpi screen
-    font.setBold(bold);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
+    QFont font;
+    QFontMetrics metrics;
+
+    explicit SketchFont(bool bold) : font(makeFont(bold)), metrics(font) {}
+
+    static QFont makeFont(bool bold)
+    {
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(11); // 8 pt on a 96 dpi screen
+        font.setBold(bold);
+        font.setStyleHint(QFont::SansSerif);
+        return font;
+    }
+};
+
+// Deliberately never freed: a font must not outlive the application's font database,
+// which is gone before static objects are destroyed.
+const SketchFont &sketchFont(bool bold)
+{
+    thread_local const SketchFont *const regular = new SketchFont(false);
+    thread_local const SketchFont *const heavy = new SketchFont(true);
+    return bold ? *heavy : *regular;
 }
 
 class SketchPainter
@@ -139,21 +160,14 @@ public:
     void label(QPoint at, const QString &name, const QColor &text, const QColor &background)
     {
         const QString padded = QLatin1Char(' ') + name + QLatin1Char(' ');
-        p.setFont(labelFont());
-        const QFontMetrics metrics(p.font());
-        const QRect box(at, QSize(metrics.horizontalAdvance(padded), metrics.height()));
-        p.fillRect(box, background);
-        p.setPen(text);
-        p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, padded);
+        const SketchFont &f = sketchFont(false);
+        p.fillRect(QRect(at, QSize(f.metrics.horizontalAdvance(padded), f.metrics.height())), background);
+        write(f, at, padded, text);
     }
 
     void text(QPoint at, const QString &content, const QColor &colour, bool bold = false)
     {
-        p.setFont(labelFont(bold));
-        p.setPen(colour);
-        const QFontMetrics metrics(p.font());
-        p.drawText(QRect(at, QSize(metrics.horizontalAdvance(content) + 1, metrics.height())),
-                   Qt::AlignLeft | Qt::AlignVCenter, content);
+        write(sketchFont(bold), at, content, colour);
     }
 
     void legendBox(const QRect &box, const QColor &colour)
@@ -164,7 +178,18 @@ public:
     }
 
 private:
+    void write(const SketchFont &f, QPoint topLeft, const QString &content, const QColor &colour)
+    {
+        if (currentFont != &f) {
+            p.setFont(f.font);
+            currentFont = &f;
+        }
+        p.setPen(colour);
+        p.drawText(topLeft + QPoint(0, f.metrics.ascent()), content);
+    }
+
     QPainter p;
+    const SketchFont *currentFont = nullptr;
 };
 
 void ensureImage(QImage &image, int width, int height)
@@ -326,6 +351,94 @@ void drawFloorLabels(SketchPainter &sketch, const ProjectModel &model, const Par
     flankLabel(sketch, model, 1, {150, 225}, used.room2[1]);
 }
 
+// Everything the surfaces (not the labels) of the sketch depend on.
+struct SurfaceKey
+{
+    QRgb fill[ElementCount][SideCount] = {};
+    QRgb edge[ElementCount][SideCount] = {};
+    QRgb lining[ElementCount][SideCount] = {};
+    QRgb pen[ElementCount][SideCount] = {};
+    char junction[ElementCount] = {}; // T, K, A (LSa), B (LSb) or '?' for an unknown code
+    bool lined[ElementCount][SideCount] = {};
+    int highlight = 0;
+    int orientation = 0;
+
+    bool operator==(const SurfaceKey &o) const
+    {
+        return std::memcmp(this, &o, sizeof(SurfaceKey)) == 0; // plain data, zero-initialised padding
+    }
+};
+static_assert(std::is_trivially_copyable_v<SurfaceKey>);
+
+SurfaceKey surfaceKey(const ProjectModel &model, const SchematicColours &colours)
+{
+    SurfaceKey key;
+    std::memset(static_cast<void *>(&key), 0, sizeof key);
+    for (int e = 0; e < ElementCount; ++e) {
+        for (int s = 0; s < SideCount; ++s) {
+            key.fill[e][s] = colours.fill[e][s].rgba();
+            key.edge[e][s] = colours.edge[e][s].rgba();
+            key.lining[e][s] = colours.lining[e][s].rgba();
+            key.pen[e][s] = colours.pen[e][s].rgba();
+            key.lined[e][s] = !model.fields.VS[e][s].isEmpty();
+        }
+    }
+    for (int flank = 1; flank <= FlankCount; ++flank) {
+        char kind = '?';
+        if (codeStartsWith(model, flank, "TS"))
+            kind = 'T';
+        else if (codeStartsWith(model, flank, "KS"))
+            kind = 'K';
+        else if (codeStartsWith(model, flank, "LSa"))
+            kind = 'A';
+        else if (codeStartsWith(model, flank, "LSb"))
+            kind = 'B';
+        key.junction[flank] = kind;
+    }
+    key.highlight = model.Highlight;
+    key.orientation = model.Orientation;
+    return key;
+}
+
+struct SurfaceLayer
+{
+    bool valid = false;
+    SurfaceKey key;
+    QImage wall;
+    QImage floor;
+    PartColours used;
+};
+
+void drawSurfaces(const ProjectModel &model, const SchematicColours &colours, SurfaceLayer &layer)
+{
+    ensureImage(layer.wall, WallPictureWidth, WallPictureHeight);
+    ensureImage(layer.floor, FloorPictureWidth, FloorPictureHeight);
+    layer.wall.fill(White);
+    layer.floor.fill(White);
+    {
+        SketchPainter sketch(layer.wall);
+        drawRoom1(sketch, model, colours, layer.used);
+        drawContinuationPlate(sketch, model, colours, 3);
+        drawSeparatingElement(sketch, model, colours);
+        for (int flank : {1, 2, 4})
+            drawContinuationPlate(sketch, model, colours, flank);
+        drawRoom2(sketch, model, colours, layer.used);
+    }
+    if (model.Orientation == 1) {
+        // A quarter turn clockwise puts room 1 on top and room 2 below; the wall
+        // picture's right margin is cut off by the square floor picture.
+        const QImage turned = layer.wall.transformed(QTransform().rotate(90));
+        QPainter copy(&layer.floor);
+        copy.drawImage(0, 0, turned, 0, 0, FloorPictureWidth, FloorPictureHeight);
+    }
+}
+
+// Same size and format on both sides; writing through bits() detaches a shared target.
+void copyPixels(const QImage &from, QImage &to)
+{
+    std::memcpy(to.bits(), from.constBits(), static_cast<size_t>(from.sizeInBytes()));
+}
+
 } // namespace
 
 SchematicColours PrepareSchematicColours(const ProjectModel &model, const QColor &background)
@@ -348,35 +461,27 @@ SchematicColours PrepareSchematicColours(const ProjectModel &model, const QColor
 void DrawSchematic(const ProjectModel &model, const SchematicColours &colours, int activeTab,
                    QImage &wallPicture, QImage &floorPicture)
 {
-    ensureImage(wallPicture, WallPictureWidth, WallPictureHeight);
-    ensureImage(floorPicture, FloorPictureWidth, FloorPictureHeight);
-    wallPicture.fill(White);
-    floorPicture.fill(White);
-
-    PartColours used;
-    {
-        SketchPainter sketch(wallPicture);
-        drawRoom1(sketch, model, colours, used);
-        drawContinuationPlate(sketch, model, colours, 3);
-        drawSeparatingElement(sketch, model, colours);
-        for (int flank : {1, 2, 4})
-            drawContinuationPlate(sketch, model, colours, flank);
-        drawRoom2(sketch, model, colours, used);
+    // Typing into a number field changes no surface of the sketch, only its labels; the
+    // outlined polygons are what costs, so they are kept and reused while they stay the same.
+    thread_local SurfaceLayer layer;
+    const SurfaceKey key = surfaceKey(model, colours);
+    if (!layer.valid || !(layer.key == key)) {
+        drawSurfaces(model, colours, layer);
+        layer.key = key;
+        layer.valid = true;
     }
 
+    ensureImage(wallPicture, WallPictureWidth, WallPictureHeight);
+    ensureImage(floorPicture, FloorPictureWidth, FloorPictureHeight);
+    copyPixels(layer.wall, wallPicture);
+    copyPixels(layer.floor, floorPicture);
+
     if (model.Orientation == 1) {
-        // A quarter turn clockwise puts room 1 on top and room 2 below; the wall
-        // picture's right margin is cut off by the square floor picture.
-        const QImage turned = wallPicture.transformed(QTransform().rotate(90));
-        {
-            QPainter copy(&floorPicture);
-            copy.drawImage(0, 0, turned, 0, 0, FloorPictureWidth, FloorPictureHeight);
-        }
         SketchPainter sketch(floorPicture);
-        drawFloorLabels(sketch, model, used);
+        drawFloorLabels(sketch, model, layer.used);
     } else {
         SketchPainter sketch(wallPicture);
-        drawWallLabels(sketch, model, used);
+        drawWallLabels(sketch, model, layer.used);
         drawLegend(sketch, model, activeTab);
     }
 }
