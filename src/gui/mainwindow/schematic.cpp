@@ -363,17 +363,13 @@ struct SurfaceKey
     int highlight = 0;
     int orientation = 0;
 
-    bool operator==(const SurfaceKey &o) const
-    {
-        return std::memcmp(this, &o, sizeof(SurfaceKey)) == 0; // plain data, zero-initialised padding
-    }
+    bool operator==(const SurfaceKey &o) const { return std::memcmp(this, &o, sizeof(SurfaceKey)) == 0; }
 };
-static_assert(std::is_trivially_copyable_v<SurfaceKey>);
+static_assert(std::has_unique_object_representations_v<SurfaceKey>, "compared bytewise: no padding");
 
 SurfaceKey surfaceKey(const ProjectModel &model, const SchematicColours &colours)
 {
     SurfaceKey key;
-    std::memset(static_cast<void *>(&key), 0, sizeof key);
     for (int e = 0; e < ElementCount; ++e) {
         for (int s = 0; s < SideCount; ++s) {
             key.fill[e][s] = colours.fill[e][s].rgba();
