@@ -1,31 +1,485 @@
 #include "schematic.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
+#include <QPolygon>
+#include <QTransform>
+
+#include <array>
+#include <cstring>
+#include <type_traits>
 
 namespace tavix::gui {
 
-SchematicColours PrepareSchematicColours(const ProjectModel &, const QColor &background)
+namespace {
+
+// A build-up lighter than this is not counted as a solid element: it is drawn in the
+// window background, as if the slot were still empty.
+constexpr long double SolidMass = 80.0L;
+
+const QColor Grey(128, 128, 128);
+const QColor Blue(0, 0, 255);
+const QColor Olive(128, 128, 0);
+const QColor Navy(0, 0, 128);
+const QColor Green(0, 128, 0);
+const QColor Silver(192, 192, 192);
+const QColor White(255, 255, 255);
+const QColor Black(0, 0, 0);
+
+// Room 2's faces are room 1's faces moved across the separating element.
+constexpr int Room2Shift = 200;
+
+// Thickness of a face or plate (edge polygon behind the fill polygon) and the distance of
+// a lining from the face it covers.
+constexpr int FaceThickness = 2;
+constexpr int LiningGap = 5;
+
+// How a face is seen decides whether its lining (on the room side) hides behind it or
+// lies in front of it.
+enum class SeenFrom
+{
+    Outside,
+    Inside
+};
+
+struct Face
+{
+    QPolygon shape;
+    QPoint towardsRoom; // unit step from the face into its room
+    SeenFrom seen;
+};
+
+QPolygon poly(std::initializer_list<QPoint> points)
+{
+    return QPolygon(QList<QPoint>(points));
+}
+
+// The four faces of room 1, indexed by flank 1..4 (index 0 unused). The front wall and
+// the ceiling are notched at the corner nearest the separating element so that the
+// inside of the box shows.
+const std::array<Face, 5> &room1Faces()
+{
+    static const std::array<Face, 5> faces = {
+        Face{},
+        // flank 1: front wall, x 10-110, y 120-222, quarter x 60-110 / y 120-170 cut away
+        Face{poly({{10, 120}, {60, 120}, {60, 170}, {110, 170}, {110, 222}, {10, 222}}),
+             {1, -1},
+             SeenFrom::Outside},
+        // flank 2: ceiling between the front top edge (y 120) and the rear one (y 80)
+        Face{poly({{10, 120}, {60, 120}, {80, 100}, {130, 100}, {150, 80}, {50, 80}}),
+             {0, 1},
+             SeenFrom::Outside},
+        // flank 3: rear wall
+        Face{poly({{50, 80}, {150, 80}, {150, 180}, {50, 180}}), {-1, 1}, SeenFrom::Inside},
+        // flank 4: floor
+        Face{poly({{10, 220}, {110, 220}, {150, 180}, {50, 180}}), {0, -1}, SeenFrom::Inside},
+    };
+    return faces;
+}
+
+// The separating element and the plates that continue it past a flank lie in one oblique
+// plane; the viewer looks at their room-1 side.
+const QPolygon SeparatingPlate = poly({{160, 120}, {160, 220}, {200, 180}, {200, 80}});
+constexpr int SeparatingLining1Dx = 153 - 160;
+constexpr int SeparatingLining2Dx = 165 - 160;
+
+const QPolygon &continuationPlate(int flank)
+{
+    static const std::array<QPolygon, 5> plates = {
+        QPolygon(),
+        poly({{155, 155}, {155, 225}, {135, 245}, {135, 175}}), // in front
+        poly({{160, 50}, {160, 110}, {200, 70}, {200, 10}}),    // above the ceiling
+        poly({{207, 70}, {207, 170}, {227, 150}, {227, 50}}),   // behind
+        poly({{160, 230}, {160, 290}, {200, 250}, {200, 190}}), // below the floor
+    };
+    return plates[flank];
+}
+
+bool codeStartsWith(const ProjectModel &model, int flank, const char *prefix)
+{
+    return model.Stoss[flank].startsWith(QLatin1String(prefix));
+}
+
+// The two fonts of the sketch with their metrics, built once: labels are redrawn on every
+// keystroke.
+struct SketchFont
+{
+    QFont font;
+    QFontMetrics metrics;
+
+    explicit SketchFont(bool bold) : font(makeFont(bold)), metrics(font) {}
+
+    static QFont makeFont(bool bold)
+    {
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(11); // 8 pt on a 96 dpi screen
+        font.setBold(bold);
+        font.setStyleHint(QFont::SansSerif);
+        return font;
+    }
+};
+
+// Deliberately never freed: a font must not outlive the application's font database,
+// which is gone before static objects are destroyed.
+const SketchFont &sketchFont(bool bold)
+{
+    thread_local const SketchFont *const regular = new SketchFont(false);
+    thread_local const SketchFont *const heavy = new SketchFont(true);
+    return bold ? *heavy : *regular;
+}
+
+class SketchPainter
+{
+public:
+    explicit SketchPainter(QImage &image) : p(&image) { p.setRenderHint(QPainter::Antialiasing, false); }
+
+    void polygon(const QPolygon &shape, const QColor &brush, const QColor &pen)
+    {
+        p.setPen(QPen(pen, 1));
+        p.setBrush(brush);
+        p.drawPolygon(shape);
+    }
+
+    // A face or plate with its thickness, and its lining on the room side.
+    void face(const QPolygon &shape, QPoint towardsRoom, SeenFrom seen, const QColor &fill,
+              const QColor &edge, const QColor &pen, bool lined, const QColor &lining)
+    {
+        const QPolygon liningShape = shape.translated(towardsRoom * LiningGap);
+        if (lined && seen == SeenFrom::Outside)
+            polygon(liningShape, lining, pen);
+        // The thickness lies on the far side of the visible surface.
+        const QPoint back = seen == SeenFrom::Outside ? towardsRoom : -towardsRoom;
+        polygon(shape.translated(back * FaceThickness), edge, pen);
+        polygon(shape, fill, pen);
+        if (lined && seen == SeenFrom::Inside)
+            polygon(liningShape, lining, pen);
+    }
+
+    // " name " on an opaque background, top left at `at`.
+    void label(QPoint at, const QString &name, const QColor &text, const QColor &background)
+    {
+        const QString padded = QLatin1Char(' ') + name + QLatin1Char(' ');
+        const SketchFont &f = sketchFont(false);
+        p.fillRect(QRect(at, QSize(f.metrics.horizontalAdvance(padded), f.metrics.height())), background);
+        write(f, at, padded, text);
+    }
+
+    void text(QPoint at, const QString &content, const QColor &colour, bool bold = false)
+    {
+        write(sketchFont(bold), at, content, colour);
+    }
+
+    void legendBox(const QRect &box, const QColor &colour)
+    {
+        p.setPen(QPen(Black, 1));
+        p.setBrush(colour);
+        p.drawRect(box);
+    }
+
+private:
+    void write(const SketchFont &f, QPoint topLeft, const QString &content, const QColor &colour)
+    {
+        if (currentFont != &f) {
+            p.setFont(f.font);
+            currentFont = &f;
+        }
+        p.setPen(colour);
+        p.drawText(topLeft + QPoint(0, f.metrics.ascent()), content);
+    }
+
+    QPainter p;
+    const SketchFont *currentFont = nullptr;
+};
+
+void ensureImage(QImage &image, int width, int height)
+{
+    if (image.width() != width || image.height() != height || image.format() != QImage::Format_RGB32)
+        image = QImage(width, height, QImage::Format_RGB32);
+}
+
+// Colours a flank part was drawn with: its labels sit on the same background.
+struct PartColours
+{
+    QColor room1[5];
+    QColor room2[5];
+};
+
+void drawRoom1(SketchPainter &sketch, const ProjectModel &model, const SchematicColours &colours,
+               PartColours &used)
+{
+    for (int flank : {4, 3, 1, 2}) {
+        const QColor fill = model.Highlight == flank ? Navy : colours.fill[flank][1];
+        used.room1[flank] = fill;
+        if (codeStartsWith(model, flank, "LSb"))
+            continue;
+        const Face &f = room1Faces()[flank];
+        sketch.face(f.shape, f.towardsRoom, f.seen, fill, colours.edge[flank][1], colours.pen[flank][1],
+                    !model.fields.VS[flank][1].isEmpty(), colours.lining[flank][1]);
+    }
+}
+
+void drawContinuationPlate(SketchPainter &sketch, const ProjectModel &model, const SchematicColours &colours,
+                           int flank)
+{
+    if (codeStartsWith(model, flank, "TS"))
+        return;
+    const bool highlighted = model.Highlight == flank;
+    const bool cornerA = codeStartsWith(model, flank, "LSa");
+    const bool cornerB = codeStartsWith(model, flank, "LSb");
+    QColor fill = colours.fill[flank][1];
+    if (codeStartsWith(model, flank, "KS"))
+        fill = Grey;
+    else if (highlighted && cornerA)
+        fill = Green;
+    else if (highlighted && cornerB)
+        fill = Navy;
+
+    // A corner plate stands for the flank itself, so it carries that room's lining.
+    const QPoint towardsRoom1(-1, 0);
+    const QPolygon &plate = continuationPlate(flank);
+    const bool lined1 = cornerB && !model.fields.VS[flank][1].isEmpty();
+    const bool lined2 = cornerA && !model.fields.VS[flank][2].isEmpty();
+    if (lined2)
+        sketch.polygon(plate.translated(-towardsRoom1 * LiningGap), colours.lining[flank][2],
+                       colours.pen[flank][2]);
+    sketch.face(plate, towardsRoom1, SeenFrom::Inside, fill, colours.edge[flank][1], colours.pen[flank][1],
+                lined1, colours.lining[flank][1]);
+}
+
+void drawSeparatingElement(SketchPainter &sketch, const ProjectModel &model, const SchematicColours &colours)
+{
+    // Seen from room 1: the room-2 lining lies behind the plate, the room-1 lining in front.
+    if (!model.fields.VS[0][2].isEmpty())
+        sketch.polygon(SeparatingPlate.translated(SeparatingLining2Dx, 0), colours.lining[0][2],
+                       colours.pen[0][2]);
+    sketch.polygon(SeparatingPlate.translated(FaceThickness, 0), colours.edge[0][0], colours.pen[0][0]);
+    sketch.polygon(SeparatingPlate, colours.fill[0][0], colours.pen[0][0]);
+    if (!model.fields.VS[0][1].isEmpty())
+        sketch.polygon(SeparatingPlate.translated(SeparatingLining1Dx, 0), colours.lining[0][1],
+                       colours.pen[0][1]);
+}
+
+void drawRoom2(SketchPainter &sketch, const ProjectModel &model, const SchematicColours &colours,
+               PartColours &used)
+{
+    for (int flank : {4, 3, 1, 2}) {
+        const QColor fill = model.Highlight == flank ? Green : colours.fill[flank][2];
+        used.room2[flank] = fill;
+        if (codeStartsWith(model, flank, "LSa"))
+            continue;
+        const Face &f = room1Faces()[flank];
+        sketch.face(f.shape.translated(Room2Shift, 0), f.towardsRoom, f.seen, fill, colours.edge[flank][2],
+                    colours.pen[flank][2], !model.fields.VS[flank][2].isEmpty(), colours.lining[flank][2]);
+    }
+}
+
+QString volumeText(int room, const QString &volume)
+{
+    return QStringLiteral("(V%1 = ").arg(room) + volume + QStringLiteral(" m³)");
+}
+
+// Flank labels: black on the part's colour, silver on the highlight colour.
+void flankLabel(SketchPainter &sketch, const ProjectModel &model, int flank, QPoint at,
+                const QColor &background)
+{
+    const QColor text = model.Highlight == flank ? Silver : Black;
+    sketch.label(at, model.fields.Flanke[flank], text, background);
+}
+
+void drawRoomNames(SketchPainter &sketch, const ProjectModel &model, QPoint room1, QPoint room2)
+{
+    const QPoint volumeLine(0, 15);
+    sketch.text(room1, model.fields.room1, Navy, true);
+    if (model.Vol1 > 0)
+        sketch.text(room1 + volumeLine, volumeText(1, model.fields.Vol1), Navy);
+    sketch.text(room2, model.fields.room2, Green, true);
+    if (model.Vol2 > 0)
+        sketch.text(room2 + volumeLine, volumeText(2, model.fields.Vol2), Green);
+}
+
+void drawWallLabels(SketchPainter &sketch, const ProjectModel &model, const PartColours &used)
+{
+    drawRoomNames(sketch, model, {50, 30}, {250, 30});
+
+    if (!codeStartsWith(model, 1, "LSb"))
+        flankLabel(sketch, model, 1, {15, 185}, used.room1[1]);
+    flankLabel(sketch, model, 1, {225, 190}, used.room2[1]);
+    if (!codeStartsWith(model, 2, "LSb"))
+        flankLabel(sketch, model, 2, {48, 83}, used.room1[2]);
+    flankLabel(sketch, model, 2, {250, 83}, used.room2[2]);
+
+    // The floor's label sits below the box on white; silver would vanish there, so a
+    // highlighted floor is labelled on its highlight colour instead.
+    const bool floorCornerB = codeStartsWith(model, 4, "LSb");
+    QColor floorBackground = White;
+    if (model.Highlight == 4)
+        floorBackground = floorCornerB ? Green : Navy;
+    flankLabel(sketch, model, 4, floorCornerB ? QPoint(220, 230) : QPoint(50, 230), floorBackground);
+}
+
+void drawLegend(SketchPainter &sketch, const ProjectModel &model, int activeTab)
+{
+    const QString flank = QStringLiteral("Flanke ");
+    if (activeTab > 0) {
+        // The room tags of the input tabs carry the room names with a leading blank.
+        sketch.legendBox(QRect(QPoint(30, 315), QPoint(50, 325)), Navy);
+        sketch.text({55, 313}, flank + QLatin1Char(' ') + model.fields.room1, Black);
+        sketch.legendBox(QRect(QPoint(30, 330), QPoint(50, 340)), Green);
+        sketch.text({55, 328}, flank + QLatin1Char(' ') + model.fields.room2, Black);
+    }
+    if (model.buildUp[0][0].Rw > 0) {
+        sketch.legendBox(QRect(QPoint(240, 315), QPoint(260, 325)), Blue);
+        sketch.text({265, 313}, QStringLiteral("Trennwand"), Black);
+    }
+    bool anyLining = false;
+    for (const BuildUpSlot &slot : LiningSlots)
+        anyLining = anyLining || !model.fields.VS[slot.element][slot.side].isEmpty();
+    if (anyLining) {
+        sketch.legendBox(QRect(QPoint(240, 330), QPoint(260, 340)), Olive);
+        sketch.text({265, 328}, QStringLiteral("Vorsatzschale"), Black);
+        if (!model.fields.VS[4][1].isEmpty() || !model.fields.VS[4][2].isEmpty())
+            sketch.text({265, 340}, QStringLiteral("(schw. Estrich)"), Black);
+    }
+}
+
+void drawFloorLabels(SketchPainter &sketch, const ProjectModel &model, const PartColours &used)
+{
+    drawRoomNames(sketch, model, {20, 20}, {20, 215});
+    if (!codeStartsWith(model, 1, "LSb"))
+        flankLabel(sketch, model, 1, {160, 30}, used.room1[1]);
+    flankLabel(sketch, model, 1, {150, 225}, used.room2[1]);
+}
+
+// Everything the surfaces (not the labels) of the sketch depend on.
+struct SurfaceKey
+{
+    QRgb fill[ElementCount][SideCount] = {};
+    QRgb edge[ElementCount][SideCount] = {};
+    QRgb lining[ElementCount][SideCount] = {};
+    QRgb pen[ElementCount][SideCount] = {};
+    char junction[ElementCount] = {}; // T, K, A (LSa), B (LSb) or '?' for an unknown code
+    bool lined[ElementCount][SideCount] = {};
+    int highlight = 0;
+    int orientation = 0;
+
+    bool operator==(const SurfaceKey &o) const { return std::memcmp(this, &o, sizeof(SurfaceKey)) == 0; }
+};
+static_assert(std::has_unique_object_representations_v<SurfaceKey>, "compared bytewise: no padding");
+
+SurfaceKey surfaceKey(const ProjectModel &model, const SchematicColours &colours)
+{
+    SurfaceKey key;
+    for (int e = 0; e < ElementCount; ++e) {
+        for (int s = 0; s < SideCount; ++s) {
+            key.fill[e][s] = colours.fill[e][s].rgba();
+            key.edge[e][s] = colours.edge[e][s].rgba();
+            key.lining[e][s] = colours.lining[e][s].rgba();
+            key.pen[e][s] = colours.pen[e][s].rgba();
+            key.lined[e][s] = !model.fields.VS[e][s].isEmpty();
+        }
+    }
+    for (int flank = 1; flank <= FlankCount; ++flank) {
+        char kind = '?';
+        if (codeStartsWith(model, flank, "TS"))
+            kind = 'T';
+        else if (codeStartsWith(model, flank, "KS"))
+            kind = 'K';
+        else if (codeStartsWith(model, flank, "LSa"))
+            kind = 'A';
+        else if (codeStartsWith(model, flank, "LSb"))
+            kind = 'B';
+        key.junction[flank] = kind;
+    }
+    key.highlight = model.Highlight;
+    key.orientation = model.Orientation;
+    return key;
+}
+
+struct SurfaceLayer
+{
+    bool valid = false;
+    SurfaceKey key;
+    QImage wall;
+    QImage floor;
+    PartColours used;
+};
+
+void drawSurfaces(const ProjectModel &model, const SchematicColours &colours, SurfaceLayer &layer)
+{
+    ensureImage(layer.wall, WallPictureWidth, WallPictureHeight);
+    ensureImage(layer.floor, FloorPictureWidth, FloorPictureHeight);
+    layer.wall.fill(White);
+    layer.floor.fill(White);
+    {
+        SketchPainter sketch(layer.wall);
+        drawRoom1(sketch, model, colours, layer.used);
+        drawContinuationPlate(sketch, model, colours, 3);
+        drawSeparatingElement(sketch, model, colours);
+        for (int flank : {1, 2, 4})
+            drawContinuationPlate(sketch, model, colours, flank);
+        drawRoom2(sketch, model, colours, layer.used);
+    }
+    if (model.Orientation == 1) {
+        // A quarter turn clockwise puts room 1 on top and room 2 below; the wall
+        // picture's right margin is cut off by the square floor picture.
+        const QImage turned = layer.wall.transformed(QTransform().rotate(90));
+        QPainter copy(&layer.floor);
+        copy.drawImage(0, 0, turned, 0, 0, FloorPictureWidth, FloorPictureHeight);
+    }
+}
+
+// Same size and format on both sides; writing through bits() detaches a shared target.
+void copyPixels(const QImage &from, QImage &to)
+{
+    std::memcpy(to.bits(), from.constBits(), static_cast<size_t>(from.sizeInBytes()));
+}
+
+} // namespace
+
+SchematicColours PrepareSchematicColours(const ProjectModel &model, const QColor &background)
 {
     SchematicColours colours;
     for (int e = 0; e < ElementCount; ++e) {
         for (int s = 0; s < SideCount; ++s) {
-            colours.fill[e][s] = background;
-            colours.edge[e][s] = background;
-            colours.lining[e][s] = QColor(128, 128, 0);
-            colours.pen[e][s] = Qt::black;
+            const bool solid = model.buildUp[e][s].m >= SolidMass;
+            colours.fill[e][s] = solid ? Grey : background;
+            colours.edge[e][s] = solid ? Black : background;
+            colours.lining[e][s] = Olive;
+            colours.pen[e][s] = Black;
         }
     }
+    if (model.buildUp[0][0].m >= SolidMass)
+        colours.fill[0][0] = Blue;
     return colours;
 }
 
-void DrawSchematic(const ProjectModel &, const SchematicColours &, int, QImage &wallPicture,
-                   QImage &floorPicture)
+void DrawSchematic(const ProjectModel &model, const SchematicColours &colours, int activeTab,
+                   QImage &wallPicture, QImage &floorPicture)
 {
-    // Placeholder until the sketch is drawn: white pictures of the right size.
-    wallPicture = QImage(WallPictureWidth, WallPictureHeight, QImage::Format_RGB32);
-    wallPicture.fill(Qt::white);
-    floorPicture = QImage(FloorPictureWidth, FloorPictureHeight, QImage::Format_RGB32);
-    floorPicture.fill(Qt::white);
+    // Typing into a number field changes no surface of the sketch, only its labels; the
+    // outlined polygons are what costs, so they are kept and reused while they stay the same.
+    thread_local SurfaceLayer layer;
+    const SurfaceKey key = surfaceKey(model, colours);
+    if (!layer.valid || !(layer.key == key)) {
+        drawSurfaces(model, colours, layer);
+        layer.key = key;
+        layer.valid = true;
+    }
+
+    ensureImage(wallPicture, WallPictureWidth, WallPictureHeight);
+    ensureImage(floorPicture, FloorPictureWidth, FloorPictureHeight);
+    copyPixels(layer.wall, wallPicture);
+    copyPixels(layer.floor, floorPicture);
+
+    if (model.Orientation == 1) {
+        SketchPainter sketch(floorPicture);
+        drawFloorLabels(sketch, model, layer.used);
+    } else {
+        SketchPainter sketch(wallPicture);
+        drawWallLabels(sketch, model, layer.used);
+        drawLegend(sketch, model, activeTab);
+    }
 }
 
 } // namespace tavix::gui

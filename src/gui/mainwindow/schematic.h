@@ -34,7 +34,9 @@ SchematicColours PrepareSchematicColours(const ProjectModel &model, const QColor
 // Paints the wall picture (371 × 359) and, for the vertical orientation, the floor picture
 // (359 × 359, the wall picture turned a quarter clockwise), each with its labels and legend.
 // `activeTab` is the index of the main window's active input tab (0 separating element,
-// 1..4 flank). The images are (re)allocated as needed.
+// 1..4 flank). The images are (re)allocated as needed. The surfaces of the last call are
+// kept (per thread) and reused while colours, junctions, linings, highlight and orientation
+// stay the same, so a redraw after typing a number costs little more than its labels.
 void DrawSchematic(const ProjectModel &model, const SchematicColours &colours, int activeTab,
                    QImage &wallPicture, QImage &floorPicture);
 
