@@ -539,8 +539,11 @@ LoadedProject loadProject(const QString &path, QChar sep)
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
         return failure(fileErrorText(file, errno));
+    // A project file is a few kilobytes; the cap keeps a device such as /dev/zero from
+    // reading forever.
+    constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
     errno = 0;
-    const QByteArray content = file.readAll();
+    const QByteArray content = file.read(MaxFileSize);
     if (file.error() != QFileDevice::NoError)
         return failure(fileErrorText(file, errno));
     return readProject(content, sep);
