@@ -3,6 +3,8 @@
 #include "model/numbers.h"
 #include "transmission.h"
 
+#include <array>
+
 namespace tavix {
 
 namespace {
@@ -33,6 +35,30 @@ private:
     QString m_error;
 };
 
+// The message texts are built once; a fresh project lists seventeen of them per keystroke.
+const QString &edgeMessage(int flank)
+{
+    static const QString texts[ElementCount] = {
+        {},
+        QStringLiteral(" Flanke 1: keine gemeinsame Kantenlänge vorhanden"),
+        QStringLiteral(" Flanke 2: keine gemeinsame Kantenlänge vorhanden"),
+        QStringLiteral(" Flanke 3: keine gemeinsame Kantenlänge vorhanden"),
+        QStringLiteral(" Flanke 4: keine gemeinsame Kantenlänge vorhanden")};
+    return texts[flank];
+}
+
+const QString &flankMassMessage(int flank, int room)
+{
+    static const auto texts = [] {
+        std::array<std::array<QString, SideCount>, ElementCount> all;
+        for (int n = 1; n <= FlankCount; ++n)
+            for (int s = 1; s <= 2; ++s)
+                all[n][s] = QStringLiteral(" Flächenmasse Flanke %1 / Raum %2 < 80 kg/m²").arg(n).arg(s);
+        return all;
+    }();
+    return texts[flank][room];
+}
+
 } // namespace
 
 RecalcOutcome Recalculate(ProjectModel &model, QChar decimalSeparator)
@@ -40,6 +66,7 @@ RecalcOutcome Recalculate(ProjectModel &model, QChar decimalSeparator)
     FieldReader reader(decimalSeparator);
     FieldTexts &f = model.fields;
     QStringList messages;
+    messages.reserve(17);
 
     if (!reader.readPositive(f.A, model.A))
         return {reader.error()};
@@ -82,14 +109,14 @@ RecalcOutcome Recalculate(ProjectModel &model, QChar decimalSeparator)
         model.LF[n] = static_cast<double>(ln);
         if (!(model.LF[n] > 0)) {
             model.LF[n] = 0;
-            messages << QStringLiteral(" Flanke %1: keine gemeinsame Kantenlänge vorhanden").arg(n);
+            messages << edgeMessage(n);
         }
     }
 
     for (int n = 1; n <= FlankCount; ++n) {
         for (int s = 1; s <= 2; ++s) {
             if (model.buildUp[n][s].m < MinimumMass)
-                messages << QStringLiteral(" Flächenmasse Flanke %1 / Raum %2 < 80 kg/m²").arg(n).arg(s);
+                messages << flankMassMessage(n, s);
         }
     }
 

@@ -265,17 +265,21 @@ void computeTransmission(ProjectModel &model, const long double flankAreaInputs[
 
     // Step 7: partial sums.
     long double dPaths = energy(model.RDd);
+    long double flankPaths[ElementCount] = {};
     for (int n = 1; n <= FlankCount; ++n) {
-        model.Rres[n] = fromEnergy(energy(model.Rij[n][PathFf]) + energy(model.Rij[n][PathDf]));
+        flankPaths[n] = energy(model.Rij[n][PathFf]) + energy(model.Rij[n][PathDf]);
+        model.Rres[n] = fromEnergy(flankPaths[n]);
         dPaths += energy(model.Rij[n][PathFd]);
     }
     model.Rres[0] = fromEnergy(dPaths);
 
-    // Step 8: apparent index, summed from a start value of 1000 dB as the procedure prescribes.
-    long double r = 1000;
-    for (int k = 0; k <= FlankCount; ++k)
-        r = fromEnergy(energy(r) + energy(model.Rres[k]));
-    model.RwBau = r;
+    // Step 8: apparent index, the energetic sum of all paths on top of a start value of
+    // 1000 dB. The partial sums are added as energies, not taken back and forth through
+    // their dB values, which saves work on every keystroke and a little rounding.
+    long double total = energy(1000) + dPaths;
+    for (int n = 1; n <= FlankCount; ++n)
+        total += flankPaths[n];
+    model.RwBau = fromEnergy(total);
 }
 
 void computeLevelDifference(ProjectModel &model)
