@@ -20,6 +20,10 @@
 
 namespace tavix::gui {
 
+class ProjectCommands;
+class TForm_Impressum;
+class TForm_Info;
+
 class TSimplifiedModel : public QMainWindow
 {
     Q_OBJECT
@@ -138,6 +142,21 @@ private:
     QHash<QObject *, BuildUpSlot> m_liningSlots; // lining text field -> lining slot
     BuildUpSlot m_buildUpContext{0, 0};
     BuildUpSlot m_liningContext{0, 1};
+
+    // Project lifecycle and information windows: created on first use, then reused.
+public:
+    // Full path of the file last opened or saved; empty for a fresh project.
+    QString projectFileName() const;
+    // Opens `path` as "&Öffnen..." does, without file dialog and unsaved-changes question
+    // (the file named on the command line). False when it could not be read; the error was
+    // shown and the project is unchanged.
+    bool openProjectFile(const QString &path);
+
+private:
+    ProjectCommands &projectCommands();
+    ProjectCommands *m_projectCommands = nullptr;
+    TForm_Info *m_formInfo = nullptr;
+    TForm_Impressum *m_formImpressum = nullptr;
 };
 
 // The working directory at program start, where catalogues, company data and documents
