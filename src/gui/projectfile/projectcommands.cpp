@@ -77,6 +77,10 @@ bool ProjectCommands::openFile(const QString &path)
     }
 
     ProjectModel &model = m_window.model();
+    // Window state that a reset leaves alone survives opening too: an open results
+    // window keeps following the project.
+    loaded.model.ResultsShown = model.ResultsShown;
+    loaded.model.everCalculated = model.everCalculated;
     model = std::move(loaded.model);
     // No recalculation per field while the window takes over the loaded values.
     model.RecalcEnabled = false;
