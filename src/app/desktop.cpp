@@ -4,8 +4,23 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 
 namespace tavix::app {
+
+namespace {
+
+// The project file named on the command line, if any ("--" may precede it).
+QString projectFileArgument(const QStringList &arguments)
+{
+    for (int i = 1; i < arguments.size(); ++i) {
+        if (arguments.at(i) != QLatin1String("--"))
+            return arguments.at(i);
+    }
+    return {};
+}
+
+} // namespace
 
 int runDesktop(int argc, char *argv[])
 {
@@ -17,6 +32,12 @@ int runDesktop(int argc, char *argv[])
     // whatever folder a file dialog visits later.
     gui::setStartDirectory(QDir::currentPath());
     window.show();
+
+    // Opened once the window is on screen, so that messages have their window behind them;
+    // a file that cannot be read leaves the fresh project.
+    const QString project = projectFileArgument(QApplication::arguments());
+    if (!project.isEmpty())
+        QTimer::singleShot(0, &window, [&window, project] { window.openProjectFile(project); });
     return app.exec();
 }
 

@@ -7,6 +7,39 @@
 
 namespace tavix::gui {
 
+namespace {
+
+// Turns the hourglass of a clicked homepage picture back into the hand on the next move.
+class HandOnMove : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseMove)
+            static_cast<QWidget *>(watched)->setCursor(Qt::PointingHandCursor);
+        return false;
+    }
+};
+
+} // namespace
+
+void homepageImageClicked(QWidget *image, const QUrl &address)
+{
+    static const char *const filterInstalled = "tavixHandOnMove";
+    if (!image->property(filterInstalled).toBool()) {
+        image->setProperty(filterInstalled, true);
+        image->setMouseTracking(true);
+        image->installEventFilter(new HandOnMove(image));
+    }
+    // Shell failures of the homepage link are not reported.
+    if (address.isValid() && !address.isEmpty())
+        openWithShell(address);
+    image->setCursor(Qt::WaitCursor);
+}
+
 HomepageImage::HomepageImage(QWidget *parent) : QLabel(parent)
 {
     setObjectName(QStringLiteral("ImageTavix"));

@@ -32,4 +32,9 @@ private:
     QUrl m_address;
 };
 
+// The same click for a plain picture that shows the logo (the main window's ImageTavix):
+// opens `address` when one is given, then shows the hourglass on `image` until the mouse
+// moves over it again.
+void homepageImageClicked(QWidget *image, const QUrl &address);
+
 } // namespace tavix::gui

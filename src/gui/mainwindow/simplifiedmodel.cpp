@@ -5,7 +5,12 @@
 
 #include "calculate/recalculate.h"
 #include "common/userinteraction.h"
+#include "help/formimpressum.h"
+#include "help/forminfo.h"
+#include "help/helpdocuments.h"
+#include "help/homepageimage.h"
 #include "model/numbers.h"
+#include "projectfile/projectcommands.h"
 
 #include <algorithm>
 
@@ -768,9 +773,21 @@ void TSimplifiedModel::InsertVSClick()
 // Commands whose dialogs and windows are added by later work. Each is connected already;
 // only the body is missing.
 
-void TSimplifiedModel::FileNewItemClick() {}
-void TSimplifiedModel::FileOpenItemClick() {}
-void TSimplifiedModel::save_asClick() {}
+void TSimplifiedModel::FileNewItemClick()
+{
+    projectCommands().newProject();
+}
+
+void TSimplifiedModel::FileOpenItemClick()
+{
+    projectCommands().openProject();
+}
+
+void TSimplifiedModel::save_asClick()
+{
+    projectCommands().saveAs();
+}
+
 void TSimplifiedModel::SpeedButtonPrintClick() {}
 
 void TSimplifiedModel::FileExitItemClick()
@@ -778,15 +795,71 @@ void TSimplifiedModel::FileExitItemClick()
     close();
 }
 
-void TSimplifiedModel::FormClose(QCloseEvent *) {}
+void TSimplifiedModel::FormClose(QCloseEvent *event)
+{
+    if (!projectCommands().mayClose())
+        event->ignore();
+}
+
 void TSimplifiedModel::Firmendaten1Click() {}
 void TSimplifiedModel::btn_ResultsClick() {}
 void TSimplifiedModel::button_VariantClick() {}
-void TSimplifiedModel::Internet1Click() {}
-void TSimplifiedModel::Internet2Click() {}
-void TSimplifiedModel::HandbuchClick() {}
-void TSimplifiedModel::BeschreibungdesRechenverfahrenspdfFormat1Click() {}
-void TSimplifiedModel::TavixPraxistippsClick() {}
-void TSimplifiedModel::ImageTavixClick() {}
+void TSimplifiedModel::Internet1Click()
+{
+    if (!m_formInfo)
+        m_formInfo = new TForm_Info(this);
+    m_formInfo->show();
+    m_formInfo->raise();
+    m_formInfo->activateWindow();
+}
+
+void TSimplifiedModel::Internet2Click()
+{
+    if (!m_formImpressum)
+        m_formImpressum = new TForm_Impressum(this);
+    m_formImpressum->show();
+    m_formImpressum->raise();
+    m_formImpressum->activateWindow();
+}
+
+void TSimplifiedModel::HandbuchClick()
+{
+    openHelpDocument(this, startDirectory(), HelpDocument::Handbuch);
+}
+
+void TSimplifiedModel::BeschreibungdesRechenverfahrenspdfFormat1Click()
+{
+    openHelpDocument(this, startDirectory(), HelpDocument::Berechnungsgrundlagen);
+}
+
+void TSimplifiedModel::TavixPraxistippsClick()
+{
+    openHelpDocument(this, startDirectory(), HelpDocument::Praxistipps);
+}
+
+void TSimplifiedModel::ImageTavixClick()
+{
+    homepageImageClicked(ui.ImageTavix, QUrl());
+}
+
+// ---------------------------------------------------------------------------------------
+// Project lifecycle
+
+ProjectCommands &TSimplifiedModel::projectCommands()
+{
+    if (!m_projectCommands)
+        m_projectCommands = new ProjectCommands(*this);
+    return *m_projectCommands;
+}
+
+QString TSimplifiedModel::projectFileName() const
+{
+    return m_projectCommands ? m_projectCommands->projectFileName() : QString();
+}
+
+bool TSimplifiedModel::openProjectFile(const QString &path)
+{
+    return projectCommands().openFile(path);
+}
 
 } // namespace tavix::gui

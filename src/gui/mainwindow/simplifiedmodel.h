@@ -27,6 +27,10 @@
 
 namespace tavix::gui {
 
+class ProjectCommands;
+class TForm_Impressum;
+class TForm_Info;
+
 class TSimplifiedModel : public QMainWindow
 {
     Q_OBJECT
@@ -159,6 +163,21 @@ private:
     std::unique_ptr<TForm_SS> m_formSS;
     LiningClipboard m_liningClipboard;
     BuildUpSlot m_liningContext{0, 1};
+
+    // Project lifecycle and information windows: created on first use, then reused.
+public:
+    // Full path of the file last opened or saved; empty for a fresh project.
+    QString projectFileName() const;
+    // Opens `path` as "&Öffnen..." does, without file dialog and unsaved-changes question
+    // (the file named on the command line). False when it could not be read; the error was
+    // shown and the project is unchanged.
+    bool openProjectFile(const QString &path);
+
+private:
+    ProjectCommands &projectCommands();
+    ProjectCommands *m_projectCommands = nullptr;
+    TForm_Info *m_formInfo = nullptr;
+    TForm_Impressum *m_formImpressum = nullptr;
 };
 
 // The working directory at program start, where catalogues, company data and documents
