@@ -1,6 +1,6 @@
 // One complete recalculation of the worked example, validation included.
-#include "calculate/recalculate.h"
 #include "../tests/support/fixtures.h"
+#include "calculate/recalculate.h"
 
 #include <benchmark/benchmark.h>
 

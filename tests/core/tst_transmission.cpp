@@ -13,7 +13,7 @@ namespace {
 constexpr double Tolerance = 0.005;
 
 #define QCOMPARE_DB(actual, expected)                                                                        \
-    QVERIFY2(std::fabs(double(actual) - double(expected)) < Tolerance,                                     \
+    QVERIFY2(std::fabs(double(actual) - double(expected)) < Tolerance,                                       \
              qPrintable(QStringLiteral("%1 is %2, expected %3")                                              \
                             .arg(QLatin1String(#actual))                                                     \
                             .arg(double(actual), 0, 'f', 6)                                                  \
@@ -191,12 +191,14 @@ void TestTransmission::junctionCodes_data()
     QTest::addColumn<double>("ff");
     QTest::addColumn<double>("fd");
     QTest::addColumn<double>("df");
-    QTest::newRow("KS_ohneTrennung") << QStringLiteral("KS_ohneTrennung") << 12.1554435116 << 6.6096393939 << 6.6096393939;
+    QTest::newRow("KS_ohneTrennung") << QStringLiteral("KS_ohneTrennung") << 12.1554435116 << 6.6096393939
+                                     << 6.6096393939;
     QTest::newRow("KS_TrennungTB") << QStringLiteral("KS_TrennungTB") << 9.6617722925 << 20.0 << 20.0;
     QTest::newRow("KS_TrennungR1") << QStringLiteral("KS_TrennungR1") << 20.0 << 20.0 << 5.4718194127;
     QTest::newRow("KS_TrennungR2") << QStringLiteral("KS_TrennungR2") << 20.0 << 4.8217143960 << 20.0;
     QTest::newRow("KS_TrennungR1R2") << QStringLiteral("KS_TrennungR1R2") << 20.0 << 20.0 << 20.0;
-    QTest::newRow("TS_ohneTrennung") << QStringLiteral("TS_ohneTrennung") << 9.6617722925 << 5.0366847107 << 5.0366847107;
+    QTest::newRow("TS_ohneTrennung") << QStringLiteral("TS_ohneTrennung") << 9.6617722925 << 5.0366847107
+                                     << 5.0366847107;
     QTest::newRow("TS_TrennungTB") << QStringLiteral("TS_TrennungTB") << -4.7539156615 << 20.0 << 20.0;
     QTest::newRow("TS_TrennungR1") << QStringLiteral("TS_TrennungR1") << 20.0 << 20.0 << 3.0655986692;
     QTest::newRow("TS_TrennungR2") << QStringLiteral("TS_TrennungR2") << 20.0 << 2.7576541876 << 20.0;
@@ -206,7 +208,8 @@ void TestTransmission::junctionCodes_data()
     QTest::newRow("LSa_TrennungR1") << QStringLiteral("LSa_TrennungR1") << 20.0 << 20.0 << -4.3229654274;
     QTest::newRow("LSa_TrennungR2") << QStringLiteral("LSa_TrennungR2") << 20.0 << 2.7576541876 << 20.0;
     QTest::newRow("LSa_TrennungR1R2") << QStringLiteral("LSa_TrennungR1R2") << 20.0 << 20.0 << 20.0;
-    QTest::newRow("LSb_ohneTrennung") << QStringLiteral("LSb_ohneTrennung") << 5.2165286322 << 1.9720056934 << 5.2165286322;
+    QTest::newRow("LSb_ohneTrennung")
+        << QStringLiteral("LSb_ohneTrennung") << 5.2165286322 << 1.9720056934 << 5.2165286322;
     QTest::newRow("LSb_TrennungTB") << QStringLiteral("LSb_TrennungTB") << 2.8328855428 << 20.0 << 20.0;
     QTest::newRow("LSb_TrennungR1") << QStringLiteral("LSb_TrennungR1") << 20.0 << 20.0 << 3.0655986692;
     QTest::newRow("LSb_TrennungR2") << QStringLiteral("LSb_TrennungR2") << 20.0 << -4.8932329859 << 20.0;
@@ -260,7 +263,7 @@ void TestTransmission::unknownCodeKeepsPreviousIndices()
     ProjectModel model = calculated(fixtures::workedExample());
     const long double before[3] = {model.Kij[3][0], model.Kij[3][1], model.Kij[3][2]};
     model.Stoss[3] = QStringLiteral("ts_ohneTrennung"); // wrong case: not a code
-    model.buildUp[0][0].m = 700;                         // would change every known flank
+    model.buildUp[0][0].m = 700;                        // would change every known flank
     JunctionIndices(model);
     for (int p = 0; p < 3; ++p)
         QCOMPARE(model.Kij[3][p], before[p]);
@@ -392,7 +395,8 @@ void TestTransmission::incompleteToComplete()
     model.buildUp[2][1].Rw = 40; // would change the results if it were computed
     QVERIFY(Recalculate(model, QLatin1Char('.')).ok());
     QVERIFY(!model.Calculated);
-    QCOMPARE(model.Messages, QStringList{QStringLiteral(" Flanke 4: keine gemeinsame Kantenlänge vorhanden")});
+    QCOMPARE(model.Messages,
+             QStringList{QStringLiteral(" Flanke 4: keine gemeinsame Kantenlänge vorhanden")});
     QCOMPARE(model.RwBau, 0.0L); // results untouched while incomplete
     QCOMPARE(model.LF[4], 0.0);
 
@@ -459,10 +463,11 @@ void TestTransmission::commaSeparator()
 void TestTransmission::messagePanel()
 {
     const QStringList lines = messagePanelLines({QStringLiteral(" Raum 1: keine Raumtiefe/-höhe vorhanden")});
-    const QStringList expected{QStringLiteral(" Zur Berechnung der Luftschalldämmung müssen alle weiß hinter-"),
-                               QStringLiteral(" legten Eingabfelder bearbeitet werden."), QStringLiteral(" "),
-                               QStringLiteral(" Fehlende Angaben:"),
-                               QStringLiteral("       Raum 1: keine Raumtiefe/-höhe vorhanden")};
+    const QStringList expected{
+        QStringLiteral(" Zur Berechnung der Luftschalldämmung müssen alle weiß hinter-"),
+        QStringLiteral(" legten Eingabfelder bearbeitet werden."), QStringLiteral(" "),
+        QStringLiteral(" Fehlende Angaben:"),
+        QStringLiteral("       Raum 1: keine Raumtiefe/-höhe vorhanden")};
     QCOMPARE(lines, expected);
 }
 

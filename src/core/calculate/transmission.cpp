@@ -27,7 +27,15 @@ long double fromEnergy(long double e)
 }
 
 // Which mass ratio a formula is evaluated for.
-enum class MassRatio { SeparatingToFlank, Room1Flank, Room2Flank, Room1ToRoom2, Room1ToSeparating, Room2ToSeparating };
+enum class MassRatio
+{
+    SeparatingToFlank,
+    Room1Flank,
+    Room2Flank,
+    Room1ToRoom2,
+    Room1ToSeparating,
+    Room2ToSeparating
+};
 
 struct PathRule
 {
@@ -48,13 +56,15 @@ using MR = MassRatio;
 // [type][separation][path Ff, Fd, Df]
 constexpr PathRule JunctionTable[JunctionTypeCount][SeparationCount][PathCount] = {
     // T-junction
-    {{rule(F::C, MR::SeparatingToFlank), rule(F::D, MR::SeparatingToFlank), rule(F::D, MR::SeparatingToFlank)},
+    {{rule(F::C, MR::SeparatingToFlank), rule(F::D, MR::SeparatingToFlank),
+      rule(F::D, MR::SeparatingToFlank)},
      {rule(F::F, MR::Room1ToRoom2), Sep, Sep},
      {Sep, Sep, rule(F::E, MR::Room2ToSeparating)},
      {Sep, rule(F::E, MR::Room1ToSeparating), Sep},
      {Sep, Sep, Sep}},
     // cross junction
-    {{rule(F::A, MR::SeparatingToFlank), rule(F::B, MR::SeparatingToFlank), rule(F::B, MR::SeparatingToFlank)},
+    {{rule(F::A, MR::SeparatingToFlank), rule(F::B, MR::SeparatingToFlank),
+      rule(F::B, MR::SeparatingToFlank)},
      {rule(F::C, MR::SeparatingToFlank), Sep, Sep},
      {Sep, Sep, rule(F::D, MR::Room2ToSeparating)},
      {Sep, rule(F::D, MR::Room1ToSeparating), Sep},

@@ -14,7 +14,15 @@ long double LiningImprovement(int f0, long double rw);
 long double CombineImprovements(long double a, long double b);
 
 // The six junction formulas of the lg of a mass ratio, `a` to `f`.
-enum class JunctionFormula { A, B, C, D, E, F };
+enum class JunctionFormula
+{
+    A,
+    B,
+    C,
+    D,
+    E,
+    F
+};
 long double junctionFormula(JunctionFormula formula, long double massRatio);
 
 // Kij of the four flanks from their junction codes and the masses of the slots.

@@ -27,8 +27,8 @@ Decimal toDecimal(long double value)
         return d;
     d.negative = std::signbit(value);
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
-                             MaxDigits - 1);
+    auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, MaxDigits - 1);
     std::string s(buf, res.ptr);
     const auto e = s.find('e');
     std::string mantissa = s.substr(0, e);
@@ -155,9 +155,9 @@ bool exactDecimal(const std::string &ascii, long double &value)
     }
     if (scale > 27)
         return false;
-    static const long double powers[28] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
-                                           1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
-                                           1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+    static const long double powers[28] = {
+        1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
+        1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
     value = static_cast<long double>(mantissa) / powers[scale];
     if (negative)
         value = -value;
@@ -186,7 +186,9 @@ std::optional<long double> parseReal(const QString &text, QChar decimalSeparator
     std::string ascii;
     ascii.reserve(end - begin);
     int i = begin;
-    auto peek = [&]() { return i < end ? text.at(i) : QChar(); };
+    auto peek = [&]() {
+        return i < end ? text.at(i) : QChar();
+    };
     if (peek() == QLatin1Char('+') || peek() == QLatin1Char('-')) {
         if (peek() == QLatin1Char('-'))
             ascii += '-';

@@ -23,22 +23,31 @@ constexpr int ElementCount = 5; // separating element + four flanks
 constexpr int SideCount = 3;    // whole element, room 1, room 2
 constexpr int FlankCount = 4;
 
-enum FlankPath { PathFf = 0, PathFd = 1, PathDf = 2 };
+enum FlankPath
+{
+    PathFf = 0,
+    PathFd = 1,
+    PathDf = 2
+};
 constexpr int PathCount = 3;
 
 // DnT,w direction radio buttons of the result area.
-enum class DnTwDirection { Room1ToRoom2 = 0, Room2ToRoom1 = 1 };
+enum class DnTwDirection
+{
+    Room1ToRoom2 = 0,
+    Room2ToRoom1 = 1
+};
 
 // One build-up (Bauteilaufbau) of a slot; the reset values are the member initialisers.
 struct BuildUpRecord
 {
-    int Konstrukt = 0; // construction kind 0..5
-    int Moertel = 0;   // 0 Dünnbettmörtel, 1 Normalmörtel
-    int B1 = 1;        // plaster of layer 1
-    int B2 = 3;        // density class of Tavix masonry
-    int B2a = 0;       // concrete choice
-    int B2b = 7;       // wall thickness of Tavix masonry
-    int B3 = 1;        // plaster of layer 3
+    int Konstrukt = 0;                        // construction kind 0..5
+    int Moertel = 0;                          // 0 Dünnbettmörtel, 1 Normalmörtel
+    int B1 = 1;                               // plaster of layer 1
+    int B2 = 3;                               // density class of Tavix masonry
+    int B2a = 0;                              // concrete choice
+    int B2b = 7;                              // wall thickness of Tavix masonry
+    int B3 = 1;                               // plaster of layer 3
     long double roh1 = 0, roh2 = 0, roh3 = 0; // kg/m³
     long double d1 = 0, d2 = 0, d3 = 0;       // cm
     QString schichtName1, schichtName2, schichtName3;
@@ -60,10 +69,10 @@ struct FieldTexts
     QString room1, room2; // room names
     QString TB;           // name of the separating element
     QString A, L1, L2, Vol1, Vol2;
-    QString Flanke[ElementCount];        // flank names, [1..4]
-    QString LF[ElementCount];            // common edge lengths, [1..4]
-    QString FF[ElementCount][SideCount]; // directly entered flank areas, [1..4][1..2]
-    QString VS[ElementCount][SideCount]; // lining texts, [0..4][1..2]; empty = no lining
+    QString Flanke[ElementCount];              // flank names, [1..4]
+    QString LF[ElementCount];                  // common edge lengths, [1..4]
+    QString FF[ElementCount][SideCount];       // directly entered flank areas, [1..4][1..2]
+    QString VS[ElementCount][SideCount];       // lining texts, [0..4][1..2]; empty = no lining
     QStringList Memo[ElementCount][SideCount]; // three-line build-up summaries of the nine build-up slots
 };
 
@@ -83,21 +92,21 @@ struct ProjectModel
     double LF[ElementCount] = {}; // edge lengths are double precision, [1..4]
 
     // Derived values (valid only while Calculated)
-    long double FA[ElementCount][SideCount] = {};         // flank areas [1..4][1..2]
-    long double dRw[ElementCount][SideCount] = {};        // lining improvements
-    long double dRDd = 0;                                 // combined improvement of the direct path
-    long double dRij[ElementCount][PathCount] = {};       // combined improvements of the flank paths
-    long double Kij[ElementCount][PathCount] = {};        // vibration reduction indices after the lower bound
-    long double RDd = 0;                                  // direct path
-    long double Rij[ElementCount][PathCount] = {};        // flank paths
-    long double Rres[ElementCount] = {};                  // [0] Rd,w, [1..4] R1,w..R4,w
-    long double RwBau = 0;                                // R'w
+    long double FA[ElementCount][SideCount] = {};   // flank areas [1..4][1..2]
+    long double dRw[ElementCount][SideCount] = {};  // lining improvements
+    long double dRDd = 0;                           // combined improvement of the direct path
+    long double dRij[ElementCount][PathCount] = {}; // combined improvements of the flank paths
+    long double Kij[ElementCount][PathCount] = {};  // vibration reduction indices after the lower bound
+    long double RDd = 0;                            // direct path
+    long double Rij[ElementCount][PathCount] = {};  // flank paths
+    long double Rres[ElementCount] = {};            // [0] Rd,w, [1..4] R1,w..R4,w
+    long double RwBau = 0;                          // R'w
     long double DnTw12 = 0, DnTw21 = 0;
 
     // State of the result area that the recalculation decides
     DnTwDirection dnTwDirection = DnTwDirection::Room1ToRoom2;
-    bool dnTwHintShown = true;  // panel_DnTW: a room volume is missing
-    bool dnTwNoteShown = false; // lb_AnmDnTW: the chosen direction is not the normative one
+    bool dnTwHintShown = true;   // panel_DnTW: a room volume is missing
+    bool dnTwNoteShown = false;  // lb_AnmDnTW: the chosen direction is not the normative one
     bool everCalculated = false; // results labels still show their placeholders while false
 
     QStringList Messages; // missing-input messages of the last recalculation
@@ -106,9 +115,9 @@ struct ProjectModel
     bool ResultsShown = false;
     bool RecalcEnabled = true;
 
-    int Highlight = 0;       // element highlighted in the schematic (0 none, 1..4 flank)
-    int liningCategory = 1;  // 1 wall linings, 2 suspended ceilings, 3 floating screeds
-    int editElement = 0;     // slot the build-up or lining dialog is editing
+    int Highlight = 0;      // element highlighted in the schematic (0 none, 1..4 flank)
+    int liningCategory = 1; // 1 wall linings, 2 suspended ceilings, 3 floating screeds
+    int editElement = 0;    // slot the build-up or lining dialog is editing
     int editSide = 0;
 };
 
@@ -128,8 +137,8 @@ constexpr BuildUpSlot LiningSlots[10] = {{0, 1}, {0, 2}, {1, 1}, {1, 2}, {2, 1},
 // "VS0_1" .. "VS4_2"
 QString liningSlotName(int element, int side);
 
-QString defaultFlankName(int flank); // "Flanke 1" .. "Flanke 4"
-QString defaultRoomName(int room);   // "Raum 1", "Raum 2"
+QString defaultFlankName(int flank);          // "Flanke 1" .. "Flanke 4"
+QString defaultRoomName(int room);            // "Raum 1", "Raum 2"
 extern const char *const DefaultJunctionCode; // "TS_ohneTrennung"
 
 // Restores every input and value to its reset value; number fields get "0.00" (flank

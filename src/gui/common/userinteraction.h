@@ -13,7 +13,13 @@ class QWidget;
 
 namespace tavix::gui {
 
-enum class MessageKind { Information, Warning, Error, Confirmation };
+enum class MessageKind
+{
+    Information,
+    Warning,
+    Error,
+    Confirmation
+};
 
 struct FileDialogOptions
 {
