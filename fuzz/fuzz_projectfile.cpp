@@ -25,14 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     for (const BuildUpSlot &slot : BuildUpSlots) {
         const BuildUpRecord &r = model.buildUp[slot.element][slot.side];
-        BuildUpDialogInput in;
-        in.record = r;
-        const long double values[6] = {r.d1, r.roh1, r.d2, r.roh2, r.d3, r.roh3};
-        for (int i = 0; i < 6; ++i)
-            in.fields[i] = formatGeneral(values[i], sep);
-        in.rwUserText = formatGeneral(r.RwUser, sep);
-        in.rwUserTicked = r.RwUserOn == 1;
-        (void)recomputeBuildUp(in, sep);
+        (void)recomputeBuildUp(dialogInputFromRecord(r, sep), sep);
     }
     QString codes[ElementCount];
     for (int n = 1; n <= FlankCount; ++n) {

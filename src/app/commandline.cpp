@@ -85,14 +85,7 @@ struct Recomputed
 Recomputed recompute(const BuildUpRecord &r)
 {
     const QChar sep = QLatin1Char('.');
-    BuildUpDialogInput in;
-    in.record = r;
-    const long double values[6] = {r.d1, r.roh1, r.d2, r.roh2, r.d3, r.roh3};
-    for (int i = 0; i < 6; ++i)
-        in.fields[i] = formatGeneral(values[i], sep);
-    in.rwUserText = formatGeneral(r.RwUser, sep);
-    in.rwUserTicked = r.RwUserOn == 1;
-    const BuildUpDialogView view = recomputeBuildUp(in, sep);
+    const BuildUpDialogView view = recomputeBuildUp(dialogInputFromRecord(r, sep), sep);
     Recomputed result;
     if (view.displayValid)
         result.m = view.record.m;

@@ -198,4 +198,16 @@ QStringList buildUpSummaryFromRecord(const BuildUpRecord &r, QChar sep)
     return lines;
 }
 
+BuildUpDialogInput dialogInputFromRecord(const BuildUpRecord &record, QChar decimalSeparator)
+{
+    BuildUpDialogInput input;
+    input.record = record;
+    const long double values[6] = {record.d1, record.roh1, record.d2, record.roh2, record.d3, record.roh3};
+    for (int i = 0; i < 6; ++i)
+        input.fields[i] = formatGeneral(values[i], decimalSeparator);
+    input.rwUserText = formatGeneral(record.RwUser, decimalSeparator);
+    input.rwUserTicked = record.RwUserOn == 1;
+    return input;
+}
+
 } // namespace tavix

@@ -84,6 +84,10 @@ struct BuildUpDialogView
 
 BuildUpDialogView recomputeBuildUp(const BuildUpDialogInput &input, QChar decimalSeparator);
 
+// The dialog state as opening the build-up dialog on a stored record shows it: the number
+// fields in general form, the user Rw and its check box from the record.
+BuildUpDialogInput dialogInputFromRecord(const BuildUpRecord &record, QChar decimalSeparator);
+
 // The three summary lines of a build-up as the main window shows them after a project
 // was read: one line per layer whose thickness × density is above 0; kinds 0 and 1 the
 // layer text alone, kinds 2 and up "d cm  name (roh kg/m³)" with numbers in general form.
