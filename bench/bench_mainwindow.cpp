@@ -1,8 +1,8 @@
 // The main window's response to typing: one keystroke in edit_A through the key filter,
 // the change handler, the recalculation, the result labels and the sketch. Also the time
 // from nothing to the shown window.
-#include "../tests/support/fixtures.h"
-#include "mainwindow/simplifiedmodel.h"
+#include "fixtures.h"
+#include "gui/mainwindow/simplifiedmodel.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 // Reading and writing the example project, and one build-up recomputation (the dialog
 // runs it at every keystroke).
-#include "../tests/support/exampleproject.h"
-#include "buildup/buildupcalc.h"
-#include "projectfile/projectfile.h"
+#include "exampleproject.h"
+#include "core/buildup/buildupcalc.h"
+#include "core/projectfile/projectfile.h"
 
 #include <benchmark/benchmark.h>
 

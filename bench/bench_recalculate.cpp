@@ -1,6 +1,6 @@
 // One complete recalculation of the worked example, validation included.
-#include "../tests/support/fixtures.h"
-#include "calculate/recalculate.h"
+#include "fixtures.h"
+#include "core/calculate/recalculate.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // Colour preparation and drawing of the sketch, which runs on every keystroke.
-#include "../tests/support/fixtures.h"
-#include "mainwindow/schematic.h"
+#include "fixtures.h"
+#include "gui/mainwindow/schematic.h"
 
 #include <QGuiApplication>
 

@@ -3,11 +3,11 @@
 // project meets: the build-up recomputation of all nine slots, the junction vocabulary,
 // the recalculation and writing it back.
 
-#include "buildup/buildupcalc.h"
-#include "calculate/recalculate.h"
-#include "junctions/junctioncodes.h"
-#include "model/numbers.h"
-#include "projectfile/projectfile.h"
+#include "core/buildup/buildupcalc.h"
+#include "core/calculate/recalculate.h"
+#include "core/junctions/junctioncodes.h"
+#include "core/model/numbers.h"
+#include "core/projectfile/projectfile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,10 +1,11 @@
-#include "commandline.h"
+#include "app/commandline.h"
 
-#include "buildup/buildupcalc.h"
-#include "calculate/recalculate.h"
-#include "model/numbers.h"
-#include "model/variablen.h"
-#include "projectfile/projectfile.h"
+#include "core/buildup/buildupcalc.h"
+#include "core/calculate/recalculate.h"
+#include "core/model/numbers.h"
+#include "core/model/variablen.h"
+#include "core/projectfile/projectfile.h"
+#include "core/model/appversion.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -188,7 +189,7 @@ int runCommandLine(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tavix-schallschutz"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TAVIX_VERSION_STRING));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(

@@ -1,6 +1,6 @@
-#include "desktop.h"
+#include "app/desktop.h"
 
-#include "mainwindow/simplifiedmodel.h"
+#include "gui/mainwindow/simplifiedmodel.h"
 
 #include <QApplication>
 #include <QDir>

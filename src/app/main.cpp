@@ -1,5 +1,5 @@
-#include "commandline.h"
-#include "desktop.h"
+#include "app/commandline.h"
+#include "app/desktop.h"
 
 int main(int argc, char *argv[])
 {

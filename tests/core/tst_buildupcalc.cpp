@@ -1,7 +1,7 @@
-#include "buildup/buildupcalc.h"
-#include "buildup/catalogue.h"
-#include "linings/resonance.h"
-#include "model/numbers.h"
+#include "core/buildup/buildupcalc.h"
+#include "core/buildup/catalogue.h"
+#include "core/linings/resonance.h"
+#include "core/model/numbers.h"
 
 #include <QtTest>
 #include <cmath>

@@ -1,6 +1,6 @@
 // Copy and paste of build-ups between the slots of the main window.
 
-#include "buildup/buildupclipboard.h"
+#include "core/buildup/buildupclipboard.h"
 #include "fixtures.h"
 
 #include <QtTest>

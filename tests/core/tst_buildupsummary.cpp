@@ -1,6 +1,6 @@
 // The three-line build-up summary and the layer texts stored with an accepted build-up.
 
-#include "buildup/buildupsummary.h"
+#include "core/buildup/buildupsummary.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
-#include "calculate/recalculate.h"
-#include "model/numbers.h"
-#include "projectfile/projectfile.h"
+#include "core/calculate/recalculate.h"
+#include "core/model/numbers.h"
+#include "core/projectfile/projectfile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 #include "exampleproject.h"
-#include "model/numbers.h"
-#include "projectfile/projectfile.h"
+#include "core/model/numbers.h"
+#include "core/projectfile/projectfile.h"
 
 #include <QFile>
 #include <QtTest>

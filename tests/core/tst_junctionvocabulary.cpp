@@ -1,4 +1,4 @@
-#include "junctions/junctioncodes.h"
+#include "core/junctions/junctioncodes.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "linings/liningcatalogue.h"
+#include "core/linings/liningcatalogue.h"
 
 #include <QFile>
 #include <QTemporaryDir>

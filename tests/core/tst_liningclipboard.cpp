@@ -1,6 +1,6 @@
-#include "calculate/recalculate.h"
+#include "core/calculate/recalculate.h"
 #include "fixtures.h"
-#include "linings/liningclipboard.h"
+#include "core/linings/liningclipboard.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "model/numbers.h"
+#include "core/model/numbers.h"
 
 #include <QtTest>
 

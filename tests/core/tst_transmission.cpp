@@ -1,7 +1,7 @@
-#include "calculate/recalculate.h"
-#include "calculate/transmission.h"
+#include "core/calculate/recalculate.h"
+#include "core/calculate/transmission.h"
 #include "fixtures.h"
-#include "model/numbers.h"
+#include "core/model/numbers.h"
 
 #include <QtTest>
 

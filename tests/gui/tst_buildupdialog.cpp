@@ -1,9 +1,9 @@
 // The build-up dialog driven like a planner would: open a slot, choose, type, confirm.
 
-#include "buildup/buildupclipboard.h"
-#include "buildup/deliverynote.h"
-#include "buildup/form_btaufbau.h"
-#include "model/numbers.h"
+#include "core/buildup/buildupclipboard.h"
+#include "gui/buildup/deliverynote.h"
+#include "gui/buildup/form_btaufbau.h"
+#include "core/model/numbers.h"
 #include "scriptedinteraction.h"
 
 #include <QtTest>

@@ -1,10 +1,10 @@
 // The main window with its three editing dialogs: what accepting, cancelling, copying and
 // pasting change in the window and the project.
-#include "buildup/form_btaufbau.h"
+#include "gui/buildup/form_btaufbau.h"
 #include "fixtures.h"
-#include "junctions/form_stoss.h"
-#include "linings/formdb.h"
-#include "mainwindow/simplifiedmodel.h"
+#include "gui/junctions/form_stoss.h"
+#include "gui/linings/formdb.h"
+#include "gui/mainwindow/simplifiedmodel.h"
 #include "scriptedinteraction.h"
 
 #include <QAction>

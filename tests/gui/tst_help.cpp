@@ -1,7 +1,7 @@
-#include "help/formimpressum.h"
-#include "help/forminfo.h"
-#include "help/helpdocuments.h"
-#include "help/homepageimage.h"
+#include "gui/help/formimpressum.h"
+#include "gui/help/forminfo.h"
+#include "gui/help/helpdocuments.h"
+#include "gui/help/homepageimage.h"
 #include "scriptedinteraction.h"
 
 #include <QLabel>

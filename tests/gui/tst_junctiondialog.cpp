@@ -1,5 +1,5 @@
-#include "junctions/form_stoss.h"
-#include "junctions/junctionpictures.h"
+#include "gui/junctions/form_stoss.h"
+#include "gui/junctions/junctionpictures.h"
 #include "scriptedinteraction.h"
 
 #include <QDir>

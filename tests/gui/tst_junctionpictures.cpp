@@ -1,4 +1,4 @@
-#include "junctions/junctionpictures.h"
+#include "gui/junctions/junctionpictures.h"
 
 #include <QApplication>
 #include <QDir>

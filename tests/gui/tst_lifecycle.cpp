@@ -1,11 +1,11 @@
 // New, Open, Save as and closing of the main window, the file named on the command line,
 // and the help commands, driven through the window with scripted dialog answers.
 #include "fixtures.h"
-#include "help/forminfo.h"
-#include "help/helpdocuments.h"
-#include "mainwindow/simplifiedmodel.h"
-#include "model/numbers.h"
-#include "projectfile/projectfile.h"
+#include "gui/help/forminfo.h"
+#include "gui/help/helpdocuments.h"
+#include "gui/mainwindow/simplifiedmodel.h"
+#include "core/model/numbers.h"
+#include "core/projectfile/projectfile.h"
 #include "scriptedinteraction.h"
 
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "linings/formdb.h"
+#include "gui/linings/formdb.h"
 #include "scriptedinteraction.h"
 
 #include <QDir>

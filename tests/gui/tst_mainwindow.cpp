@@ -1,8 +1,8 @@
 // The main window's editing rules and its display of the recalculation, driven through the
 // widgets as a planner would use them.
 #include "fixtures.h"
-#include "mainwindow/simplifiedmodel.h"
-#include "model/numbers.h"
+#include "gui/mainwindow/simplifiedmodel.h"
+#include "core/model/numbers.h"
 #include "scriptedinteraction.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // Pictures of the main window for looking at: fresh, the worked example complete as a wall,
 // and as a floor with a highlighted flank and linings. Written into <build>/pictures.
 #include "fixtures.h"
-#include "mainwindow/simplifiedmodel.h"
+#include "gui/mainwindow/simplifiedmodel.h"
 #include "scriptedinteraction.h"
 
 #include <QDir>

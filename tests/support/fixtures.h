@@ -2,8 +2,8 @@
 
 // Projects the tests and benchmarks share, built directly in the model.
 
-#include "calculate/recalculate.h"
-#include "model/variablen.h"
+#include "core/calculate/recalculate.h"
+#include "core/model/variablen.h"
 
 namespace tavix::fixtures {
 

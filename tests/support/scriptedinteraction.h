@@ -4,7 +4,7 @@
 // was asked, so that widget tests never block on a modal dialog. A question without a
 // prepared answer is answered "&Nein" / cancelled and counted in `unexpected`.
 
-#include "common/userinteraction.h"
+#include "gui/common/userinteraction.h"
 
 #include <QQueue>
 

@@ -1,7 +1,7 @@
-#include "buildupcalc.h"
+#include "core/buildup/buildupcalc.h"
 
-#include "catalogue.h"
-#include "model/numbers.h"
+#include "core/buildup/catalogue.h"
+#include "core/model/numbers.h"
 
 #include <cmath>
 

@@ -12,7 +12,7 @@
 // (kind 4) the mass law overrates the insulation; there Rw is the mass-law value less a
 // fixed deduction, or the user's own value from a test certificate ("correction path").
 
-#include "model/variablen.h"
+#include "core/model/variablen.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "buildup/buildupclipboard.h"
+#include "core/buildup/buildupclipboard.h"
 
-#include "model/numbers.h"
+#include "core/model/numbers.h"
 
 namespace tavix {
 

@@ -5,7 +5,7 @@
 // clipboard, and outlives "Neu" and opening a project, so it can carry a build-up from
 // one project into another. Copy and paste never touch `Saved`.
 
-#include "model/variablen.h"
+#include "core/model/variablen.h"
 
 #include <QChar>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "buildup/buildupsummary.h"
+#include "core/buildup/buildupsummary.h"
 
 namespace tavix {
 

@@ -7,7 +7,7 @@
 // as "24" appears as "24", with the user's decimal separator), while the decision whether
 // a layer exists at all uses the committed numbers: a layer with d × ρ = 0 is left out.
 
-#include "model/variablen.h"
+#include "core/model/variablen.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "catalogue.h"
+#include "core/buildup/catalogue.h"
 
 namespace tavix {
 

@@ -1,7 +1,7 @@
-#include "recalculate.h"
+#include "core/calculate/recalculate.h"
 
-#include "model/numbers.h"
-#include "transmission.h"
+#include "core/model/numbers.h"
+#include "core/calculate/transmission.h"
 
 #include <array>
 

@@ -4,7 +4,7 @@
 // missing-input messages, and compute every path when nothing is missing. It never
 // shows anything; the window layer displays the model afterwards.
 
-#include "model/variablen.h"
+#include "core/model/variablen.h"
 
 namespace tavix {
 

@@ -1,6 +1,6 @@
-#include "transmission.h"
+#include "core/calculate/transmission.h"
 
-#include "junctions/junctioncodes.h"
+#include "core/junctions/junctioncodes.h"
 
 #include <cmath>
 #include <math.h>

@@ -4,7 +4,7 @@
 // path Dd and, per flank, the flanking paths Ff, Fd and Df. All arithmetic is done in
 // extended precision; nothing is rounded before display.
 
-#include "model/variablen.h"
+#include "core/model/variablen.h"
 
 namespace tavix {
 

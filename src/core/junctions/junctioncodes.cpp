@@ -1,4 +1,4 @@
-#include "junctioncodes.h"
+#include "core/junctions/junctioncodes.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "liningcatalogue.h"
+#include "core/linings/liningcatalogue.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "liningclipboard.h"
+#include "core/linings/liningclipboard.h"
 
 #include <QRegularExpression>
 

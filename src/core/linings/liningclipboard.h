@@ -8,7 +8,7 @@
 // belongs to the program run rather than to a project: "Neu" and opening a project
 // leave it alone. Copy, paste and clear do not mark the project as changed.
 
-#include "model/variablen.h"
+#include "core/model/variablen.h"
 
 #include <QList>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "resonance.h"
+#include "core/linings/resonance.h"
 
-#include "model/numbers.h"
+#include "core/model/numbers.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "numbers.h"
+#include "core/model/numbers.h"
 
 #include <QLocale>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "variablen.h"
+#include "core/model/variablen.h"
 
 namespace tavix {
 

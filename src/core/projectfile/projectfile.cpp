@@ -1,7 +1,8 @@
-#include "projectfile.h"
+#include "core/projectfile/projectfile.h"
 
-#include "buildup/buildupcalc.h"
-#include "model/numbers.h"
+#include "core/buildup/buildupcalc.h"
+#include "core/model/numbers.h"
+#include "core/model/appversion.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,7 +16,7 @@
 
 namespace tavix {
 
-const char *const ProjectFileHeader = "Projektdaten: Tavix-Schallschutzrechner Version 2.0";
+const char *const ProjectFileHeader = "Projektdaten: Tavix-Schallschutzrechner Version " TAVIX_VERSION_STRING;
 
 namespace {
 

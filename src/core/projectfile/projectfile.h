@@ -16,7 +16,7 @@
 // file cannot destroy the project that is open. Likewise saving replaces an existing
 // file only once the new content is complete.
 
-#include "model/variablen.h"
+#include "core/model/variablen.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "buildup/deliverynote.h"
+#include "gui/buildup/deliverynote.h"
 
 #include <cstdint>
 

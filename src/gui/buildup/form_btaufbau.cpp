@@ -1,12 +1,12 @@
-#include "buildup/form_btaufbau.h"
+#include "gui/buildup/form_btaufbau.h"
 
-#include "buildup/buildupcalc.h"
-#include "buildup/buildupclipboard.h"
-#include "buildup/buildupsummary.h"
-#include "buildup/catalogue.h"
-#include "buildup/deliverynote.h"
-#include "common/userinteraction.h"
-#include "model/numbers.h"
+#include "core/buildup/buildupcalc.h"
+#include "core/buildup/buildupclipboard.h"
+#include "core/buildup/buildupsummary.h"
+#include "core/buildup/catalogue.h"
+#include "gui/buildup/deliverynote.h"
+#include "gui/common/userinteraction.h"
+#include "core/model/numbers.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

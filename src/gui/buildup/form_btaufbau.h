@@ -19,7 +19,7 @@
 // Cancel leaves the model untouched and emits nothing. While the dialog is shown the main
 // window is disabled, so it behaves as a modal dialog without blocking the event loop.
 
-#include "model/variablen.h"
+#include "core/model/variablen.h"
 
 #include <QDialog>
 #include <QPointer>

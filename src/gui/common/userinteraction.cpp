@@ -1,4 +1,4 @@
-#include "userinteraction.h"
+#include "gui/common/userinteraction.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

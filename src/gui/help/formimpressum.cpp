@@ -1,4 +1,5 @@
-#include "formimpressum.h"
+#include "gui/help/formimpressum.h"
+#include "core/model/appversion.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -17,7 +18,7 @@ TForm_Impressum::TForm_Impressum(QWidget *parent) : QDialog(parent)
     layout->setHorizontalSpacing(16);
     layout->setColumnStretch(1, 1);
 
-    auto *title = new QLabel(QStringLiteral("Tavix-Schallschutz Rechner (Version 2.0)"), this);
+    auto *title = new QLabel(QStringLiteral("Tavix-Schallschutz Rechner (Version " TAVIX_VERSION_STRING ")"), this);
     title->setObjectName(QStringLiteral("label_Titel"));
     QFont titleFont = title->font();
     titleFont.setBold(true);
@@ -34,7 +35,7 @@ TForm_Impressum::TForm_Impressum(QWidget *parent) : QDialog(parent)
 
     const QList<QPair<QString, QString>> rows{
         {QStringLiteral("Herausgeber:"), QStringLiteral("Tavix-Info GmbH")},
-        {QStringLiteral("Programmversion:"), QStringLiteral("2.0")},
+        {QStringLiteral("Programmversion:"), QStringLiteral(TAVIX_VERSION_STRING)},
         {QStringLiteral("Stand:"), QStringLiteral("Dezember 2026")},
         {QStringLiteral("Programmentwicklung:"), QStringLiteral("Entwicklerteam Tavix-Schallschutz Rechner")},
     };

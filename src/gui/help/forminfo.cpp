@@ -1,4 +1,4 @@
-#include "forminfo.h"
+#include "gui/help/forminfo.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "helpdocuments.h"
+#include "gui/help/helpdocuments.h"
 
-#include "common/userinteraction.h"
+#include "gui/common/userinteraction.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "homepageimage.h"
+#include "gui/help/homepageimage.h"
 
-#include "helpdocuments.h"
+#include "gui/help/helpdocuments.h"
 
 #include <QMouseEvent>
 #include <QPainter>

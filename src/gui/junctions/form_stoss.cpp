@@ -1,6 +1,6 @@
-#include "form_stoss.h"
+#include "gui/junctions/form_stoss.h"
 
-#include "junctions/junctionpictures.h"
+#include "gui/junctions/junctionpictures.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>

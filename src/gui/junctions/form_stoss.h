@@ -6,8 +6,8 @@
 // emits junctionAccepted; the main window then refreshes the junction button, the
 // flank-area fields and the results.
 
-#include "junctions/junctioncodes.h"
-#include "model/variablen.h"
+#include "core/junctions/junctioncodes.h"
+#include "core/model/variablen.h"
 
 #include <QDialog>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "junctionpictures.h"
+#include "gui/junctions/junctionpictures.h"
 
 #include <QPainter>
 #include <QPainterPath>

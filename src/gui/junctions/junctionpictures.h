@@ -6,7 +6,7 @@
 // leaving it sideways; a corner junction turns one flank downwards. Yellow strips mark
 // where an acoustic decoupling layer separates two parts.
 
-#include "junctions/junctioncodes.h"
+#include "core/junctions/junctioncodes.h"
 
 #include <QColor>
 #include <QIcon>

@@ -1,9 +1,9 @@
-#include "formdb.h"
+#include "gui/linings/formdb.h"
 
-#include "common/userinteraction.h"
-#include "linings/liningsketches.h"
-#include "linings/resonance.h"
-#include "model/numbers.h"
+#include "gui/common/userinteraction.h"
+#include "gui/linings/liningsketches.h"
+#include "core/linings/resonance.h"
+#include "core/model/numbers.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -7,9 +7,9 @@
 // emits liningAccepted; the main window then refreshes the lining fields, the "löschen"
 // buttons and the results.
 
-#include "linings/liningcatalogue.h"
-#include "linings/liningclipboard.h"
-#include "model/variablen.h"
+#include "core/linings/liningcatalogue.h"
+#include "core/linings/liningclipboard.h"
+#include "core/model/variablen.h"
 
 #include <QDialog>
 #include <QPointer>

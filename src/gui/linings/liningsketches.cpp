@@ -1,4 +1,4 @@
-#include "liningsketches.h"
+#include "gui/linings/liningsketches.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,7 @@
-#include "mainwindowcontrols.h"
+#include "gui/mainwindow/mainwindowcontrols.h"
 
-#include "mainwindow/schematic.h"
+#include "gui/mainwindow/schematic.h"
+#include "core/model/appversion.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -114,7 +115,7 @@ void greyText(QWidget *w)
 void MainWindowControls::setupUi(QMainWindow *window)
 {
     window->setObjectName(QStringLiteral("SimplifiedModel"));
-    window->setWindowTitle(QStringLiteral(" Tavix-Schallschutz Rechner (Version 2.0)"));
+    window->setWindowTitle(QStringLiteral(" Tavix-Schallschutz Rechner (Version " TAVIX_VERSION_STRING ")"));
     setupMenus(window);
     setupToolBar(window);
 

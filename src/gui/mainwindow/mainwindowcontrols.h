@@ -5,7 +5,7 @@
 // [element 0..4][side 1..2] (flank arrays [1..4]) so that handlers of a control family can
 // work by slot instead of by name.
 
-#include "model/variablen.h"
+#include "core/model/variablen.h"
 
 class QAction;
 class QButtonGroup;

@@ -1,4 +1,4 @@
-#include "schematic.h"
+#include "gui/mainwindow/schematic.h"
 
 #include <QFont>
 #include <QFontMetrics>

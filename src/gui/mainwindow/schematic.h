@@ -7,7 +7,7 @@
 // Colours are prepared from the masses when elements or junctions change; the drawing
 // itself runs at the end of every recalculation and paints both pictures.
 
-#include "model/variablen.h"
+#include "core/model/variablen.h"
 
 #include <QColor>
 #include <QImage>

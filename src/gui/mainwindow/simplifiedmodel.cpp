@@ -1,16 +1,16 @@
-#include "simplifiedmodel.h"
+#include "gui/mainwindow/simplifiedmodel.h"
 
-#include "junctions/junctioncodes.h"
-#include "junctions/junctionpictures.h"
+#include "core/junctions/junctioncodes.h"
+#include "gui/junctions/junctionpictures.h"
 
-#include "calculate/recalculate.h"
-#include "common/userinteraction.h"
-#include "help/formimpressum.h"
-#include "help/forminfo.h"
-#include "help/helpdocuments.h"
-#include "help/homepageimage.h"
-#include "model/numbers.h"
-#include "projectfile/projectcommands.h"
+#include "core/calculate/recalculate.h"
+#include "gui/common/userinteraction.h"
+#include "gui/help/formimpressum.h"
+#include "gui/help/forminfo.h"
+#include "gui/help/helpdocuments.h"
+#include "gui/help/homepageimage.h"
+#include "core/model/numbers.h"
+#include "gui/projectfile/projectcommands.h"
 
 #include <algorithm>
 

@@ -10,14 +10,14 @@
 // Handlers are named control + event; one handler serves a family of like controls and is
 // told the slot (element 0..4, side 1..2) of the control that raised the event.
 
-#include "buildup/buildupclipboard.h"
-#include "buildup/form_btaufbau.h"
-#include "junctions/form_stoss.h"
-#include "linings/formdb.h"
-#include "linings/liningclipboard.h"
-#include "mainwindow/mainwindowcontrols.h"
-#include "mainwindow/schematic.h"
-#include "model/variablen.h"
+#include "core/buildup/buildupclipboard.h"
+#include "gui/buildup/form_btaufbau.h"
+#include "gui/junctions/form_stoss.h"
+#include "gui/linings/formdb.h"
+#include "core/linings/liningclipboard.h"
+#include "gui/mainwindow/mainwindowcontrols.h"
+#include "gui/mainwindow/schematic.h"
+#include "core/model/variablen.h"
 
 #include <QHash>
 #include <QImage>

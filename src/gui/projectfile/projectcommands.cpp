@@ -1,9 +1,9 @@
-#include "projectcommands.h"
+#include "gui/projectfile/projectcommands.h"
 
-#include "common/userinteraction.h"
-#include "mainwindow/simplifiedmodel.h"
-#include "model/numbers.h"
-#include "projectfile/projectfile.h"
+#include "gui/common/userinteraction.h"
+#include "gui/mainwindow/simplifiedmodel.h"
+#include "core/model/numbers.h"
+#include "core/projectfile/projectfile.h"
 
 #include <QFileInfo>
 #include <QFrame>
