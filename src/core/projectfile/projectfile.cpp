@@ -1,12 +1,10 @@
 #include "core/projectfile/projectfile.h"
 
 #include "core/buildup/buildupcalc.h"
+#include "core/io/filelayer.h"
 #include "core/model/numbers.h"
 #include "core/model/appversion.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <cerrno>
@@ -378,43 +376,6 @@ void bringUpToDate(ProjectModel &model, const FieldNumbers &numbers, QChar sep)
     model.RecalcEnabled = true;
 }
 
-QString ioErrorText(int error)
-{
-    switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-        return QStringLiteral("Datei nicht gefunden");
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-        return QStringLiteral("Dateizugriff verweigert");
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-        return QString::fromUtf8("Kapazität der Diskette/Festplatte erschöpft");
-    default:
-        return QStringLiteral("I/O-Fehler %1").arg(error);
-    }
-}
-
-// The error of a failed file operation: errno where the platform left one, else the
-// device's own classification.
-QString fileErrorText(const QFileDevice &file, int savedErrno)
-{
-    if (savedErrno != 0)
-        return ioErrorText(savedErrno);
-    switch (file.error()) {
-    case QFileDevice::PermissionsError:
-        return ioErrorText(EACCES);
-    case QFileDevice::ResourceError:
-        return ioErrorText(ENOSPC);
-    default:
-        return ioErrorText(EIO);
-    }
-}
-
 long double fieldNumber(const QString &text, QChar sep, long double fallback)
 {
     const auto v = parseReal(text, sep);
@@ -491,21 +452,7 @@ QByteArray projectFileContent(const ProjectModel &model, QChar sep)
 
 QString saveProject(const ProjectModel &model, const QString &path, QChar sep)
 {
-    const QByteArray content = projectFileContent(model, sep);
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        return fileErrorText(file, errno);
-    errno = 0;
-    if (file.write(content) != content.size()) {
-        const QString error = fileErrorText(file, errno);
-        file.cancelWriting();
-        return error;
-    }
-    errno = 0;
-    if (!file.commit())
-        return fileErrorText(file, errno);
-    return {};
+    return writeFileAtomically(path, projectFileContent(model, sep));
 }
 
 LoadedProject readProject(const QByteArray &content, QChar sep)
@@ -525,29 +472,17 @@ LoadedProject readProject(const QByteArray &content, QChar sep)
 
 LoadedProject loadProject(const QString &path, QChar sep)
 {
-    auto failure = [sep](const QString &error) {
+    // A project file is a few kilobytes; the cap keeps a damaged or foreign file from
+    // filling the memory.
+    constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+    const FileReadResult file = readFileCapped(path, MaxFileSize);
+    if (!file.ok()) {
         LoadedProject result;
         resetModel(result.model, sep);
-        result.error = error;
+        result.error = file.error;
         return result;
-    };
-    const QFileInfo info(path);
-    if (!info.exists())
-        return failure(ioErrorText(ENOENT));
-    if (info.isDir())
-        return failure(ioErrorText(EACCES));
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(fileErrorText(file, errno));
-    // A project file is a few kilobytes; the cap keeps a device such as /dev/zero from
-    // reading forever.
-    constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
-    errno = 0;
-    const QByteArray content = file.read(MaxFileSize);
-    if (file.error() != QFileDevice::NoError)
-        return failure(fileErrorText(file, errno));
-    return readProject(content, sep);
+    }
+    return readProject(file.content, sep);
 }
 
 } // namespace tavix

@@ -1,0 +1,41 @@
+#include "gui/reports/reportpagesource.h"
+
+#include "core/io/filelayer.h"
+#include "core/model/appversion.h"
+
+#include <QBuffer>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+
+namespace tavix::gui {
+
+QList<int> reportPages(const ReportPageSource &source, bool withCoverPage)
+{
+    QList<int> pages;
+    for (int page = withCoverPage ? 1 : 2; page <= source.pageCount(); ++page)
+        pages.append(page);
+    return pages;
+}
+
+QString writeReportPdf(const ReportPageSource &source, const QList<int> &pages, const QString &path,
+                       const QString &title)
+{
+    QByteArray content;
+    {
+        QBuffer buffer(&content);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        writer.setResolution(300);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Tavix-Schallschutz Rechner " TAVIX_VERSION_STRING));
+        if (!source.paint(&writer, pages))
+            return QStringLiteral("Die PDF-Datei konnte nicht erzeugt werden.");
+    }
+    return writeFileAtomically(path, content);
+}
+
+} // namespace tavix::gui

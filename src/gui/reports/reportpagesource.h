@@ -1,0 +1,38 @@
+#pragma once
+
+// What the print preview shows, the printer prints and a PDF holds: a report of a fixed
+// number of pages that one painter draws on any paged device. The preview, printing and
+// the PDF export only know this interface; the report itself is composed in the core and
+// painted by its implementation.
+
+#include <QList>
+
+class QPagedPaintDevice;
+
+namespace tavix::gui {
+
+class ReportPageSource
+{
+public:
+    virtual ~ReportPageSource() = default;
+
+    // Number of pages of the whole report (the cover page is page 1).
+    virtual int pageCount() const = 0;
+
+    // Paints the given pages (1-based, in the given order) onto `device`, one after the
+    // other, calling device->newPage() between two pages. The device's page layout is set
+    // by the caller (A4 portrait, 10 mm margins). False when painting could not start
+    // (QPainter::begin failed).
+    virtual bool paint(QPagedPaintDevice *device, const QList<int> &pages) const = 0;
+};
+
+// The pages printed: both when the cover page is wanted, else the calculation sheet only.
+QList<int> reportPages(const ReportPageSource &source, bool withCoverPage);
+
+// Writes the pages as a PDF (A4 portrait, 10 mm margins, fonts embedded, document title
+// and creator as given) atomically through the file layer. Returns the German error text,
+// empty on success; an existing file is left untouched on failure.
+QString writeReportPdf(const ReportPageSource &source, const QList<int> &pages, const QString &path,
+                       const QString &title);
+
+} // namespace tavix::gui
