@@ -16,6 +16,8 @@ private Q_SLOTS:
     void paste();
     void pasteRefused_data();
     void pasteRefused();
+    void commit_data();
+    void commit();
     void directRwLabel_data();
     void directRwLabel();
 };
@@ -127,6 +129,57 @@ void TestBuildUpClipboard::pasteRefused()
             QVERIFY(model.buildUp[e][s] == before.buildUp[e][s]);
             QCOMPARE(model.fields.Memo[e][s], before.fields.Memo[e][s]);
         }
+    }
+}
+
+void TestBuildUpClipboard::commit_data()
+{
+    QTest::addColumn<int>("element");
+    QTest::addColumn<int>("side");
+    QTest::addColumn<bool>("identical");
+    QTest::addColumn<bool>("room2Written");
+    QTest::newRow("separating element") << 0 << 0 << true << false;
+    QTest::newRow("identical flank, room 1") << 2 << 1 << true << true;
+    QTest::newRow("own room 2, room 1") << 2 << 1 << false << false;
+    QTest::newRow("own room 2, room 2") << 2 << 2 << false << false;
+}
+
+// Accepting the dialog stores the layer names and summary of the texts it showed, and an
+// identical flank's room 2 follows room 1.
+void TestBuildUpClipboard::commit()
+{
+    QFETCH(int, element);
+    QFETCH(int, side);
+    QFETCH(bool, identical);
+    QFETCH(bool, room2Written);
+    ProjectModel model = fixtures::workedExample();
+    model.IdF[2] = identical;
+    const BuildUpRecord before = model.buildUp[2][2];
+    const QStringList beforeMemo = model.fields.Memo[2][2];
+
+    BuildUpRecord record;
+    record.Konstrukt = 5;
+    record.d2 = 20;
+    record.roh2 = 2300;
+    record.m = 460;
+    record.Rw = 59.5L;
+    BuildUpFieldTexts texts;
+    texts.thickness[1] = QStringLiteral("20");
+    texts.density[1] = QStringLiteral("2300");
+    texts.name[1] = QStringLiteral("Stahlbeton");
+    const BuildUpCommit result = commitBuildUp(model, element, side, record, texts);
+
+    QCOMPARE(result.record.schichtName2, QStringLiteral("Stahlbeton"));
+    QCOMPARE(model.buildUp[element][side].schichtName2, QStringLiteral("Stahlbeton"));
+    QCOMPARE(model.buildUp[element][side].m, 460.0L);
+    QCOMPARE(model.fields.Memo[element][side].size(), 3);
+    QVERIFY(model.fields.Memo[element][side].join(QString()).contains(QStringLiteral("Stahlbeton")));
+    QCOMPARE(result.changed.size(), room2Written ? 2 : 1);
+    QCOMPARE(result.changed.first().element, element);
+    QCOMPARE(result.changed.first().side, side);
+    if (element == 2 && side == 1) {
+        QCOMPARE(model.buildUp[2][2].m, room2Written ? 460.0L : before.m);
+        QCOMPARE(model.fields.Memo[2][2], room2Written ? model.fields.Memo[2][1] : beforeMemo);
     }
 }
 

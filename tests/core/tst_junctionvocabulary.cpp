@@ -15,6 +15,8 @@ private Q_SLOTS:
     void fixedHints();
     void flankAreas_data();
     void flankAreas();
+    void typeByPrefix_data();
+    void typeByPrefix();
 };
 
 void TestJunctionVocabulary::descriptions_data()
@@ -104,6 +106,27 @@ void TestJunctionVocabulary::flankAreas()
         actual += QLatin1Char(v.visible[n][2] ? '1' : '0');
     }
     QCOMPARE(actual, visible);
+}
+
+void TestJunctionVocabulary::typeByPrefix_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("type"); // -1: no type prefix
+    QTest::newRow("T") << QStringLiteral("TS_ohneTrennung") << int(JunctionType::T);
+    QTest::newRow("cross") << QStringLiteral("KS_TrennungR1R2") << int(JunctionType::Cross);
+    QTest::newRow("corner A, damaged suffix") << QStringLiteral("LSa_kaputt") << int(JunctionType::CornerA);
+    QTest::newRow("corner B, prefix only") << QStringLiteral("LSb") << int(JunctionType::CornerB);
+    QTest::newRow("corner without letter") << QStringLiteral("LS_ohneTrennung") << -1;
+    QTest::newRow("lower case") << QStringLiteral("ks_ohneTrennung") << -1;
+    QTest::newRow("empty") << QString() << -1;
+}
+
+void TestJunctionVocabulary::typeByPrefix()
+{
+    QFETCH(QString, code);
+    QFETCH(int, type);
+    const std::optional<JunctionType> found = junctionTypeByPrefix(code);
+    QCOMPARE(found ? int(*found) : -1, type);
 }
 
 QTEST_APPLESS_MAIN(TestJunctionVocabulary)

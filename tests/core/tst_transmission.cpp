@@ -1,7 +1,7 @@
 #include "core/calculate/recalculate.h"
 #include "core/calculate/transmission.h"
-#include "fixtures.h"
 #include "core/model/numbers.h"
+#include "fixtures.h"
 
 #include <QtTest>
 
@@ -56,6 +56,7 @@ private Q_SLOTS:
     void commaSeparator();
     void messagePanel();
     void emptyFieldsFilled();
+    void numberFieldOrder();
 };
 
 void TestTransmission::workedExample()
@@ -483,6 +484,34 @@ void TestTransmission::emptyFieldsFilled()
     QCOMPARE(model.fields.Vol1, QStringLiteral("0"));
     QCOMPARE(model.fields.L1, QStringLiteral("5"));
     QVERIFY(!fillEmptyNumberFields(model.fields));
+}
+
+// Every window and the refill of emptied fields use one order of the seventeen fields:
+// names, texts and defaults must belong together.
+void TestTransmission::numberFieldOrder()
+{
+    FieldTexts fields;
+    const auto texts = numberFieldTexts(fields);
+    QSet<const QString *> distinct;
+    QSet<QString> names;
+    for (int k = 0; k < NumberFieldCount; ++k) {
+        distinct.insert(texts[k]);
+        names.insert(numberFieldName(k));
+        *texts[k] = QString::number(k);
+        const bool flankArea = numberFieldName(k).startsWith(QLatin1String("edit_FF"));
+        QCOMPARE(numberFieldDefault(k), flankArea ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+    QCOMPARE(distinct.size(), NumberFieldCount);
+    QCOMPARE(names.size(), NumberFieldCount);
+    QCOMPARE(numberFieldName(0), QStringLiteral("edit_Vol1"));
+    QCOMPARE(fields.A, QStringLiteral("4"));
+    QCOMPARE(numberFieldName(4), QStringLiteral("edit_A"));
+    QCOMPARE(fields.FF[1][1], QStringLiteral("5"));
+    QCOMPARE(fields.LF[3], QStringLiteral("12"));
+    QCOMPARE(numberFieldName(12), QStringLiteral("edit_LF3"));
+    QCOMPARE(fields.FF[4][2], QStringLiteral("16"));
+    QCOMPARE(numberFieldName(16), QStringLiteral("edit_FF4_2"));
+    QVERIFY(numberFieldName(NumberFieldCount).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestTransmission)

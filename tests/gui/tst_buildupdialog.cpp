@@ -1,9 +1,9 @@
 // The build-up dialog driven like a planner would: open a slot, choose, type, confirm.
 
 #include "core/buildup/buildupclipboard.h"
-#include "gui/buildup/deliverynote.h"
-#include "gui/buildup/form_btaufbau.h"
+#include "core/buildup/deliverynote.h"
 #include "core/model/numbers.h"
+#include "gui/buildup/form_btaufbau.h"
 #include "scriptedinteraction.h"
 
 #include <QtTest>

@@ -27,8 +27,6 @@ long double massPerUnitArea(long double roh1, long double d1, long double roh2, 
 // the wall density roh2 in kg/m³. 0 for an unknown kind and for m' <= 0.
 long double massLawRw(int kind, long double m, long double roh2);
 
-constexpr long double MinimumMass = 80; // kg/m²; below it no Rw is derived
-
 struct BuildUpDialogInput
 {
     BuildUpRecord record; // working record; m and Rw are the dialog's earlier results

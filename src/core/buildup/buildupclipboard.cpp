@@ -28,18 +28,40 @@ bool pasteBuildUp(ProjectModel &model, const BuildUpClipboard &clipboard, int el
 {
     if (!clipboard.hasContent || !isBuildUpSlot(element, side))
         return false;
-    if (element > 0 && side == 2 && model.IdF[element])
+    if (isLockedRoom2(model, element, side))
         return false;
     model.buildUp[element][side] = clipboard.record;
     QStringList lines = clipboard.lines;
     while (lines.size() < 3)
         lines << QString();
     model.fields.Memo[element][side] = lines;
-    if (element > 0 && side == 1 && model.IdF[element]) {
+    if (mirrorsToRoom2(model, element, side)) {
         model.buildUp[element][2] = clipboard.record;
         model.fields.Memo[element][2] = model.fields.Memo[element][1];
     }
     return true;
+}
+
+BuildUpCommit commitBuildUp(ProjectModel &model, int element, int side, const BuildUpRecord &record,
+                            const BuildUpFieldTexts &texts)
+{
+    BuildUpCommit commit;
+    commit.record = record;
+    if (!isBuildUpSlot(element, side))
+        return commit;
+    const BuildUpSummary summary = buildUpSummary(record, texts);
+    commit.record.schichtName1 = summary.layerNames[0];
+    commit.record.schichtName2 = summary.layerNames[1];
+    commit.record.schichtName3 = summary.layerNames[2];
+    model.buildUp[element][side] = commit.record;
+    model.fields.Memo[element][side] = summary.lines;
+    commit.changed << BuildUpSlot{element, side};
+    if (mirrorsToRoom2(model, element, side)) {
+        model.buildUp[element][2] = commit.record;
+        model.fields.Memo[element][2] = summary.lines;
+        commit.changed << BuildUpSlot{element, 2};
+    }
+    return commit;
 }
 
 QString directRwLabelText(long double rw, QChar decimalSeparator)

@@ -5,9 +5,11 @@
 // clipboard, and outlives "Neu" and opening a project, so it can carry a build-up from
 // one project into another. Copy and paste never touch `Saved`.
 
+#include "core/buildup/buildupsummary.h"
 #include "core/model/variablen.h"
 
 #include <QChar>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -33,6 +35,21 @@ BuildUpClipboard copyBuildUp(const ProjectModel &model, int element, int side);
 // The caller refreshes label_DirRw for the separating element, the memos, the sketch and
 // recalculates.
 bool pasteBuildUp(ProjectModel &model, const BuildUpClipboard &clipboard, int element, int side);
+
+// What accepting the build-up dialog stored: the record with the layer names its summary
+// gave, and the slots written (the edited slot first, then room 2 of an identical flank).
+struct BuildUpCommit
+{
+    BuildUpRecord record;
+    QList<BuildUpSlot> changed;
+};
+
+// Commits an accepted build-up to its slot: the layer names and the three summary lines
+// follow from the record and the texts of the dialog's fields; the record and the lines go
+// into the slot and, for room 1 of a flank "identisch zu Raum 1", into room 2 as well.
+// Nothing is written for a slot that carries no build-up.
+BuildUpCommit commitBuildUp(ProjectModel &model, int element, int side, const BuildUpRecord &record,
+                            const BuildUpFieldTexts &texts);
 
 // Text of the main window's label_DirRw: "Direktschalldämm-Maß 58.8 [dB]".
 QString directRwLabelText(long double rw, QChar decimalSeparator);

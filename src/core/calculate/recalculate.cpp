@@ -1,15 +1,13 @@
 #include "core/calculate/recalculate.h"
 
-#include "core/model/numbers.h"
 #include "core/calculate/transmission.h"
+#include "core/model/numbers.h"
 
 #include <array>
 
 namespace tavix {
 
 namespace {
-
-constexpr long double MinimumMass = 80; // kg/m²; lighter elements are outside the model
 
 class FieldReader
 {
@@ -154,22 +152,12 @@ QStringList messagePanelLines(const QStringList &messages)
 bool fillEmptyNumberFields(FieldTexts &fields)
 {
     bool changed = false;
-    auto fill = [&changed](QString &text, const char *value) {
-        if (text.isEmpty()) {
-            text = QString::fromLatin1(value);
+    const auto texts = numberFieldTexts(fields);
+    for (int k = 0; k < NumberFieldCount; ++k) {
+        if (texts[k]->isEmpty()) {
+            *texts[k] = numberFieldDefault(k);
             changed = true;
         }
-    };
-    // The order in which the main window examines its fields.
-    fill(fields.Vol1, "0");
-    fill(fields.Vol2, "0");
-    fill(fields.L1, "0");
-    fill(fields.L2, "0");
-    fill(fields.A, "0");
-    for (int n = 1; n <= FlankCount; ++n) {
-        fill(fields.FF[n][1], "1");
-        fill(fields.LF[n], "0");
-        fill(fields.FF[n][2], "1");
     }
     return changed;
 }

@@ -70,6 +70,19 @@ bool isCornerB(const QString &code)
     return code.startsWith(QLatin1String("LSb"));
 }
 
+std::optional<JunctionType> junctionTypeByPrefix(const QString &code)
+{
+    if (isCornerA(code))
+        return JunctionType::CornerA;
+    if (isCornerB(code))
+        return JunctionType::CornerB;
+    if (code.startsWith(QLatin1String("KS")))
+        return JunctionType::Cross;
+    if (code.startsWith(QLatin1String("TS")))
+        return JunctionType::T;
+    return std::nullopt;
+}
+
 QString junctionTypeName(JunctionType type)
 {
     switch (type) {

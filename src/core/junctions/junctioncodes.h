@@ -44,6 +44,9 @@ std::optional<JunctionCode> parseJunctionCode(const QString &text);
 // decide the flank areas even for a damaged code.
 bool isCornerA(const QString &code); // "LSa..."
 bool isCornerB(const QString &code); // "LSb..."
+// The type a code begins with ("TS", "KS", "LSa", "LSb"), recognised by the prefix alone
+// like the corner tests above; nullopt when no type prefix matches.
+std::optional<JunctionType> junctionTypeByPrefix(const QString &code);
 
 // Type names of reports: "T-Stoß", "Kreuz-Stoß", "Winkel-Stoß A", "Winkel-Stoß B".
 QString junctionTypeName(JunctionType type);

@@ -8,12 +8,12 @@ namespace {
 
 bool lockedRoom2(const ProjectModel &model, LiningSlot slot)
 {
-    return slot.element >= 1 && slot.side == 2 && model.IdF[slot.element];
+    return isLockedRoom2(model, slot.element, slot.side);
 }
 
 bool mirrorsToRoom2(const ProjectModel &model, LiningSlot slot)
 {
-    return slot.element >= 1 && slot.side == 1 && model.IdF[slot.element];
+    return tavix::mirrorsToRoom2(model, slot.element, slot.side);
 }
 
 void write(ProjectModel &model, LiningSlot slot, const QString &text, int f0)

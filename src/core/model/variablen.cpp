@@ -83,4 +83,68 @@ void copyFlankRoom1ToRoom2(ProjectModel &model, int flank)
     model.f0[flank][2] = model.f0[flank][1];
 }
 
+bool isLockedRoom2(const ProjectModel &model, int element, int side)
+{
+    return element >= 1 && element <= FlankCount && side == 2 && model.IdF[element];
+}
+
+bool mirrorsToRoom2(const ProjectModel &model, int element, int side)
+{
+    return element >= 1 && element <= FlankCount && side == 1 && model.IdF[element];
+}
+
+namespace {
+
+template<typename Fields, typename Text> std::array<Text *, NumberFieldCount> numberFieldsOf(Fields &f)
+{
+    std::array<Text *, NumberFieldCount> texts = {&f.Vol1, &f.Vol2, &f.L1, &f.L2, &f.A};
+    int i = 5;
+    for (int n = 1; n <= FlankCount; ++n) {
+        texts[i++] = &f.FF[n][1];
+        texts[i++] = &f.LF[n];
+        texts[i++] = &f.FF[n][2];
+    }
+    return texts;
+}
+
+bool isFlankAreaField(int index)
+{
+    return index >= 5 && (index - 5) % 3 != 1;
+}
+
+} // namespace
+
+std::array<QString *, NumberFieldCount> numberFieldTexts(FieldTexts &fields)
+{
+    return numberFieldsOf<FieldTexts, QString>(fields);
+}
+
+std::array<const QString *, NumberFieldCount> numberFieldTexts(const FieldTexts &fields)
+{
+    return numberFieldsOf<const FieldTexts, const QString>(fields);
+}
+
+QString numberFieldName(int index)
+{
+    static const char *const leading[5] = {"edit_Vol1", "edit_Vol2", "edit_L1", "edit_L2", "edit_A"};
+    if (index < 0 || index >= NumberFieldCount)
+        return {};
+    if (index < 5)
+        return QLatin1String(leading[index]);
+    const int flank = (index - 5) / 3 + 1;
+    switch ((index - 5) % 3) {
+    case 0:
+        return QStringLiteral("edit_FF%1_1").arg(flank);
+    case 1:
+        return QStringLiteral("edit_LF%1").arg(flank);
+    default:
+        return QStringLiteral("edit_FF%1_2").arg(flank);
+    }
+}
+
+QString numberFieldDefault(int index)
+{
+    return isFlankAreaField(index) ? QStringLiteral("1") : QStringLiteral("0");
+}
+
 } // namespace tavix

@@ -17,11 +17,18 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 namespace tavix {
 
 constexpr int ElementCount = 5; // separating element + four flanks
 constexpr int SideCount = 3;    // whole element, room 1, room 2
 constexpr int FlankCount = 4;
+
+// Mass per unit area (kg/m²) below which an element lies outside the simplified model: no
+// Rw is derived for it, the recalculation names it as missing, the sketch does not draw it
+// as solid, and accepting such a build-up asks first.
+constexpr long double MinimumMass = 80;
 
 enum FlankPath
 {
@@ -148,5 +155,22 @@ void resetModel(ProjectModel &model, QChar decimalSeparator);
 
 // Copies room 1 of flank n to room 2: build-up record, summary lines, lining text and f0.
 void copyFlankRoom1ToRoom2(ProjectModel &model, int flank);
+
+// "identisch zu Raum 1": while a flank's box is ticked its room-2 slot is locked (it only
+// mirrors room 1 and cannot be edited, pasted into or cleared), and every change of its
+// room-1 slot goes to room 2 as well. The separating element has no such rule.
+bool isLockedRoom2(const ProjectModel &model, int element, int side);
+bool mirrorsToRoom2(const ProjectModel &model, int element, int side);
+
+// The seventeen number fields of the main window, in the order in which they are examined
+// (and in which the first empty one is refilled): Vol1, Vol2, L1, L2, A, then per flank
+// FF n_1, LF n, FF n_2.
+constexpr int NumberFieldCount = 17;
+std::array<QString *, NumberFieldCount> numberFieldTexts(FieldTexts &fields);
+std::array<const QString *, NumberFieldCount> numberFieldTexts(const FieldTexts &fields);
+// The field's control name ("edit_Vol1" .. "edit_FF4_2").
+QString numberFieldName(int index);
+// What an emptied field is set back to: "1" for the flank areas, "0" for the others.
+QString numberFieldDefault(int index);
 
 } // namespace tavix

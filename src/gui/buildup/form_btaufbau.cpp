@@ -4,9 +4,9 @@
 #include "core/buildup/buildupclipboard.h"
 #include "core/buildup/buildupsummary.h"
 #include "core/buildup/catalogue.h"
-#include "gui/buildup/deliverynote.h"
-#include "gui/common/userinteraction.h"
+#include "core/buildup/deliverynote.h"
 #include "core/model/numbers.h"
+#include "gui/common/userinteraction.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -197,6 +197,8 @@ void TForm_BT::buildControls()
         }
         *thickness[i] = d;
         *density[i] = roh;
+        m_numberFields[2 * i] = d;
+        m_numberFields[2 * i + 1] = roh;
     }
     QFont smallFont = font();
     smallFont.setPointSizeF(smallFont.pointSizeF() * 0.85);
@@ -297,17 +299,13 @@ void TForm_BT::openSlot(int element, int side)
     m_model.editSide = side;
     m_working = m_model.buildUp[element][side];
 
-    const QChar sep = localeDecimalSeparator();
+    const BuildUpDialogInput input = dialogInputFromRecord(m_working, localeDecimalSeparator());
     {
         // Loading must not run the change handlers: one recomputation at the end.
         const QSignalBlocker b0(combo_Konstrukt), b1(combo_B1), b2(combo_B2), b3(combo_B2a), b4(combo_B2b),
             b5(combo_B3);
-        setFieldText(edit_d1, formatGeneral(m_working.d1, sep));
-        setFieldText(edit_d2, formatGeneral(m_working.d2, sep));
-        setFieldText(edit_d3, formatGeneral(m_working.d3, sep));
-        setFieldText(edit_roh1, formatGeneral(m_working.roh1, sep));
-        setFieldText(edit_roh2, formatGeneral(m_working.roh2, sep));
-        setFieldText(edit_roh3, formatGeneral(m_working.roh3, sep));
+        for (int i = 0; i < 6; ++i)
+            setFieldText(numberFields()[i], input.fields[i]);
         setFieldText(edit_schichtName1, m_working.schichtName1);
         setFieldText(edit_schichtName2, m_working.schichtName2);
         setFieldText(edit_schichtName3, m_working.schichtName3);
@@ -317,7 +315,7 @@ void TForm_BT::openSlot(int element, int side)
         combo_B2b->setCurrentIndex(m_working.B2b);
         combo_B3->setCurrentIndex(m_working.B3);
         (m_working.Zulassung1 == 1 ? rg_Zulassung1 : rg_Zulassung2)->setChecked(true);
-        setFieldText(edit_RwUser, formatGeneral(m_working.RwUser, sep));
+        setFieldText(edit_RwUser, input.rwUserText);
         combo_Konstrukt->setCurrentIndex(m_working.Konstrukt);
         if (QAbstractButton *mortar = m_moertelGroup->button(m_working.Moertel))
             mortar->setChecked(true);
@@ -335,7 +333,7 @@ void TForm_BT::openSlot(int element, int side)
 
     // Opening shows the stored layer names: only the fixed wall name of kinds 2 to 4 is set.
     applyKindLayout(combo_Konstrukt->currentIndex());
-    chk_RwUser->setChecked(m_working.RwUserOn == 1);
+    chk_RwUser->setChecked(input.rwUserTicked);
     setRwUserEditable(chk_RwUser->isChecked());
     recompute();
 
@@ -496,49 +494,27 @@ void TForm_BT::btn_OKClick()
     if (!recompute())
         return;
 
-    BuildUpRecord record = m_working;
-    record.Konstrukt = combo_Konstrukt->currentIndex();
-    record.Moertel = qMax(0, m_moertelGroup->checkedId());
-    record.B1 = combo_B1->currentIndex();
-    record.B2 = combo_B2->currentIndex();
-    record.B2a = combo_B2a->currentIndex();
-    record.B2b = combo_B2b->currentIndex();
-    record.B3 = combo_B3->currentIndex();
-    const bool variant1 = rg_Zulassung1->isChecked();
-    record.Zulassung1 = variant1 ? 1 : 0;
-    record.Zulassung2 = variant1 ? 0 : 1;
-    record.RwUserOn = chk_RwUser->isChecked() ? 1 : 0;
+    BuildUpRecord record = recordFromControls();
 
     BuildUpFieldTexts texts;
-    const QLineEdit *thickness[3] = {edit_d1, edit_d2, edit_d3};
-    const QLineEdit *density[3] = {edit_roh1, edit_roh2, edit_roh3};
     const QLineEdit *names[3] = {edit_schichtName1, edit_schichtName2, edit_schichtName3};
     for (int i = 0; i < 3; ++i) {
-        texts.thickness[i] = thickness[i]->text();
-        texts.density[i] = density[i]->text();
+        texts.thickness[i] = numberFields()[2 * i]->text();
+        texts.density[i] = numberFields()[2 * i + 1]->text();
         texts.name[i] = names[i]->text();
     }
-    const BuildUpSummary summary = buildUpSummary(record, texts);
-    record.schichtName1 = summary.layerNames[0];
-    record.schichtName2 = summary.layerNames[1];
-    record.schichtName3 = summary.layerNames[2];
     if (record.Konstrukt >= 2)
         label_Meldung1->hide();
 
     const int element = m_element;
     const int side = m_side;
-    m_model.buildUp[element][side] = record;
-    m_model.fields.Memo[element][side] = summary.lines;
-    if (element > 0 && side == 1 && m_model.IdF[element]) {
-        m_model.buildUp[element][2] = record;
-        m_model.fields.Memo[element][2] = summary.lines;
-    }
-    m_working = record;
+    m_working = commitBuildUp(m_model, element, side, record, texts).record;
+    record = m_working;
     // Before any question, so the main window shows the committed state even if the user
     // keeps the dialog open.
     Q_EMIT buildUpCommitted(element, side);
 
-    const bool massOk = record.m >= 80;
+    const bool massOk = record.m >= MinimumMass;
     if (record.Rw > 0 && massOk) {
         accept(element, side);
         return;
@@ -662,22 +638,34 @@ void TForm_BT::buildReferenceTable()
     outer->addStretch(1);
 }
 
+// The working record with the choices of the lists and buttons.
+BuildUpRecord TForm_BT::recordFromControls() const
+{
+    BuildUpRecord record = m_working;
+    record.Konstrukt = combo_Konstrukt->currentIndex();
+    record.Moertel = qMax(0, m_moertelGroup->checkedId());
+    record.B1 = combo_B1->currentIndex();
+    record.B2 = combo_B2->currentIndex();
+    record.B2a = combo_B2a->currentIndex();
+    record.B2b = combo_B2b->currentIndex();
+    record.B3 = combo_B3->currentIndex();
+    const bool variant1 = rg_Zulassung1->isChecked();
+    record.Zulassung1 = variant1 ? 1 : 0;
+    record.Zulassung2 = variant1 ? 0 : 1;
+    record.RwUserOn = chk_RwUser->isChecked() ? 1 : 0;
+    return record;
+}
+
+const std::array<QLineEdit *, 6> &TForm_BT::numberFields() const
+{
+    return m_numberFields;
+}
+
 bool TForm_BT::recompute()
 {
     BuildUpDialogInput input;
-    input.record = m_working;
-    input.record.Konstrukt = combo_Konstrukt->currentIndex();
-    input.record.Moertel = qMax(0, m_moertelGroup->checkedId());
-    input.record.B1 = combo_B1->currentIndex();
-    input.record.B2 = combo_B2->currentIndex();
-    input.record.B2a = combo_B2a->currentIndex();
-    input.record.B2b = combo_B2b->currentIndex();
-    input.record.B3 = combo_B3->currentIndex();
-    const bool variant1 = rg_Zulassung1->isChecked();
-    input.record.Zulassung1 = variant1 ? 1 : 0;
-    input.record.Zulassung2 = variant1 ? 0 : 1;
-    input.record.RwUserOn = chk_RwUser->isChecked() ? 1 : 0;
-    QLineEdit *const fields[6] = {edit_d1, edit_roh1, edit_d2, edit_roh2, edit_d3, edit_roh3};
+    input.record = recordFromControls();
+    const auto &fields = numberFields();
     for (int i = 0; i < 6; ++i)
         input.fields[i] = fields[i]->text();
     input.rwUserText = edit_RwUser->text();

@@ -24,6 +24,8 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <array>
+
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -87,7 +89,10 @@ private:
     void applyKindLayout(int kind);
     void evaluateDeliveryNote();
     void setRwUserEditable(bool editable);
+    BuildUpRecord recordFromControls() const;
     bool recompute(); // false when a field was not a number (already reported)
+    // edit_d1, edit_roh1, edit_d2, edit_roh2, edit_d3, edit_roh3: the core's field order.
+    const std::array<QLineEdit *, 6> &numberFields() const;
     void accept(int element, int side);
     void closeDialog();
 
@@ -127,6 +132,7 @@ private:
     QLineEdit *edit_roh1 = nullptr;
     QLineEdit *edit_roh2 = nullptr;
     QLineEdit *edit_roh3 = nullptr;
+    std::array<QLineEdit *, 6> m_numberFields = {};
     QLabel *lb_Wandrohdichte = nullptr;
     QLabel *lb_Vgl = nullptr;
     // Results

@@ -1,7 +1,7 @@
 #include "gui/mainwindow/mainwindowcontrols.h"
 
-#include "gui/mainwindow/schematic.h"
 #include "core/model/appversion.h"
+#include "gui/mainwindow/schematic.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -153,14 +153,8 @@ void MainWindowControls::setupUi(QMainWindow *window)
         named(liningMenu->addAction(QStringLiteral("Vorsatzschale einfügen")), QStringLiteral("InsertVS"));
     InsertVS->setEnabled(false);
 
-    int i = 0;
-    for (QLineEdit *e : {edit_Vol1, edit_Vol2, edit_L1, edit_L2, edit_A})
-        numberFields[i++] = e;
-    for (int n = 1; n <= FlankCount; ++n) {
-        numberFields[i++] = flankArea[n][1];
-        numberFields[i++] = edit_LF[n];
-        numberFields[i++] = flankArea[n][2];
-    }
+    for (int k = 0; k < NumberFieldCount; ++k)
+        numberFields[k] = window->findChild<QLineEdit *>(numberFieldName(k));
 }
 
 void MainWindowControls::setupMenus(QMainWindow *window)

@@ -98,7 +98,7 @@ struct MainWindowControls
     QAction *GrafikinZwschenablagekopieren1 = nullptr;
 
     // The 17 number fields in the order the change handler examines them.
-    QLineEdit *numberFields[17] = {};
+    QLineEdit *numberFields[NumberFieldCount] = {};
 
     void setupUi(QMainWindow *window);
 

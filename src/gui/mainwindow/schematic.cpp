@@ -1,5 +1,7 @@
 #include "gui/mainwindow/schematic.h"
 
+#include "core/junctions/junctioncodes.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -13,10 +15,6 @@
 namespace tavix::gui {
 
 namespace {
-
-// A build-up lighter than this is not counted as a solid element: it is drawn in the
-// window background, as if the slot were still empty.
-constexpr long double SolidMass = 80.0L;
 
 const QColor Grey(128, 128, 128);
 const QColor Blue(0, 0, 255);
@@ -96,9 +94,10 @@ const QPolygon &continuationPlate(int flank)
     return plates[flank];
 }
 
-bool codeStartsWith(const ProjectModel &model, int flank, const char *prefix)
+// A damaged code is drawn like the type its prefix names.
+bool junctionIs(const ProjectModel &model, int flank, JunctionType type)
 {
-    return model.Stoss[flank].startsWith(QLatin1String(prefix));
+    return junctionTypeByPrefix(model.Stoss[flank]) == type;
 }
 
 // The two fonts of the sketch with their metrics, built once: labels are redrawn on every
@@ -211,7 +210,7 @@ void drawRoom1(SketchPainter &sketch, const ProjectModel &model, const Schematic
     for (int flank : {4, 3, 1, 2}) {
         const QColor fill = model.Highlight == flank ? Navy : colours.fill[flank][1];
         used.room1[flank] = fill;
-        if (codeStartsWith(model, flank, "LSb"))
+        if (junctionIs(model, flank, JunctionType::CornerB))
             continue;
         const Face &f = room1Faces()[flank];
         sketch.face(f.shape, f.towardsRoom, f.seen, fill, colours.edge[flank][1], colours.pen[flank][1],
@@ -222,13 +221,13 @@ void drawRoom1(SketchPainter &sketch, const ProjectModel &model, const Schematic
 void drawContinuationPlate(SketchPainter &sketch, const ProjectModel &model, const SchematicColours &colours,
                            int flank)
 {
-    if (codeStartsWith(model, flank, "TS"))
+    if (junctionIs(model, flank, JunctionType::T))
         return;
     const bool highlighted = model.Highlight == flank;
-    const bool cornerA = codeStartsWith(model, flank, "LSa");
-    const bool cornerB = codeStartsWith(model, flank, "LSb");
+    const bool cornerA = junctionIs(model, flank, JunctionType::CornerA);
+    const bool cornerB = junctionIs(model, flank, JunctionType::CornerB);
     QColor fill = colours.fill[flank][1];
-    if (codeStartsWith(model, flank, "KS"))
+    if (junctionIs(model, flank, JunctionType::Cross))
         fill = Grey;
     else if (highlighted && cornerA)
         fill = Green;
@@ -266,7 +265,7 @@ void drawRoom2(SketchPainter &sketch, const ProjectModel &model, const Schematic
     for (int flank : {4, 3, 1, 2}) {
         const QColor fill = model.Highlight == flank ? Green : colours.fill[flank][2];
         used.room2[flank] = fill;
-        if (codeStartsWith(model, flank, "LSa"))
+        if (junctionIs(model, flank, JunctionType::CornerA))
             continue;
         const Face &f = room1Faces()[flank];
         sketch.face(f.shape.translated(Room2Shift, 0), f.towardsRoom, f.seen, fill, colours.edge[flank][2],
@@ -302,16 +301,16 @@ void drawWallLabels(SketchPainter &sketch, const ProjectModel &model, const Part
 {
     drawRoomNames(sketch, model, {50, 30}, {250, 30});
 
-    if (!codeStartsWith(model, 1, "LSb"))
+    if (!junctionIs(model, 1, JunctionType::CornerB))
         flankLabel(sketch, model, 1, {15, 185}, used.room1[1]);
     flankLabel(sketch, model, 1, {225, 190}, used.room2[1]);
-    if (!codeStartsWith(model, 2, "LSb"))
+    if (!junctionIs(model, 2, JunctionType::CornerB))
         flankLabel(sketch, model, 2, {48, 83}, used.room1[2]);
     flankLabel(sketch, model, 2, {250, 83}, used.room2[2]);
 
     // The floor's label sits below the box on white; silver would vanish there, so a
     // highlighted floor is labelled on its highlight colour instead.
-    const bool floorCornerB = codeStartsWith(model, 4, "LSb");
+    const bool floorCornerB = junctionIs(model, 4, JunctionType::CornerB);
     QColor floorBackground = White;
     if (model.Highlight == 4)
         floorBackground = floorCornerB ? Green : Navy;
@@ -346,7 +345,7 @@ void drawLegend(SketchPainter &sketch, const ProjectModel &model, int activeTab)
 void drawFloorLabels(SketchPainter &sketch, const ProjectModel &model, const PartColours &used)
 {
     drawRoomNames(sketch, model, {20, 20}, {20, 215});
-    if (!codeStartsWith(model, 1, "LSb"))
+    if (!junctionIs(model, 1, JunctionType::CornerB))
         flankLabel(sketch, model, 1, {160, 30}, used.room1[1]);
     flankLabel(sketch, model, 1, {150, 225}, used.room2[1]);
 }
@@ -381,13 +380,13 @@ SurfaceKey surfaceKey(const ProjectModel &model, const SchematicColours &colours
     }
     for (int flank = 1; flank <= FlankCount; ++flank) {
         char kind = '?';
-        if (codeStartsWith(model, flank, "TS"))
+        if (junctionIs(model, flank, JunctionType::T))
             kind = 'T';
-        else if (codeStartsWith(model, flank, "KS"))
+        else if (junctionIs(model, flank, JunctionType::Cross))
             kind = 'K';
-        else if (codeStartsWith(model, flank, "LSa"))
+        else if (junctionIs(model, flank, JunctionType::CornerA))
             kind = 'A';
-        else if (codeStartsWith(model, flank, "LSb"))
+        else if (junctionIs(model, flank, JunctionType::CornerB))
             kind = 'B';
         key.junction[flank] = kind;
     }
@@ -442,14 +441,14 @@ SchematicColours PrepareSchematicColours(const ProjectModel &model, const QColor
     SchematicColours colours;
     for (int e = 0; e < ElementCount; ++e) {
         for (int s = 0; s < SideCount; ++s) {
-            const bool solid = model.buildUp[e][s].m >= SolidMass;
+            const bool solid = model.buildUp[e][s].m >= MinimumMass;
             colours.fill[e][s] = solid ? Grey : background;
             colours.edge[e][s] = solid ? Black : background;
             colours.lining[e][s] = Olive;
             colours.pen[e][s] = Black;
         }
     }
-    if (model.buildUp[0][0].m >= SolidMass)
+    if (model.buildUp[0][0].m >= MinimumMass)
         colours.fill[0][0] = Blue;
     return colours;
 }

@@ -4,12 +4,12 @@
 #include "gui/junctions/junctionpictures.h"
 
 #include "core/calculate/recalculate.h"
+#include "core/model/numbers.h"
 #include "gui/common/userinteraction.h"
 #include "gui/help/formimpressum.h"
 #include "gui/help/forminfo.h"
 #include "gui/help/helpdocuments.h"
 #include "gui/help/homepageimage.h"
-#include "core/model/numbers.h"
 #include "gui/projectfile/projectcommands.h"
 
 #include <algorithm>
@@ -146,15 +146,8 @@ void TSimplifiedModel::connectHandlers()
     connect(ui.edit_room1, &QLineEdit::textChanged, this, &TSimplifiedModel::edit_room1Change);
     connect(ui.edit_room2, &QLineEdit::textChanged, this, &TSimplifiedModel::edit_room2Change);
 
-    // The 17 number fields in the handler's order: Vol1, Vol2, L1, L2, A, FF1_1, LF1, FF1_2, ...
-    QString *numberTargets[17] = {&f.Vol1, &f.Vol2, &f.L1, &f.L2, &f.A};
-    int i = 5;
-    for (int n = 1; n <= FlankCount; ++n) {
-        numberTargets[i++] = &f.FF[n][1];
-        numberTargets[i++] = &f.LF[n];
-        numberTargets[i++] = &f.FF[n][2];
-    }
-    for (int k = 0; k < 17; ++k) {
+    const auto numberTargets = numberFieldTexts(f);
+    for (int k = 0; k < NumberFieldCount; ++k) {
         connect(ui.numberFields[k], &QLineEdit::textChanged, this,
                 [this, target = numberTargets[k]](const QString &t) {
                     *target = t;
@@ -321,7 +314,7 @@ void TSimplifiedModel::refreshFromModel()
     ui.Image2->setVisible(vertical);
 
     for (const BuildUpSlot slot : LiningSlots) {
-        const bool locked = slot.element > 0 && slot.side == 2 && m_model.IdF[slot.element];
+        const bool locked = isLockedRoom2(m_model, slot.element, slot.side);
         ui.liningClear[slot.element][slot.side]->setEnabled(
             !locked && !m_model.fields.VS[slot.element][slot.side].isEmpty());
     }
@@ -408,15 +401,8 @@ void TSimplifiedModel::showProjectFileName(const QString &path)
 
 void TSimplifiedModel::syncNumberFieldsFromModel()
 {
-    const FieldTexts &f = m_model.fields;
-    const QString *texts[17] = {&f.Vol1, &f.Vol2, &f.L1, &f.L2, &f.A};
-    int i = 5;
-    for (int n = 1; n <= FlankCount; ++n) {
-        texts[i++] = &f.FF[n][1];
-        texts[i++] = &f.LF[n];
-        texts[i++] = &f.FF[n][2];
-    }
-    for (int k = 0; k < 17; ++k)
+    const auto texts = numberFieldTexts(std::as_const(m_model.fields));
+    for (int k = 0; k < NumberFieldCount; ++k)
         setFieldText(ui.numberFields[k], *texts[k]);
 }
 
@@ -666,7 +652,7 @@ void TSimplifiedModel::Button_TBClick(int element, int side)
 void TSimplifiedModel::showBuildUpSummary(int element, int side)
 {
     ui.memo[element][side]->setPlainText(m_model.fields.Memo[element][side].join(QLatin1Char('\n')));
-    if (element > 0 && side == 1 && m_model.IdF[element])
+    if (mirrorsToRoom2(m_model, element, side))
         ui.memo[element][2]->setPlainText(m_model.fields.Memo[element][2].join(QLatin1Char('\n')));
     if (element == 0)
         showDirectIndexNote(QStringLiteral("Direktschalldämm-Maß "));

@@ -1,8 +1,8 @@
-#include "gui/buildup/deliverynote.h"
+#include "core/buildup/deliverynote.h"
 
 #include <cstdint>
 
-namespace tavix::gui {
+namespace tavix {
 
 namespace {
 
@@ -39,4 +39,4 @@ QString deliveryNoteText()
     return QStringLiteral("Liefermöglichkeit für gewähltes Tavix-Produkt prüfen!");
 }
 
-} // namespace tavix::gui
+} // namespace tavix

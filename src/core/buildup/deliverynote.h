@@ -6,7 +6,7 @@
 
 #include <QString>
 
-namespace tavix::gui {
+namespace tavix {
 
 // moertel: 0 thin-bed, 1 normal mortar; densityClass: item of the density class list
 // (0 = 1.2 .. 5 = 2.2); thickness: item of the thickness list (0 = 7,0 cm .. 10 = 36,5 cm).
@@ -15,4 +15,4 @@ bool tavixProductDeliverable(int moertel, int densityClass, int thickness);
 
 QString deliveryNoteText();
 
-} // namespace tavix::gui
+} // namespace tavix
