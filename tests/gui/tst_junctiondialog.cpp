@@ -48,6 +48,8 @@ private Q_SLOTS:
         model.Saved = true;
         mainWindow.setEnabled(true);
         dialog = new TForm_SS(model, &mainWindow);
+        // The main window's part of accepting: the project counts as changed.
+        connect(dialog, &TForm_SS::junctionAccepted, this, [this] { model.Saved = false; });
     }
     void cleanup()
     {

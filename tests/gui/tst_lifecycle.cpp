@@ -1,11 +1,11 @@
 // New, Open, Save as and closing of the main window, the file named on the command line,
 // and the help commands, driven through the window with scripted dialog answers.
+#include "core/model/numbers.h"
+#include "core/projectfile/projectfile.h"
 #include "fixtures.h"
 #include "gui/help/forminfo.h"
 #include "gui/help/helpdocuments.h"
 #include "gui/mainwindow/simplifiedmodel.h"
-#include "core/model/numbers.h"
-#include "core/projectfile/projectfile.h"
 #include "scriptedinteraction.h"
 
 #include <QCheckBox>
@@ -175,6 +175,37 @@ private Q_SLOTS:
         QVERIFY(!w.model().Calculated);
         QCOMPARE(w.controls().PageControl->currentIndex(), 0);
         QVERIFY(w.close()); // nothing to save after New
+    }
+
+    // Each command fills the window first and recalculates once at its end, and only edits
+    // count as unsaved changes.
+    void oneRecalculationPerCommand_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("savedAfter");
+        QTest::newRow("Neu") << QStringLiteral("FileNewItemClick") << true;
+        QTest::newRow("Öffnen") << QStringLiteral("FileOpenItemClick") << true;
+        QTest::newRow("identisch zu Raum 1") << QStringLiteral("chk_id") << false;
+        QTest::newRow("click on the sketch") << QStringLiteral("Image1Click") << true;
+    }
+    void oneRecalculationPerCommand()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, savedAfter);
+        ScriptedInteraction dialogs;
+        TSimplifiedModel w;
+        QVERIFY(w.model().Saved);
+        QSignalSpy recalculated(&w, &TSimplifiedModel::recalculated);
+        if (command == QLatin1String("chk_id")) {
+            w.controls().chk_id[3]->click();
+        } else {
+            dialogs.yesNoAnswers << true;
+            dialogs.openFileAnswers << workedExamplePath();
+            QVERIFY(QMetaObject::invokeMethod(&w, command.toLatin1().constData()));
+        }
+        QCOMPARE(recalculated.count(), 1);
+        QCOMPARE(w.model().Saved, savedAfter);
+        QVERIFY(w.model().RecalcEnabled);
     }
 
     void openAsksOnlyWhenUnsaved_data()

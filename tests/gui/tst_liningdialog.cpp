@@ -75,6 +75,8 @@ private Q_SLOTS:
         writeFile(dir->filePath(QStringLiteral("VS_Wand.lib")), WallCatalogue);
         dialog = new TForm_DB(model, &mainWindow);
         dialog->setStartDirectory(dir->path());
+        // The main window's part of accepting: the project counts as changed.
+        connect(dialog, &TForm_DB::liningAccepted, this, [this] { model.Saved = false; });
     }
     void cleanup()
     {

@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -292,44 +293,44 @@ void TForm_BT::openSlot(int element, int side)
 {
     if (!isBuildUpSlot(element, side))
         return;
-    m_model.RecalcEnabled = false;
     m_element = element;
     m_side = side;
     m_model.editElement = element;
     m_model.editSide = side;
     m_working = m_model.buildUp[element][side];
-
     const BuildUpDialogInput input = dialogInputFromRecord(m_working, localeDecimalSeparator());
     {
         // Loading must not run the change handlers: one recomputation at the end.
-        const QSignalBlocker b0(combo_Konstrukt), b1(combo_B1), b2(combo_B2), b3(combo_B2a), b4(combo_B2b),
-            b5(combo_B3);
-        for (int i = 0; i < 6; ++i)
-            setFieldText(numberFields()[i], input.fields[i]);
-        setFieldText(edit_schichtName1, m_working.schichtName1);
-        setFieldText(edit_schichtName2, m_working.schichtName2);
-        setFieldText(edit_schichtName3, m_working.schichtName3);
-        combo_B1->setCurrentIndex(m_working.B1);
-        combo_B2->setCurrentIndex(m_working.B2);
-        combo_B2a->setCurrentIndex(m_working.B2a);
-        combo_B2b->setCurrentIndex(m_working.B2b);
-        combo_B3->setCurrentIndex(m_working.B3);
-        (m_working.Zulassung1 == 1 ? rg_Zulassung1 : rg_Zulassung2)->setChecked(true);
-        setFieldText(edit_RwUser, input.rwUserText);
-        combo_Konstrukt->setCurrentIndex(m_working.Konstrukt);
-        if (QAbstractButton *mortar = m_moertelGroup->button(m_working.Moertel))
-            mortar->setChecked(true);
+        const QScopedValueRollback loading(m_model.RecalcEnabled, false);
+        {
+            const QSignalBlocker b0(combo_Konstrukt), b1(combo_B1), b2(combo_B2), b3(combo_B2a),
+                b4(combo_B2b), b5(combo_B3);
+            for (int i = 0; i < 6; ++i)
+                setFieldText(numberFields()[i], input.fields[i]);
+            setFieldText(edit_schichtName1, m_working.schichtName1);
+            setFieldText(edit_schichtName2, m_working.schichtName2);
+            setFieldText(edit_schichtName3, m_working.schichtName3);
+            combo_B1->setCurrentIndex(m_working.B1);
+            combo_B2->setCurrentIndex(m_working.B2);
+            combo_B2a->setCurrentIndex(m_working.B2a);
+            combo_B2b->setCurrentIndex(m_working.B2b);
+            combo_B3->setCurrentIndex(m_working.B3);
+            (m_working.Zulassung1 == 1 ? rg_Zulassung1 : rg_Zulassung2)->setChecked(true);
+            setFieldText(edit_RwUser, input.rwUserText);
+            combo_Konstrukt->setCurrentIndex(m_working.Konstrukt);
+            if (QAbstractButton *mortar = m_moertelGroup->button(m_working.Moertel))
+                mortar->setChecked(true);
+        }
+
+        if (element == 0)
+            label_BT->setText(QStringLiteral(" Trennbauteil"));
+        else
+            label_BT->setText(QStringLiteral(" ") + m_model.fields.Flanke[element] + QStringLiteral(" / ") +
+                              (side == 1 ? m_model.fields.room1 : m_model.fields.room2));
+
+        if (m_mainWindow)
+            m_mainWindow->setEnabled(false);
     }
-
-    if (element == 0)
-        label_BT->setText(QStringLiteral(" Trennbauteil"));
-    else
-        label_BT->setText(QStringLiteral(" ") + m_model.fields.Flanke[element] + QStringLiteral(" / ") +
-                          (side == 1 ? m_model.fields.room1 : m_model.fields.room2));
-
-    if (m_mainWindow)
-        m_mainWindow->setEnabled(false);
-    m_model.RecalcEnabled = true;
 
     // Opening shows the stored layer names: only the fixed wall name of kinds 2 to 4 is set.
     applyKindLayout(combo_Konstrukt->currentIndex());

@@ -281,7 +281,6 @@ void TForm_SS::btn_ExitClick()
         m_model.Stoss[flank] =
             junctionCodeText({static_cast<JunctionType>(selectedType()), static_cast<Separation>(m_variant)});
     }
-    m_model.Saved = false;
     finish();
     Q_EMIT junctionAccepted(flank);
 }

@@ -1,9 +1,9 @@
 #include "gui/linings/formdb.h"
 
-#include "gui/common/userinteraction.h"
-#include "gui/linings/liningsketches.h"
 #include "core/linings/resonance.h"
 #include "core/model/numbers.h"
+#include "gui/common/userinteraction.h"
+#include "gui/linings/liningsketches.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -675,7 +675,6 @@ void TForm_DB::Button_EnterClick()
         return;
     }
     m_lastChange = setLining(m_model, m_slot, text, *f0);
-    m_model.Saved = false;
     finish();
     Q_EMIT liningAccepted(m_slot.element, m_slot.side);
 }

@@ -29,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -97,9 +98,6 @@ TSimplifiedModel::~TSimplifiedModel() = default;
 void TSimplifiedModel::FormCreate()
 {
     ResetProject();
-    PrepareSchematicColours();
-    ui.PageControl->setCurrentIndex(0);
-    Recalculate();
     m_model.Saved = true;
 }
 
@@ -287,16 +285,27 @@ void TSimplifiedModel::PrepareSchematicColours()
 void TSimplifiedModel::ResetProject()
 {
     resetModel(m_model, localeDecimalSeparator());
-    m_model.RecalcEnabled = false;
-    refreshFromModel();
-    ui.label_DirRw->hide();
-    ui.label_VS->hide();
-    showProjectFileName(QString());
-    m_model.RecalcEnabled = true;
+    {
+        const QScopedValueRollback suspended(m_model.RecalcEnabled, false);
+        refreshFromModel();
+        ui.label_DirRw->hide();
+        ui.label_VS->hide();
+        showProjectFileName(QString());
+        ui.PageControl->setCurrentIndex(0);
+    }
     m_model.Highlight = 0;
     // The masses were reset, so the sketch's colours must follow before it is painted.
-    PrepareSchematicColours();
-    Recalculate();
+    applyEdit(NewColours | Recalculation);
+}
+
+void TSimplifiedModel::applyEdit(EditEffects effects)
+{
+    if (effects & NewColours)
+        PrepareSchematicColours();
+    if ((effects & Recalculation) && m_model.RecalcEnabled)
+        Recalculate();
+    if (effects & UnsavedChange)
+        markChanged();
 }
 
 void TSimplifiedModel::refreshFromModel()
@@ -520,8 +529,7 @@ void TSimplifiedModel::edit_Vol1Change()
         syncNumberFieldsFromModel();
     if (!m_model.RecalcEnabled)
         return;
-    Recalculate();
-    markChanged();
+    applyEdit(Recalculation | UnsavedChange);
 }
 
 void TSimplifiedModel::edit_Flanke1Change(int flank)
@@ -532,7 +540,7 @@ void TSimplifiedModel::edit_Flanke1Change(int flank)
     m_model.fields.Flanke[flank] = edit->text();
     ui.PageControl->setTabText(flank, tabCaption(edit->text()));
     ui.label_resF[flank]->setText(edit->text());
-    markChanged();
+    applyEdit(UnsavedChange);
 }
 
 void TSimplifiedModel::roomNameChanged(int room)
@@ -543,7 +551,7 @@ void TSimplifiedModel::roomNameChanged(int room)
     (room == 1 ? m_model.fields.room1 : m_model.fields.room2) = edit->text();
     for (int e = 0; e < ElementCount; ++e)
         ui.roomStrip[e][room]->setText(QLatin1Char(' ') + edit->text());
-    markChanged();
+    applyEdit(UnsavedChange);
 }
 
 void TSimplifiedModel::edit_room1Change()
@@ -559,12 +567,12 @@ void TSimplifiedModel::edit_room2Change()
 void TSimplifiedModel::edit_TBChange()
 {
     m_model.fields.TB = ui.edit_TB->text();
-    markChanged();
+    applyEdit(UnsavedChange);
 }
 
 void TSimplifiedModel::edit_ProjektChange()
 {
-    markChanged();
+    applyEdit(UnsavedChange);
 }
 
 void TSimplifiedModel::chk_id_F1Click(int flank)
@@ -577,10 +585,7 @@ void TSimplifiedModel::chk_id_F1Click(int flank)
         setFieldText(ui.liningText[flank][2], m_model.fields.VS[flank][2]);
     }
     setRoom2Locked(flank, identical);
-    PrepareSchematicColours();
-    if (m_model.RecalcEnabled)
-        Recalculate();
-    markChanged();
+    applyEdit(NewColours | Recalculation | UnsavedChange);
 }
 
 void TSimplifiedModel::rg_horizontalClick()
@@ -589,8 +594,7 @@ void TSimplifiedModel::rg_horizontalClick()
     m_model.Orientation = vertical ? 1 : 0;
     ui.Image1->setVisible(!vertical);
     ui.Image2->setVisible(vertical);
-    Recalculate();
-    markChanged();
+    applyEdit(Recalculation | UnsavedChange);
 }
 
 void TSimplifiedModel::rg_DnTW1Click()
@@ -609,16 +613,14 @@ void TSimplifiedModel::rg_DnTW1Click()
 
 void TSimplifiedModel::PageControlMouseDown()
 {
-    PrepareSchematicColours();
     m_model.Highlight = ui.PageControl->currentIndex();
-    Recalculate();
+    applyEdit(NewColours | Recalculation);
 }
 
 void TSimplifiedModel::Image1Click()
 {
-    PrepareSchematicColours();
     m_model.Highlight = 0;
-    Recalculate();
+    applyEdit(NewColours | Recalculation);
 }
 
 void TSimplifiedModel::GrafikinZwschenablagekopieren1Click()
@@ -667,9 +669,7 @@ void TSimplifiedModel::buildUpCommitted(int element, int side)
 
 void TSimplifiedModel::buildUpAccepted(int, int)
 {
-    PrepareSchematicColours();
-    Recalculate();
-    markChanged();
+    applyEdit(NewColours | Recalculation | UnsavedChange);
 }
 
 void TSimplifiedModel::copyClick()
@@ -684,8 +684,7 @@ void TSimplifiedModel::InsertClick()
     if (!pasteBuildUp(m_model, m_buildUpClipboard, m_buildUpContext.element, m_buildUpContext.side))
         return;
     showBuildUpSummary(m_buildUpContext.element, m_buildUpContext.side);
-    PrepareSchematicColours();
-    Recalculate();
+    applyEdit(NewColours | Recalculation);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -700,9 +699,7 @@ void TSimplifiedModel::junctionAccepted(int flank)
 {
     setJunctionButtonPicture(flank, m_model.Stoss[flank]);
     applyFlankAreaVisibility();
-    markChanged();
-    PrepareSchematicColours();
-    Recalculate();
+    applyEdit(NewColours | Recalculation | UnsavedChange);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -717,9 +714,7 @@ void TSimplifiedModel::Button_TB_VS1Click(int element, int side)
 void TSimplifiedModel::liningAccepted(int, int)
 {
     applyLiningChange(m_formDB->lastChange());
-    markChanged();
-    PrepareSchematicColours();
-    Recalculate();
+    applyEdit(NewColours | Recalculation | UnsavedChange);
 }
 
 void TSimplifiedModel::applyLiningChange(const LiningChange &change)
@@ -737,8 +732,7 @@ void TSimplifiedModel::Button_TB_VS1clearClick(int element, int side)
 {
     m_liningContext = {element, side};
     applyLiningChange(clearLining(m_model, LiningSlot{element, side}));
-    PrepareSchematicColours();
-    Recalculate();
+    applyEdit(NewColours | Recalculation);
 }
 
 void TSimplifiedModel::copyVSClick()
@@ -751,8 +745,7 @@ void TSimplifiedModel::InsertVSClick()
 {
     applyLiningChange(
         pasteLining(m_model, m_liningClipboard, LiningSlot{m_liningContext.element, m_liningContext.side}));
-    PrepareSchematicColours();
-    Recalculate();
+    applyEdit(NewColours | Recalculation);
 }
 
 // ---------------------------------------------------------------------------------------

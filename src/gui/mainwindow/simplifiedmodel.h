@@ -11,13 +11,13 @@
 // told the slot (element 0..4, side 1..2) of the control that raised the event.
 
 #include "core/buildup/buildupclipboard.h"
+#include "core/linings/liningclipboard.h"
+#include "core/model/variablen.h"
 #include "gui/buildup/form_btaufbau.h"
 #include "gui/junctions/form_stoss.h"
 #include "gui/linings/formdb.h"
-#include "core/linings/liningclipboard.h"
 #include "gui/mainwindow/mainwindowcontrols.h"
 #include "gui/mainwindow/schematic.h"
-#include "core/model/variablen.h"
 
 #include <QHash>
 #include <QImage>
@@ -51,9 +51,22 @@ public:
     void refreshFromModel();
     // Colour tables of the sketch from the masses; the next recalculation paints with them.
     void PrepareSchematicColours();
-    // Model reset, window reset and one recalculation.
+    // Model reset, window reset (first tab, no highlight) and one recalculation.
     void ResetProject();
+    // The one place where an edit clears `Saved`.
     void markChanged() { m_model.Saved = false; }
+
+    // What an edit sets off, always in this order: new sketch colours (masses, linings or
+    // junctions changed), a recalculation (skipped while RecalcEnabled is suspended), and
+    // the project marked as changed.
+    enum EditEffect
+    {
+        NewColours = 0x1,
+        Recalculation = 0x2,
+        UnsavedChange = 0x4,
+    };
+    Q_DECLARE_FLAGS(EditEffects, EditEffect)
+    void applyEdit(EditEffects effects);
 
     // Flank-area labels and fields follow the corner junctions of the four flanks.
     void applyFlankAreaVisibility();
@@ -179,6 +192,8 @@ private:
     TForm_Info *m_formInfo = nullptr;
     TForm_Impressum *m_formImpressum = nullptr;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(TSimplifiedModel::EditEffects)
 
 // The working directory at program start, where catalogues, company data and documents
 // are looked for. Recorded once by the start-up sequence.

@@ -1,12 +1,13 @@
 #include "gui/projectfile/projectcommands.h"
 
-#include "gui/common/userinteraction.h"
-#include "gui/mainwindow/simplifiedmodel.h"
 #include "core/model/numbers.h"
 #include "core/projectfile/projectfile.h"
+#include "gui/common/userinteraction.h"
+#include "gui/mainwindow/simplifiedmodel.h"
 
 #include <QFileInfo>
 #include <QFrame>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 
 namespace tavix::gui {
@@ -41,12 +42,9 @@ void ProjectCommands::newProject()
     // Asked even for a saved project: a reset cannot be undone.
     if (!userInteraction().askYesNo(&m_window, MessageKind::Confirmation, ResetQuestion))
         return;
-    m_window.ResetProject(); // hides the file name display as well
+    // Also shows the first tab without highlight, hides the file name and recalculates once.
+    m_window.ResetProject();
     m_projectFileName.clear();
-    m_window.controls().PageControl->setCurrentIndex(0);
-    m_window.model().Highlight = 0;
-    m_window.PrepareSchematicColours();
-    m_window.Recalculate();
     m_window.model().Saved = true;
     m_window.controls().PanelTavix->setFocus();
 }
@@ -82,22 +80,21 @@ bool ProjectCommands::openFile(const QString &path)
     loaded.model.ResultsShown = model.ResultsShown;
     loaded.model.everCalculated = model.everCalculated;
     model = std::move(loaded.model);
-    // No recalculation per field while the window takes over the loaded values.
-    model.RecalcEnabled = false;
-    m_projectFileName = fullPath;
-    m_window.showProjectFileName(fullPath);
-    m_window.refreshFromModel();
-    m_window.showDirectIndexNote(DirectIndexCaption);
+    {
+        // No recalculation per field while the window takes over the loaded values.
+        const QScopedValueRollback suspended(model.RecalcEnabled, false);
+        m_projectFileName = fullPath;
+        m_window.showProjectFileName(fullPath);
+        m_window.refreshFromModel();
+        m_window.showDirectIndexNote(DirectIndexCaption);
 
-    // Only after the loaded values are on screen, so the planner sees the missing volumes.
-    if (loaded.fileVersion < 2)
-        userInteraction().showMessage(&m_window, MessageKind::Information, OlderVersionMessage);
-
-    model.RecalcEnabled = true;
+        // Only after the loaded values are on screen, so the planner sees the missing volumes.
+        if (loaded.fileVersion < 2)
+            userInteraction().showMessage(&m_window, MessageKind::Information, OlderVersionMessage);
+    }
     m_window.controls().PageControl->setCurrentIndex(0);
     model.Highlight = 0;
-    m_window.PrepareSchematicColours();
-    m_window.Recalculate();
+    m_window.applyEdit(TSimplifiedModel::NewColours | TSimplifiedModel::Recalculation);
     model.Saved = true;
     m_window.controls().PanelTavix->setFocus();
     return true;
@@ -108,7 +105,7 @@ void ProjectCommands::saveAs()
     ProjectModel &model = m_window.model();
     // Every edit writes its text into the model at once, so names and lining texts are
     // there already; only the field handlers must stay quiet while the dialog runs.
-    model.RecalcEnabled = false;
+    const QScopedValueRollback suspended(model.RecalcEnabled, false);
     FileDialogOptions options;
     options.caption = QString::fromUtf8("Speichern unter");
     options.directory = startDirectory();
@@ -131,7 +128,6 @@ void ProjectCommands::saveAs()
             showError(&m_window, error);
         }
     }
-    model.RecalcEnabled = true;
 }
 
 bool ProjectCommands::mayClose()
