@@ -1,18 +1,21 @@
 // The main window with its three editing dialogs: what accepting, cancelling, copying and
 // pasting change in the window and the project.
-#include "gui/buildup/form_btaufbau.h"
 #include "fixtures.h"
+#include "gui/buildup/form_btaufbau.h"
 #include "gui/junctions/form_stoss.h"
 #include "gui/linings/formdb.h"
 #include "gui/mainwindow/simplifiedmodel.h"
 #include "scriptedinteraction.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolButton>
+#include <QWindow>
 #include <QtTest>
 
 using namespace tavix;
@@ -61,6 +64,9 @@ private Q_SLOTS:
     void junctionDialogAccepted();
     void liningDialogOnIdenticalFlank();
     void liningCopyPasteAndClear();
+    void editingDialogsStayOverMainWindow_data();
+    void editingDialogsStayOverMainWindow();
+    void buildUpDialogStaysCentred();
 };
 
 void TestDialogWiring::buildUpDialogAccepted()
@@ -220,6 +226,80 @@ void TestDialogWiring::liningCopyPasteAndClear()
     QVERIFY(child<QLineEdit>(&window, "edit_VS3_2")->text().isEmpty());
     QVERIFY(!child<QPushButton>(&window, "Button_VS3_2clear")->isEnabled());
     QVERIFY(window.model().Saved);
+}
+
+// Each editing dialog is shown over the disabled main window and kept above it, has no
+// title-bar buttons, and leaves through Escape or the window system's close request as
+// through "Abbrechen": main window enabled again, project untouched.
+void TestDialogWiring::editingDialogsStayOverMainWindow_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("dialogName");
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("build-up, Escape") << QStringLiteral("Button_F2_1") << QStringLiteral("TForm_BT") << true;
+    QTest::newRow("build-up, close") << QStringLiteral("Button_TB") << QStringLiteral("TForm_BT") << false;
+    QTest::newRow("lining, Escape") << QStringLiteral("Button_VS1_1") << QStringLiteral("TForm_DB") << true;
+    QTest::newRow("lining, close") << QStringLiteral("Button_TB_VS1") << QStringLiteral("TForm_DB") << false;
+    QTest::newRow("junction, Escape")
+        << QStringLiteral("button_Stoss3") << QStringLiteral("TForm_SS") << true;
+    QTest::newRow("junction, close") << QStringLiteral("button_Stoss1") << QStringLiteral("TForm_SS")
+                                     << false;
+}
+
+void TestDialogWiring::editingDialogsStayOverMainWindow()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, dialogName);
+    QFETCH(bool, escape);
+    ScriptedInteraction dialogs;
+    TSimplifiedModel window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.model().Saved = true;
+    auto *opener = window.findChild<QPushButton *>(button);
+    QVERIFY(opener);
+    opener->click();
+
+    QDialog *dialog = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == dialogName)
+            dialog = qobject_cast<QDialog *>(w);
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!window.isEnabled());
+    QVERIFY(dialog->windowHandle());
+    QCOMPARE(dialog->windowHandle()->transientParent(), window.windowHandle());
+    const Qt::WindowFlags flags = dialog->windowFlags();
+    QVERIFY(!flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinMaxButtonsHint));
+
+    if (escape)
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    else
+        dialog->close();
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(window.isEnabled());
+    QVERIFY(window.model().Saved);
+    for (const RecordedDialog &shown : dialogs.recorded)
+        QVERIFY(shown.type != QLatin1String("question"));
+}
+
+void TestDialogWiring::buildUpDialogStaysCentred()
+{
+    ScriptedInteraction dialogs;
+    TSimplifiedModel window;
+    window.show();
+    window.findChild<QPushButton *>(QStringLiteral("Button_TB"))->click();
+    auto *dialog = topLevel<TForm_BT>();
+    QVERIFY(dialog && dialog->isVisible());
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    QCOMPARE(dialog->size(), QSize(TForm_BT::NarrowWidth, TForm_BT::FormHeight));
+    QVERIFY((dialog->frameGeometry().center() - screenCentre).manhattanLength() <= 1);
+    dialog->findChild<QComboBox *>(QStringLiteral("combo_Konstrukt"))->setCurrentIndex(2);
+    QCOMPARE(dialog->size(), QSize(TForm_BT::WideWidth, TForm_BT::FormHeight));
+    QVERIFY((dialog->frameGeometry().center() - screenCentre).manhattanLength() <= 1);
+    dialog->btn_ECSClick();
 }
 
 QTEST_MAIN(TestDialogWiring)

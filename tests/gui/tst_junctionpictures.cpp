@@ -1,3 +1,4 @@
+#include "gui/common/colours.h"
 #include "gui/junctions/junctionpictures.h"
 
 #include <QApplication>
@@ -57,7 +58,7 @@ private Q_SLOTS:
         const QImage unknown = junctionPicture(QStringLiteral("TS_ohnetrennung")).toImage();
         QVERIFY(!seen.contains(
             QByteArray(reinterpret_cast<const char *>(unknown.constBits()), unknown.sizeInBytes())));
-        QCOMPARE(countColour(unknown, separatingElementColour(), unknown.rect()), 0);
+        QCOMPARE(countColour(unknown, colours::separatingElement(), unknown.rect()), 0);
     }
 
     void coloursTellTheParts_data()
@@ -81,14 +82,14 @@ private Q_SLOTS:
         QFETCH(bool, decoupled);
         QFETCH(int, yellowSide);
         const QImage image = junctionPicture(code).toImage();
-        QVERIFY(countColour(image, separatingElementColour(), image.rect()) > 40);
-        QVERIFY(countColour(image, flankRoom1Colour(), image.rect()) > 40);
-        QVERIFY(countColour(image, flankRoom2Colour(), image.rect()) > 40);
-        const int yellow = countColour(image, decouplingColour(), image.rect());
+        QVERIFY(countColour(image, colours::separatingElement(), image.rect()) > 40);
+        QVERIFY(countColour(image, colours::room1(), image.rect()) > 40);
+        QVERIFY(countColour(image, colours::room2(), image.rect()) > 40);
+        const int yellow = countColour(image, colours::decoupling(), image.rect());
         QCOMPARE(yellow > 0, decoupled);
         if (yellowSide != 0) {
-            const int left = countColour(image, decouplingColour(), QRect(0, 0, 24, 48));
-            const int right = countColour(image, decouplingColour(), QRect(24, 0, 24, 48));
+            const int left = countColour(image, colours::decoupling(), QRect(0, 0, 24, 48));
+            const int right = countColour(image, colours::decoupling(), QRect(24, 0, 24, 48));
             QVERIFY(yellowSide < 0 ? left > right : right > left);
         }
     }
@@ -99,10 +100,10 @@ private Q_SLOTS:
         const QRect below(19, 34, 10, 12);
         const QImage a = junctionPicture(QStringLiteral("LSa_ohneTrennung")).toImage();
         const QImage b = junctionPicture(QStringLiteral("LSb_ohneTrennung")).toImage();
-        QVERIFY(countColour(a, flankRoom2Colour(), below) > 50);
-        QVERIFY(countColour(b, flankRoom1Colour(), below) > 50);
-        QCOMPARE(countColour(a, flankRoom2Colour(), QRect(32, 22, 14, 10)), 0);
-        QCOMPARE(countColour(b, flankRoom1Colour(), QRect(2, 22, 14, 10)), 0);
+        QVERIFY(countColour(a, colours::room2(), below) > 50);
+        QVERIFY(countColour(b, colours::room1(), below) > 50);
+        QCOMPARE(countColour(a, colours::room2(), QRect(32, 22, 14, 10)), 0);
+        QCOMPARE(countColour(b, colours::room1(), QRect(2, 22, 14, 10)), 0);
     }
 
     void pairs()
@@ -113,8 +114,8 @@ private Q_SLOTS:
             QVERIFY(butt != wall);
             QCOMPARE(butt, junctionPicture(junctionCodeText({type, Separation::None})).toImage());
             // The continuous wall owns the joint.
-            QVERIFY(countColour(wall, separatingElementColour(), QRect(20, 23, 8, 8)) >
-                    countColour(butt, separatingElementColour(), QRect(20, 23, 8, 8)));
+            QVERIFY(countColour(wall, colours::separatingElement(), QRect(20, 23, 8, 8)) >
+                    countColour(butt, colours::separatingElement(), QRect(20, 23, 8, 8)));
         }
         QVERIFY(junctionPairPicture(JunctionType::CornerA, false).isNull());
         QVERIFY(junctionPairPicture(JunctionType::CornerB, true).isNull());

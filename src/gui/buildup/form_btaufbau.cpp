@@ -6,6 +6,7 @@
 #include "core/buildup/catalogue.h"
 #include "core/buildup/deliverynote.h"
 #include "core/model/numbers.h"
+#include "gui/common/fieldinput.h"
 #include "gui/common/userinteraction.h"
 
 #include <QButtonGroup>
@@ -40,13 +41,6 @@ QLabel *caption(QWidget *parent, const QString &text, const QRect &geometry,
     return label;
 }
 
-// Writes a field without letting the write start another recomputation.
-void setFieldText(QLineEdit *edit, const QString &text)
-{
-    const QSignalBlocker block(edit);
-    edit->setText(text);
-}
-
 void setNumberFieldEditable(QLineEdit *edit, bool editable)
 {
     edit->setEnabled(editable);
@@ -54,15 +48,11 @@ void setNumberFieldEditable(QLineEdit *edit, bool editable)
 
 } // namespace
 
-TForm_BT::TForm_BT(ProjectModel &model, QWidget *mainWindow)
-    : QDialog(nullptr), m_model(model), m_mainWindow(mainWindow)
+TForm_BT::TForm_BT(ProjectModel &model, QWidget *mainWindow) : EditingDialog(mainWindow), m_model(model)
 {
-    // Top-level on purpose: a child window would be disabled together with the main
-    // window while it is open.
     setObjectName(QStringLiteral("TForm_BT"));
     setWindowTitle(QStringLiteral(" Bauteilaufbau"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setModal(false);
+    setCentredOnScreen(true);
     buildControls();
     fillLists();
     buildReferenceTable();
@@ -328,8 +318,7 @@ void TForm_BT::openSlot(int element, int side)
             label_BT->setText(QStringLiteral(" ") + m_model.fields.Flanke[element] + QStringLiteral(" / ") +
                               (side == 1 ? m_model.fields.room1 : m_model.fields.room2));
 
-        if (m_mainWindow)
-            m_mainWindow->setEnabled(false);
+        disableMainWindow();
     }
 
     // Opening shows the stored layer names: only the fixed wall name of kinds 2 to 4 is set.
@@ -338,10 +327,7 @@ void TForm_BT::openSlot(int element, int side)
     setRwUserEditable(chk_RwUser->isChecked());
     recompute();
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    show();
-    activateWindow();
+    showOverMainWindow();
 }
 
 void TForm_BT::applyKindLayout(int kind)
@@ -462,29 +448,11 @@ void TForm_BT::edit_d1Change()
 
 bool TForm_BT::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress)
-        return QDialog::eventFilter(watched, event);
-    auto *edit = qobject_cast<QLineEdit *>(watched);
-    auto *key = static_cast<QKeyEvent *>(event);
-    const QString text = key->text();
-    // Only typed characters are filtered; editing and navigation keys (backspace, arrows,
-    // shortcuts) pass.
-    if (!edit || text.isEmpty() || !text.at(0).isPrint() ||
-        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-        return QDialog::eventFilter(watched, event);
-    const QChar sep = localeDecimalSeparator();
-    if (sep != QLatin1Char('.') && sep != QLatin1Char(','))
-        return false;
-    const QChar c = text.at(0);
-    if (c.isDigit() && c.unicode() < 128)
-        return false;
-    if (c == sep)
-        return false;
-    if (sep == QLatin1Char('.') && c == QLatin1Char(',')) {
-        edit->insert(QStringLiteral("."));
-        return true;
+    if (event->type() == QEvent::KeyPress) {
+        if (auto *field = qobject_cast<QLineEdit *>(watched))
+            return filterDecimalKey(field, static_cast<QKeyEvent *>(event));
     }
-    return true;
+    return EditingDialog::eventFilter(watched, event);
 }
 
 void TForm_BT::btn_OKClick()
@@ -532,34 +500,13 @@ void TForm_BT::btn_OKClick()
 
 void TForm_BT::accept(int element, int side)
 {
-    closeDialog();
+    finish();
     Q_EMIT buildUpAccepted(element, side);
 }
 
 void TForm_BT::btn_ECSClick()
 {
-    closeDialog();
-}
-
-void TForm_BT::closeDialog()
-{
-    hide();
-    if (m_mainWindow)
-        m_mainWindow->setEnabled(true);
-}
-
-void TForm_BT::reject()
-{
-    // Escape behaves like "Abbrechen".
-    btn_ECSClick();
-}
-
-void TForm_BT::closeEvent(QCloseEvent *event)
-{
-    // There is no close box; a close request from the window system cancels.
-    event->ignore();
-    if (isVisible())
-        btn_ECSClick();
+    finish();
 }
 
 void TForm_BT::fillLists()

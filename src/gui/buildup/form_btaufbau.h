@@ -21,8 +21,7 @@
 
 #include "core/model/variablen.h"
 
-#include <QDialog>
-#include <QPointer>
+#include "gui/common/editingdialog.h"
 
 #include <array>
 
@@ -40,7 +39,7 @@ class QWidget;
 
 namespace tavix::gui {
 
-class TForm_BT : public QDialog
+class TForm_BT : public EditingDialog
 {
     Q_OBJECT
 public:
@@ -70,8 +69,7 @@ public Q_SLOTS:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void reject() override;
+    void cancel() override { btn_ECSClick(); }
 
 private:
     void buildControls();
@@ -94,10 +92,8 @@ private:
     // edit_d1, edit_roh1, edit_d2, edit_roh2, edit_d3, edit_roh3: the core's field order.
     const std::array<QLineEdit *, 6> &numberFields() const;
     void accept(int element, int side);
-    void closeDialog();
 
     ProjectModel &m_model;
-    QPointer<QWidget> m_mainWindow;
     int m_element = -1;
     int m_side = -1;
     BuildUpRecord m_working;

@@ -1,5 +1,7 @@
 #include "gui/junctions/form_stoss.h"
 
+#include "gui/common/colours.h"
+
 #include "gui/junctions/junctionpictures.h"
 
 #include <QButtonGroup>
@@ -54,13 +56,10 @@ void setFrameColour(QFrame *frame, const QColor &colour)
 
 } // namespace
 
-TForm_SS::TForm_SS(ProjectModel &model, QWidget *mainWindow)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_model(model),
-      m_mainWindow(mainWindow)
+TForm_SS::TForm_SS(ProjectModel &model, QWidget *mainWindow) : EditingDialog(mainWindow), m_model(model)
 {
     setObjectName(QStringLiteral("TForm_SS"));
     setWindowTitle(QStringLiteral(" Stoßstelle"));
-    setModal(false);
     buildControls();
     layoutForType(JunctionType::T);
 }
@@ -133,10 +132,10 @@ void TForm_SS::buildControls()
         const char *text;
         QColor colour;
         QSize mark;
-    } legend[] = {{"          Trennbauteil", separatingElementColour(), {22, 8}},
-                  {"          akustisch entkoppelt", decouplingColour(), {5, 11}},
-                  {"          Flankenbauteil Raum 1", flankRoom1Colour(), {22, 8}},
-                  {"          Flankenbauteil Raum 2", flankRoom2Colour(), {22, 8}}};
+    } legend[] = {{"          Trennbauteil", colours::separatingElement(), {22, 8}},
+                  {"          akustisch entkoppelt", colours::decoupling(), {5, 11}},
+                  {"          Flankenbauteil Raum 1", colours::room1(), {22, 8}},
+                  {"          Flankenbauteil Raum 2", colours::room2(), {22, 8}}};
     // One legend font for both layouts, small enough for the narrow one.
     QFont legendFont = font();
     auto legendWidth = [&legend](const QFont &f) {
@@ -228,8 +227,6 @@ bool TForm_SS::openForFlank(int flank)
         rgStossClick(static_cast<int>(code->type));
         highlight(variant);
     }
-    if (m_mainWindow)
-        m_mainWindow->setEnabled(false);
     showOverMainWindow();
     return true;
 }
@@ -290,37 +287,6 @@ void TForm_SS::btn_ESCClick()
     finish();
 }
 
-void TForm_SS::showOverMainWindow()
-{
-    // Not a child of the main window, which is disabled meanwhile, but kept above it.
-    if (m_mainWindow && m_mainWindow->window()->windowHandle()) {
-        winId();
-        windowHandle()->setTransientParent(m_mainWindow->window()->windowHandle());
-    }
-    show();
-    activateWindow();
-}
-
-void TForm_SS::finish()
-{
-    if (m_mainWindow)
-        m_mainWindow->setEnabled(true);
-    hide();
-}
-
-void TForm_SS::reject()
-{
-    btn_ESCClick(); // Escape cancels
-}
-
-void TForm_SS::closeEvent(QCloseEvent *event)
-{
-    // No close box, but the window system may still close it: that is a cancel.
-    if (m_mainWindow)
-        m_mainWindow->setEnabled(true);
-    QDialog::closeEvent(event);
-}
-
 bool TForm_SS::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == button_0_large) {
@@ -336,7 +302,7 @@ bool TForm_SS::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    return QDialog::eventFilter(watched, event);
+    return EditingDialog::eventFilter(watched, event);
 }
 
 } // namespace tavix::gui

@@ -9,8 +9,7 @@
 #include "core/junctions/junctioncodes.h"
 #include "core/model/variablen.h"
 
-#include <QDialog>
-#include <QPointer>
+#include "gui/common/editingdialog.h"
 
 class QButtonGroup;
 class QFrame;
@@ -22,7 +21,7 @@ class QToolButton;
 
 namespace tavix::gui {
 
-class TForm_SS : public QDialog
+class TForm_SS : public EditingDialog
 {
     Q_OBJECT
 
@@ -49,19 +48,15 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void reject() override;
-    void closeEvent(QCloseEvent *event) override;
+    void cancel() override { btn_ESCClick(); }
 
 private:
     void buildControls();
     void layoutForType(JunctionType type);
     void highlight(int variant);
     void setHint(int variant);
-    void showOverMainWindow();
-    void finish();
 
     ProjectModel &m_model;
-    QPointer<QWidget> m_mainWindow; // not owned
     int m_flank = 0;
     int m_variant = -1;
 

@@ -1,5 +1,7 @@
 #include "gui/junctions/junctionpictures.h"
 
+#include "gui/common/colours.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -29,11 +31,11 @@ QColor partColour(Part part)
 {
     switch (part) {
     case Part::SeparatingElement:
-        return separatingElementColour();
+        return colours::separatingElement();
     case Part::Room1:
-        return flankRoom1Colour();
+        return colours::room1();
     case Part::Room2:
-        return flankRoom2Colour();
+        return colours::room2();
     }
     return Qt::gray;
 }
@@ -129,9 +131,9 @@ void paintRoomNumbers(QPainter &p)
     font.setPixelSize(11);
     font.setBold(true);
     p.setFont(font);
-    p.setPen(flankRoom1Colour());
+    p.setPen(colours::room1());
     p.drawText(QRectF(3, 3, Lo - 4, Top - 4), Qt::AlignCenter, QStringLiteral("1"));
-    p.setPen(flankRoom2Colour());
+    p.setPen(colours::room2());
     p.drawText(QRectF(Hi + 1, 3, Grid - Hi - 4, Top - 4), Qt::AlignCenter, QStringLiteral("2"));
 }
 
@@ -158,33 +160,13 @@ QPixmap paintLayout(const Layout &layout, int size)
             p.drawPath(layout.shapes[i].simplified());
         }
         p.setPen(QPen(QColor(150, 120, 0), 0.6));
-        p.setBrush(decouplingColour());
+        p.setBrush(colours::decoupling());
         for (const QRectF &strip : layout.strips)
             p.drawRect(strip);
     });
 }
 
 } // namespace
-
-QColor separatingElementColour()
-{
-    return QColor(0, 0, 255);
-}
-
-QColor flankRoom1Colour()
-{
-    return QColor(0, 0, 128);
-}
-
-QColor flankRoom2Colour()
-{
-    return QColor(0, 128, 0);
-}
-
-QColor decouplingColour()
-{
-    return QColor(255, 255, 0);
-}
 
 QPixmap junctionPicture(const QString &code, int size)
 {

@@ -14,12 +14,7 @@
 
 namespace tavix::gui {
 
-// The legend's colours.
-QColor separatingElementColour(); // blue
-QColor flankRoom1Colour();        // navy
-QColor flankRoom2Colour();        // green
-QColor decouplingColour();        // yellow
-
+// The colours are those of gui/common/colours.h.
 constexpr int JunctionPictureSize = 48;
 
 // The picture of a junction code (the butt-joint form for T and cross junctions); a

@@ -2,6 +2,7 @@
 
 #include "core/linings/resonance.h"
 #include "core/model/numbers.h"
+#include "gui/common/fieldinput.h"
 #include "gui/common/userinteraction.h"
 #include "gui/linings/liningsketches.h"
 
@@ -61,12 +62,10 @@ void setTextColour(QWidget *widget, const QColor &colour)
 } // namespace
 
 TForm_DB::TForm_DB(ProjectModel &model, QWidget *mainWindow)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_model(model),
-      m_mainWindow(mainWindow), m_startDirectory(QDir::currentPath())
+    : EditingDialog(mainWindow), m_model(model), m_startDirectory(QDir::currentPath())
 {
     setObjectName(QStringLiteral("TForm_DB"));
     setWindowTitle(QStringLiteral(" Vorsatzschalen-System "));
-    setModal(false);
     buildControls();
     rg_AuswahlClick(CatalogueMode);
     setTableEditing(false);
@@ -384,8 +383,7 @@ bool TForm_DB::openForSlot(const QString &slotText)
         edit_m->setText(QStringLiteral("0"));
     }
     edit_calcFres->setText(NoFrequency);
-    if (m_mainWindow)
-        m_mainWindow->setEnabled(false);
+    disableMainWindow();
     loadCatalogue();
     showOverMainWindow();
     return true;
@@ -465,25 +463,6 @@ void TForm_DB::edit_fresKeyUp()
         edit_fres->clear();
 }
 
-bool TForm_DB::decimalKeyFilter(QLineEdit *edit, QKeyEvent *event)
-{
-    const QString text = event->text();
-    if (text.size() != 1 || !text.at(0).isPrint() || (event->modifiers() & Qt::ControlModifier))
-        return false; // backspace, cursor keys and shortcuts are not characters
-    const QChar c = text.at(0);
-    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-        return false;
-    const QChar sep = localeDecimalSeparator();
-    if (sep == QLatin1Char('.') && (c == QLatin1Char('.') || c == QLatin1Char(','))) {
-        if (c == QLatin1Char(','))
-            edit->insert(QStringLiteral("."));
-        return c == QLatin1Char(',');
-    }
-    if (sep == QLatin1Char(',') && c == QLatin1Char(','))
-        return false;
-    return true; // swallowed
-}
-
 bool TForm_DB::digitKeyFilter(QKeyEvent *event)
 {
     const QString text = event->text();
@@ -498,7 +477,7 @@ bool TForm_DB::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (watched == edit_s || watched == edit_m)
-            return decimalKeyFilter(static_cast<QLineEdit *>(watched), key);
+            return filterDecimalKey(static_cast<QLineEdit *>(watched), key);
         if (watched == edit_fres)
             return digitKeyFilter(key);
     } else if (event->type() == QEvent::KeyRelease && watched == edit_fres) {
@@ -508,7 +487,7 @@ bool TForm_DB::eventFilter(QObject *watched, QEvent *event)
         (watched == Label9 ? RadioButton1 : RadioButton2)->setFocus();
         return true;
     }
-    return QDialog::eventFilter(watched, event);
+    return EditingDialog::eventFilter(watched, event);
 }
 
 void TForm_DB::chooseCategory(int category)
@@ -682,36 +661,6 @@ void TForm_DB::Button_EnterClick()
 void TForm_DB::Button_ESCClick()
 {
     finish();
-}
-
-void TForm_DB::showOverMainWindow()
-{
-    // Not a child of the main window, which is disabled meanwhile, but kept above it.
-    if (m_mainWindow && m_mainWindow->window()->windowHandle()) {
-        winId();
-        windowHandle()->setTransientParent(m_mainWindow->window()->windowHandle());
-    }
-    show();
-    activateWindow();
-}
-
-void TForm_DB::finish()
-{
-    if (m_mainWindow)
-        m_mainWindow->setEnabled(true);
-    hide();
-}
-
-void TForm_DB::reject()
-{
-    Button_ESCClick(); // Escape cancels
-}
-
-void TForm_DB::closeEvent(QCloseEvent *event)
-{
-    if (m_mainWindow)
-        m_mainWindow->setEnabled(true);
-    QDialog::closeEvent(event);
 }
 
 } // namespace tavix::gui

@@ -11,8 +11,7 @@
 #include "core/linings/liningclipboard.h"
 #include "core/model/variablen.h"
 
-#include <QDialog>
-#include <QPointer>
+#include "gui/common/editingdialog.h"
 
 class QAction;
 class QButtonGroup;
@@ -27,7 +26,7 @@ class QTableWidget;
 
 namespace tavix::gui {
 
-class TForm_DB : public QDialog
+class TForm_DB : public EditingDialog
 {
     Q_OBJECT
 
@@ -82,8 +81,7 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void reject() override;
-    void closeEvent(QCloseEvent *event) override;
+    void cancel() override { Button_ESCClick(); }
 
 private:
     void buildControls();
@@ -96,14 +94,10 @@ private:
     void setTableRows(const QList<LiningCatalogueRow> &rows);
     void setTableEditing(bool editing);
     void setHeaderText(LiningSlot slot);
-    bool decimalKeyFilter(QLineEdit *edit, QKeyEvent *event);
     bool digitKeyFilter(QKeyEvent *event);
     int lowestSelectedRow() const;
-    void showOverMainWindow();
-    void finish();
 
     ProjectModel &m_model;
-    QPointer<QWidget> m_mainWindow; // not owned
     QString m_startDirectory;
     QString m_slotText;
     LiningSlot m_slot;

@@ -1,5 +1,7 @@
 #include "gui/mainwindow/mainwindowcontrols.h"
 
+#include "gui/common/colours.h"
+
 #include "core/model/appversion.h"
 #include "gui/mainwindow/schematic.h"
 
@@ -27,8 +29,6 @@
 namespace tavix::gui {
 
 namespace {
-
-const QColor RoomColour[3] = {QColor(), QColor(0, 0, 128), QColor(0, 128, 0)};
 
 template<typename W> W *named(W *widget, const QString &name)
 {
@@ -77,7 +77,7 @@ QLabel *roomStripLabel(const QString &name, int side)
     auto *label = named(new QLabel(QStringLiteral(" Raum %1").arg(side)), name);
     label->setAutoFillBackground(true);
     QPalette p = label->palette();
-    p.setColor(QPalette::Window, RoomColour[side]);
+    p.setColor(QPalette::Window, colours::room(side));
     p.setColor(QPalette::WindowText, Qt::white);
     label->setPalette(p);
     QFont f = label->font();
@@ -314,7 +314,7 @@ QWidget *MainWindowControls::setupProjectPanel()
         *names[room] = textField(QStringLiteral("edit_room%1").arg(room), 18);
         (*names[room])->setText(defaultRoomName(room));
         QPalette p = (*names[room])->palette();
-        p.setColor(QPalette::Text, RoomColour[room]);
+        p.setColor(QPalette::Text, colours::room(room));
         (*names[room])->setPalette(p);
         makeBold(*names[room]);
         (*names[room])->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);

@@ -1,6 +1,7 @@
 #include "gui/mainwindow/schematic.h"
 
 #include "core/junctions/junctioncodes.h"
+#include "gui/common/colours.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -17,10 +18,10 @@ namespace tavix::gui {
 namespace {
 
 const QColor Grey(128, 128, 128);
-const QColor Blue(0, 0, 255);
-const QColor Olive(128, 128, 0);
-const QColor Navy(0, 0, 128);
-const QColor Green(0, 128, 0);
+const QColor Blue = colours::separatingElement();
+const QColor Olive = colours::lining();
+const QColor Navy = colours::room1();
+const QColor Green = colours::room2();
 const QColor Silver(192, 192, 192);
 const QColor White(255, 255, 255);
 const QColor Black(0, 0, 0);

@@ -5,7 +5,9 @@
 
 #include "core/calculate/recalculate.h"
 #include "core/model/numbers.h"
+#include "gui/common/fieldinput.h"
 #include "gui/common/userinteraction.h"
+#include "gui/common/windows.h"
 #include "gui/help/formimpressum.h"
 #include "gui/help/forminfo.h"
 #include "gui/help/helpdocuments.h"
@@ -41,14 +43,6 @@ namespace tavix::gui {
 namespace {
 
 QString gStartDirectory;
-
-void setFieldText(QLineEdit *edit, const QString &text)
-{
-    if (edit->text() == text)
-        return;
-    const QSignalBlocker blocker(edit);
-    edit->setText(text);
-}
 
 // "&" in a tab caption would become an access key; a flank named "Wand & Decke" keeps it.
 QString tabCaption(const QString &name)
@@ -506,21 +500,7 @@ void TSimplifiedModel::setJunctionButtonPicture(int flank, const QString &code)
 
 bool TSimplifiedModel::edit_AKeyPress(QWidget *field, QKeyEvent *event)
 {
-    const QString text = event->text();
-    if (text.size() != 1)
-        return false; // navigation and function keys carry no character
-    const QChar c = text.at(0);
-    if (c.unicode() < 0x20 || c.unicode() == 0x7f || (c >= QLatin1Char('0') && c <= QLatin1Char('9')))
-        return false; // backspace, control combinations, digits
-    const QChar sep = localeDecimalSeparator();
-    if (sep == QLatin1Char('.')) {
-        if (c == QLatin1Char('.'))
-            return false;
-        if (c == QLatin1Char(','))
-            static_cast<QLineEdit *>(field)->insert(QStringLiteral("."));
-        return true;
-    }
-    return c != sep;
+    return filterDecimalKey(static_cast<QLineEdit *>(field), event);
 }
 
 void TSimplifiedModel::edit_Vol1Change()
@@ -785,20 +765,12 @@ void TSimplifiedModel::btn_ResultsClick() {}
 void TSimplifiedModel::button_VariantClick() {}
 void TSimplifiedModel::Internet1Click()
 {
-    if (!m_formInfo)
-        m_formInfo = new TForm_Info(this);
-    m_formInfo->show();
-    m_formInfo->raise();
-    m_formInfo->activateWindow();
+    showReusedWindow(m_formInfo, this);
 }
 
 void TSimplifiedModel::Internet2Click()
 {
-    if (!m_formImpressum)
-        m_formImpressum = new TForm_Impressum(this);
-    m_formImpressum->show();
-    m_formImpressum->raise();
-    m_formImpressum->activateWindow();
+    showReusedWindow(m_formImpressum, this);
 }
 
 void TSimplifiedModel::HandbuchClick()
