@@ -120,7 +120,11 @@ void TestBuildUpCalc::massOfListKinds()
     QFETCH(double, mass);
 
     for (QChar sep : {Dot, Comma}) {
-        BuildUpDialogInput in = typed(kind, {"9", "9", d2.isEmpty() ? "9" : d2, "9", "9", "9"}, sep);
+        BuildUpDialogInput in =
+            typed(kind,
+                  {QStringLiteral("9"), QStringLiteral("9"), d2.isEmpty() ? QStringLiteral("9") : d2,
+                   QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("9")},
+                  sep);
         in.record.Moertel = mortar;
         in.record.B1 = b1;
         in.record.B2 = b2;
@@ -140,9 +144,13 @@ void TestBuildUpCalc::tavixDefaultDisplay_data()
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QString>("mass");
     QTest::addColumn<QString>("rw");
-    QTest::newRow("dot") << Dot << QStringList{"0.4", "1200", "24", "1700", "0.4", "1200"}
+    QTest::newRow("dot") << Dot << QStringList{QStringLiteral("0.4"), QStringLiteral("1200"),
+                                               QStringLiteral("24"),  QStringLiteral("1700"),
+                                               QStringLiteral("0.4"), QStringLiteral("1200")}
                          << QString::fromUtf8("m´ = 417.6 [kg/m²]") << "Rw = 58.8 [dB]";
-    QTest::newRow("comma") << Comma << QStringList{"0,4", "1200", "24", "1700", "0,4", "1200"}
+    QTest::newRow("comma") << Comma << QStringList{QStringLiteral("0,4"), QStringLiteral("1200"),
+                                                   QStringLiteral("24"),  QStringLiteral("1700"),
+                                                   QStringLiteral("0,4"), QStringLiteral("1200")}
                            << QString::fromUtf8("m´ = 417,6 [kg/m²]") << "Rw = 58,8 [dB]";
 }
 
@@ -174,7 +182,9 @@ void TestBuildUpCalc::tavixDefaultDisplay()
 
 void TestBuildUpCalc::concreteKeepsTypedThickness()
 {
-    BuildUpDialogInput in = typed(KindConcrete, {"7", "7", "18.5", "7", "7", "7"});
+    BuildUpDialogInput in =
+        typed(KindConcrete, {QStringLiteral("7"), QStringLiteral("7"), QStringLiteral("18.5"),
+                             QStringLiteral("7"), QStringLiteral("7"), QStringLiteral("7")});
     in.record.B1 = 2;
     in.record.B3 = 0;
     const BuildUpDialogView v = recomputeBuildUp(in, Dot);
@@ -188,8 +198,10 @@ void TestBuildUpCalc::concreteKeepsTypedThickness()
 
 void TestBuildUpCalc::negativeValuesCountAsZero()
 {
-    const BuildUpDialogView v =
-        recomputeBuildUp(typed(KindBrick, {"-1.5", "1800", "20", "-700", "", "1800"}), Dot);
+    const BuildUpDialogView v = recomputeBuildUp(
+        typed(KindBrick, {QStringLiteral("-1.5"), QStringLiteral("1800"), QStringLiteral("20"),
+                          QStringLiteral("-700"), QStringLiteral(""), QStringLiteral("1800")}),
+        Dot);
     QVERIFY(v.error.isEmpty());
     QCOMPARE(v.fields[FieldD1], QStringLiteral("0"));
     QCOMPARE(v.fields[FieldRoh2], QStringLiteral("0"));
@@ -201,7 +213,9 @@ void TestBuildUpCalc::negativeValuesCountAsZero()
 
 void TestBuildUpCalc::notANumberStopsTheMassHalf()
 {
-    BuildUpDialogInput in = typed(KindAeratedConcrete, {"-2", "1800", "1.2.3", "600", "1", "1800"});
+    BuildUpDialogInput in =
+        typed(KindAeratedConcrete, {QStringLiteral("-2"), QStringLiteral("1800"), QStringLiteral("1.2.3"),
+                                    QStringLiteral("600"), QStringLiteral("1"), QStringLiteral("1800")});
     in.record.m = 123;
     in.record.Rw = 45;
     const BuildUpDialogView v = recomputeBuildUp(in, Dot);
@@ -247,13 +261,28 @@ void TestBuildUpCalc::limitAndMassLawPath_data()
     QTest::addColumn<bool>("limit");
     QTest::addColumn<QString>("rwText");
 
-    QTest::newRow("brick 80 passes") << 3 << QStringList{"0", "0", "10", "800"} << false << "Rw = 36.6 [dB]";
-    QTest::newRow("concrete 79.8") << 1 << QStringList{"0", "0", "5.7"} << true << "---";
+    QTest::newRow("brick 80 passes") << 3
+                                     << QStringList{QStringLiteral("0"), QStringLiteral("0"),
+                                                    QStringLiteral("10"), QStringLiteral("800")}
+                                     << false << QStringLiteral("Rw = 36.6 [dB]");
+    QTest::newRow("concrete 79.8") << 1
+                                   << QStringList{QStringLiteral("0"), QStringLiteral("0"),
+                                                  QStringLiteral("5.7")}
+                                   << true << QStringLiteral("---");
     for (int kind = 2; kind <= 5; ++kind)
         QTest::newRow(qPrintable(QStringLiteral("kind %1 at 79.9").arg(kind)))
-            << kind << QStringList{"0", "0", "10", "799"} << true << "---";
-    QTest::newRow("other 149.9") << 5 << QStringList{"0", "0", "10", "1499"} << false << "Rw = 40.0 [dB]";
-    QTest::newRow("other 150") << 5 << QStringList{"0", "0", "10", "1500"} << false << "Rw = 39.6 [dB]";
+            << kind
+            << QStringList{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("10"),
+                           QStringLiteral("799")}
+            << true << QStringLiteral("---");
+    QTest::newRow("other 149.9") << 5
+                                 << QStringList{QStringLiteral("0"), QStringLiteral("0"),
+                                                QStringLiteral("10"), QStringLiteral("1499")}
+                                 << false << QStringLiteral("Rw = 40.0 [dB]");
+    QTest::newRow("other 150") << 5
+                               << QStringList{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("10"),
+                                              QStringLiteral("1500")}
+                               << false << QStringLiteral("Rw = 39.6 [dB]");
 }
 
 void TestBuildUpCalc::limitAndMassLawPath()
@@ -316,7 +345,7 @@ void TestBuildUpCalc::approvalAndCorrection()
     QFETCH(bool, corrected);
     QFETCH(double, rw);
 
-    BuildUpDialogInput in = typed(kind, {"0", "0", d2, roh2});
+    BuildUpDialogInput in = typed(kind, {QStringLiteral("0"), QStringLiteral("0"), d2, roh2});
     in.record.Zulassung1 = variant == 1 ? 1 : 0;
     in.record.Zulassung2 = variant == 2 ? 1 : 0;
     in.rwUserText = QStringLiteral("99");
@@ -338,7 +367,9 @@ void TestBuildUpCalc::approvalAndCorrection()
 void TestBuildUpCalc::correctionTexts()
 {
     // Brick, variant 1: 36.5 cm of 700 with 1.5 cm plaster of 1800 on both faces.
-    BuildUpDialogInput brick = typed(KindBrick, {"1.5", "1800", "36.5", "700", "1.5", "1800"});
+    BuildUpDialogInput brick =
+        typed(KindBrick, {QStringLiteral("1.5"), QStringLiteral("1800"), QStringLiteral("36.5"),
+                          QStringLiteral("700"), QStringLiteral("1.5"), QStringLiteral("1800")});
     BuildUpDialogView v = recomputeBuildUp(brick, Dot);
     QVERIFY(near(v.record.m, 309.5));
     QCOMPARE(v.rwUserText, QStringLiteral("44.8"));
@@ -358,7 +389,10 @@ void TestBuildUpCalc::correctionTexts()
     QCOMPARE(v.notes.at(5), QStringLiteral("  Rw aus Massenkurve = 54.8 dB"));
 
     // Lightweight concrete, variant 2: 30 cm of 550 with 1 cm plaster of 1000, comma locale.
-    BuildUpDialogInput light = typed(KindLightweightConcrete, {"1", "1000", "30", "550", "1", "1000"}, Comma);
+    BuildUpDialogInput light = typed(KindLightweightConcrete,
+                                     {QStringLiteral("1"), QStringLiteral("1000"), QStringLiteral("30"),
+                                      QStringLiteral("550"), QStringLiteral("1"), QStringLiteral("1000")},
+                                     Comma);
     light.record.Zulassung1 = 0;
     light.record.Zulassung2 = 1;
     v = recomputeBuildUp(light, Comma);
@@ -377,7 +411,9 @@ void TestBuildUpCalc::correctionTexts()
 
 void TestBuildUpCalc::userValueOnCorrectionPath()
 {
-    BuildUpDialogInput in = typed(KindBrick, {"1.5", "1800", "36.5", "700", "1.5", "1800"});
+    BuildUpDialogInput in =
+        typed(KindBrick, {QStringLiteral("1.5"), QStringLiteral("1800"), QStringLiteral("36.5"),
+                          QStringLiteral("700"), QStringLiteral("1.5"), QStringLiteral("1800")});
     in.rwUserTicked = true;
     in.rwUserText = QStringLiteral("47.5");
     const BuildUpDialogView v = recomputeBuildUp(in, Dot);
@@ -390,7 +426,9 @@ void TestBuildUpCalc::userValueOnCorrectionPath()
 
 void TestBuildUpCalc::invalidUserValueKeepsEarlierRw()
 {
-    BuildUpDialogInput in = typed(KindBrick, {"1.5", "1800", "36.5", "700", "1.5", "1800"});
+    BuildUpDialogInput in =
+        typed(KindBrick, {QStringLiteral("1.5"), QStringLiteral("1800"), QStringLiteral("36.5"),
+                          QStringLiteral("700"), QStringLiteral("1.5"), QStringLiteral("1800")});
     in.rwUserTicked = true;
     in.rwUserText = QString();
     in.record.Rw = 41;

@@ -35,8 +35,9 @@ ProjectModel modelWithSeparatingBuildUp()
     tb.Rw = 44.8L;
     tb.RwUser = 44.8L;
     tb.schichtName2 = QStringLiteral("Ziegel-Mauerwerk");
-    model.fields.Memo[0][0] = {"1.5 cm  Putz (1800 kg/m³)", "36.5 cm  Ziegel-Mauerwerk (700 kg/m³)",
-                               "1.5 cm  Putz (1800 kg/m³)"};
+    model.fields.Memo[0][0] = {QStringLiteral("1.5 cm  Putz (1800 kg/m³)"),
+                               QStringLiteral("36.5 cm  Ziegel-Mauerwerk (700 kg/m³)"),
+                               QStringLiteral("1.5 cm  Putz (1800 kg/m³)")};
     model.Saved = false;
     return model;
 }
@@ -46,10 +47,11 @@ ProjectModel modelWithSeparatingBuildUp()
 void TestBuildUpClipboard::copyPadsMissingLines()
 {
     ProjectModel model = modelWithSeparatingBuildUp();
-    model.fields.Memo[2][1] = {"only one line"};
+    model.fields.Memo[2][1] = {QStringLiteral("only one line")};
     const BuildUpClipboard clip = copyBuildUp(model, 2, 1);
     QVERIFY(clip.hasContent);
-    QCOMPARE(clip.lines, (QStringList{"only one line", "", ""}));
+    QCOMPARE(clip.lines,
+             (QStringList{QStringLiteral("only one line"), QStringLiteral(""), QStringLiteral("")}));
     QVERIFY(clip.record == model.buildUp[2][1]);
 
     QVERIFY(!copyBuildUp(model, 1, 0).hasContent); // flank sides 0 carry no build-up
@@ -188,12 +190,12 @@ void TestBuildUpClipboard::directRwLabel_data()
     QTest::addColumn<double>("rw");
     QTest::addColumn<QChar>("sep");
     QTest::addColumn<QString>("text");
-    QTest::newRow("mass law point") << 58.78 << QChar('.')
+    QTest::newRow("mass law point") << 58.78 << QChar(u'.')
                                     << QStringLiteral("Direktschalldämm-Maß 58.8 [dB]");
-    QTest::newRow("comma") << 44.8 << QChar(',') << QStringLiteral("Direktschalldämm-Maß 44,8 [dB]");
+    QTest::newRow("comma") << 44.8 << QChar(u',') << QStringLiteral("Direktschalldämm-Maß 44,8 [dB]");
     QTest::newRow("three significant digits")
-        << 100.04 << QChar('.') << QStringLiteral("Direktschalldämm-Maß 100.0 [dB]");
-    QTest::newRow("no build-up") << 0.0 << QChar(',') << QStringLiteral("Direktschalldämm-Maß 0,0 [dB]");
+        << 100.04 << QChar(u'.') << QStringLiteral("Direktschalldämm-Maß 100.0 [dB]");
+    QTest::newRow("no build-up") << 0.0 << QChar(u',') << QStringLiteral("Direktschalldämm-Maß 0,0 [dB]");
 }
 
 void TestBuildUpClipboard::directRwLabel()

@@ -59,42 +59,63 @@ void TestBuildUpSummary::summary_data()
     const QString cls18 = QStringLiteral("Rohdichteklasse  1.8");
     QTest::newRow("kind0 reset selections")
         << record(0, 1, 1, 0.4L, 1200, 24, 1700, 0.4L, 1200)
-        << texts({"0.4", "24", "0.4"}, {"1200", "1700", "1200"}, {thin, cls18, thin})
-        << QStringList{thin + " (1200 kg/m³)", "24 cm  Tavix, " + cls18, thin + " (1200 kg/m³)"}
-        << QStringList{thin + " (1200 kg/m³)", "24 cm  Tavix, " + cls18, thin + " (1200 kg/m³)"};
+        << texts({QStringLiteral("0.4"), QStringLiteral("24"), QStringLiteral("0.4")},
+                 {QStringLiteral("1200"), QStringLiteral("1700"), QStringLiteral("1200")},
+                 {thin, cls18, thin})
+        << QStringList{thin + QStringLiteral(" (1200 kg/m³)"), QStringLiteral("24 cm  Tavix, ") + cls18,
+                       thin + QStringLiteral(" (1200 kg/m³)")}
+        << QStringList{thin + QStringLiteral(" (1200 kg/m³)"), QStringLiteral("24 cm  Tavix, ") + cls18,
+                       thin + QStringLiteral(" (1200 kg/m³)")};
 
     const QString none = QStringLiteral("Putz nicht definiert m´ = 0.0 [kg/m²]");
     QTest::newRow("kind0 no plaster, normal plaster, comma")
         << record(0, 0, 3, 0, 0, 36.5L, 2080, 1.5L, 1800)
-        << texts({"0", "36,5", "1,5"}, {"0", "2080", "1800"},
-                 {none, "Rohdichteklasse  2.2", "15 mm Normalputz"})
-        << QStringList{"", "36,5 cm  Tavix, Rohdichteklasse  2.2", "15 mm Normalputz (1800 kg/m³)"}
-        << QStringList{"", "36,5 cm  Tavix, Rohdichteklasse  2.2", "15 mm Normalputz (1800 kg/m³)"};
+        << texts({QStringLiteral("0"), QStringLiteral("36,5"), QStringLiteral("1,5")},
+                 {QStringLiteral("0"), QStringLiteral("2080"), QStringLiteral("1800")},
+                 {none, QStringLiteral("Rohdichteklasse  2.2"), QStringLiteral("15 mm Normalputz")})
+        << QStringList{QStringLiteral(""), QStringLiteral("36,5 cm  Tavix, Rohdichteklasse  2.2"),
+                       QStringLiteral("15 mm Normalputz (1800 kg/m³)")}
+        << QStringList{QStringLiteral(""), QStringLiteral("36,5 cm  Tavix, Rohdichteklasse  2.2"),
+                       QStringLiteral("15 mm Normalputz (1800 kg/m³)")};
 
     const QString concrete = QStringLiteral("Normalbeton  (2300 kg/m³)");
     QTest::newRow("kind1 without layer-3 plaster")
         << record(1, 2, 0, 1, 1000, 20, 2300, 0, 0)
-        << texts({"1", "20", "0"}, {"1000", "2300", "0"}, {"10 mm Dünnputz", concrete, none})
-        << QStringList{"10 mm Dünnputz (1000 kg/m³)", "20 cm  " + concrete, ""}
-        << QStringList{"10 mm Dünnputz (1000 kg/m³)", "20 cm  " + concrete, ""};
+        << texts({QStringLiteral("1"), QStringLiteral("20"), QStringLiteral("0")},
+                 {QStringLiteral("1000"), QStringLiteral("2300"), QStringLiteral("0")},
+                 {QStringLiteral("10 mm Dünnputz"), concrete, none})
+        << QStringList{QStringLiteral("10 mm Dünnputz (1000 kg/m³)"), QStringLiteral("20 cm  ") + concrete,
+                       QStringLiteral("")}
+        << QStringList{QStringLiteral("10 mm Dünnputz (1000 kg/m³)"), QStringLiteral("20 cm  ") + concrete,
+                       QStringLiteral("")};
 
     QTest::newRow("kind3 corrected brick")
         << record(3, 1, 1, 1.5L, 1800, 36.5L, 700, 1.5L, 1800)
-        << texts({"1.5", "36.5", "1.5"}, {"1800", "700", "1800"}, {"Putz", "Ziegel-Mauerwerk", "Putz"})
-        << QStringList{"1.5 cm  Putz (1800 kg/m³)", "36.5 cm  Ziegel-Mauerwerk (700 kg/m³)",
-                       "1.5 cm  Putz (1800 kg/m³)"}
-        << QStringList{"Putz", "Ziegel-Mauerwerk", "Putz"};
+        << texts({QStringLiteral("1.5"), QStringLiteral("36.5"), QStringLiteral("1.5")},
+                 {QStringLiteral("1800"), QStringLiteral("700"), QStringLiteral("1800")},
+                 {QStringLiteral("Putz"), QStringLiteral("Ziegel-Mauerwerk"), QStringLiteral("Putz")})
+        << QStringList{QStringLiteral("1.5 cm  Putz (1800 kg/m³)"),
+                       QStringLiteral("36.5 cm  Ziegel-Mauerwerk (700 kg/m³)"),
+                       QStringLiteral("1.5 cm  Putz (1800 kg/m³)")}
+        << QStringList{QStringLiteral("Putz"), QStringLiteral("Ziegel-Mauerwerk"), QStringLiteral("Putz")};
 
     // A layer with a thickness but no density is no layer: neither line nor layer text.
     QTest::newRow("kind5 layer without density dropped")
         << record(5, 1, 1, 1, 0, 17.5L, 2000, 0, 1800)
-        << texts({"1", "17,5", "0"}, {"0", "2000", "1800"}, {"Putz", "Kalksandstein", "Putz"})
-        << QStringList{"", "17,5 cm  Kalksandstein (2000 kg/m³)", ""} << QStringList{"", "Kalksandstein", ""};
+        << texts({QStringLiteral("1"), QStringLiteral("17,5"), QStringLiteral("0")},
+                 {QStringLiteral("0"), QStringLiteral("2000"), QStringLiteral("1800")},
+                 {QStringLiteral("Putz"), QStringLiteral("Kalksandstein"), QStringLiteral("Putz")})
+        << QStringList{QStringLiteral(""), QStringLiteral("17,5 cm  Kalksandstein (2000 kg/m³)"),
+                       QStringLiteral("")}
+        << QStringList{QStringLiteral(""), QStringLiteral("Kalksandstein"), QStringLiteral("")};
 
     QTest::newRow("kind2 all layers empty")
         << record(2, 1, 1, 0, 0, 0, 0, 0, 0)
-        << texts({"0", "0", "0"}, {"0", "0", "0"}, {"Putz", "Porenbeton", "Putz"}) << QStringList{"", "", ""}
-        << QStringList{"", "", ""};
+        << texts({QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")},
+                 {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")},
+                 {QStringLiteral("Putz"), QStringLiteral("Porenbeton"), QStringLiteral("Putz")})
+        << QStringList{QStringLiteral(""), QStringLiteral(""), QStringLiteral("")}
+        << QStringList{QStringLiteral(""), QStringLiteral(""), QStringLiteral("")};
 }
 
 void TestBuildUpSummary::summary()

@@ -78,16 +78,22 @@ void TestJunctionVocabulary::flankAreas_data()
     QTest::addColumn<QStringList>("codes");
     QTest::addColumn<QString>("visible"); // per flank: room 1, room 2
 
-    QTest::newRow("new project") << QStringList{"TS_ohneTrennung", "TS_ohneTrennung", "TS_ohneTrennung",
-                                                "TS_ohneTrennung"}
+    QTest::newRow("new project") << QStringList{QStringLiteral("TS_ohneTrennung"),
+                                                QStringLiteral("TS_ohneTrennung"),
+                                                QStringLiteral("TS_ohneTrennung"),
+                                                QStringLiteral("TS_ohneTrennung")}
                                  << "00 00 00 00";
     QTest::newRow("corner A on flank 3")
-        << QStringList{"TS_ohneTrennung", "KS_TrennungR1", "LSa_ohneTrennung", "TS_ohneTrennung"}
+        << QStringList{QStringLiteral("TS_ohneTrennung"), QStringLiteral("KS_TrennungR1"),
+                       QStringLiteral("LSa_ohneTrennung"), QStringLiteral("TS_ohneTrennung")}
         << "00 00 01 00";
-    QTest::newRow("corner B and A") << QStringList{"LSb_TrennungR2", "LSa_TrennungTB", "KS_ohneTrennung",
-                                                   "LSb"}
+    QTest::newRow("corner B and A") << QStringList{QStringLiteral("LSb_TrennungR2"),
+                                                   QStringLiteral("LSa_TrennungTB"),
+                                                   QStringLiteral("KS_ohneTrennung"), QStringLiteral("LSb")}
                                     << "10 01 00 10";
-    QTest::newRow("damaged codes") << QStringList{"LSabc", "lsb_ohneTrennung", "", "LS"} << "01 00 00 00";
+    QTest::newRow("damaged codes") << QStringList{QStringLiteral("LSabc"), QStringLiteral("lsb_ohneTrennung"),
+                                                  QStringLiteral(""), QStringLiteral("LS")}
+                                   << QStringLiteral("01 00 00 00");
 }
 
 void TestJunctionVocabulary::flankAreas()

@@ -61,17 +61,23 @@ private Q_SLOTS:
         QTest::addColumn<bool>("ok");
         QTest::newRow("header only") << Header << QStringList() << true;
         QTest::newRow("two records") << Header + "Gipskarton 12,5 mm / 60 mm\r\n85\r\nEstrich\r\n70\r\n"
-                                     << QStringList{"Gipskarton 12,5 mm / 60 mm", "85", "Estrich", "70"}
+                                     << QStringList{QStringLiteral("Gipskarton 12,5 mm / 60 mm"),
+                                                    QStringLiteral("85"), QStringLiteral("Estrich"),
+                                                    QStringLiteral("70")}
                                      << true;
-        QTest::newRow("last frequency missing") << Header + "A\r\n85\r\nB\r\n"
-                                                << QStringList{"A", "85", "B", ""} << true;
-        QTest::newRow("no final line break") << Header + "A\r\n85" << QStringList{"A", "85"} << true;
-        QTest::newRow("unix line ends")
-            << QByteArray("1\n2\n3\n4\nA\n85\n") << QStringList{"A", "85"} << true;
-        QTest::newRow("old mac line ends")
-            << QByteArray("1\r2\r3\r4\rA\r85\r") << QStringList{"A", "85"} << true;
+        QTest::newRow("last frequency missing")
+            << Header + "A\r\n85\r\nB\r\n"
+            << QStringList{QStringLiteral("A"), QStringLiteral("85"), QStringLiteral("B"), QStringLiteral("")}
+            << true;
+        QTest::newRow("no final line break")
+            << Header + "A\r\n85" << QStringList{QStringLiteral("A"), QStringLiteral("85")} << true;
+        QTest::newRow("unix line ends") << QByteArray("1\n2\n3\n4\nA\n85\n")
+                                        << QStringList{QStringLiteral("A"), QStringLiteral("85")} << true;
+        QTest::newRow("old mac line ends") << QByteArray("1\r2\r3\r4\rA\r85\r")
+                                           << QStringList{QStringLiteral("A"), QStringLiteral("85")} << true;
         QTest::newRow("code page") << Header + "D\xe4mmung \x80\r\n90\r\n"
-                                   << QStringList{QString::fromUtf8("Dämmung €"), "90"} << true;
+                                   << QStringList{QString::fromUtf8("Dämmung €"), QStringLiteral("90")}
+                                   << true;
         QTest::newRow("short header") << QByteArray("* only\r\n") << QStringList() << true;
         QTest::newRow("empty file") << QByteArray() << QStringList() << true;
         QTest::newRow("binary bytes")
@@ -110,10 +116,11 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("VS_Wand.lib"));
-        const QList<LiningCatalogueRow> rows{{QString::fromUtf8("Vorsatzschale Ä / 50 mm"), "85"},
-                                             {"", "85"},        // description cleared by hand
-                                             {"ohne Zahl", ""}, // frequency written as it is
-                                             {"", ""}};
+        const QList<LiningCatalogueRow> rows{
+            {QString::fromUtf8("Vorsatzschale Ä / 50 mm"), QStringLiteral("85")},
+            {QStringLiteral(""), QStringLiteral("85")},        // description cleared by hand
+            {QStringLiteral("ohne Zahl"), QStringLiteral("")}, // frequency written as it is
+            {QStringLiteral(""), QStringLiteral("")}};
         QCOMPARE(writeLiningCatalogue(path, 1, rows), QString());
         QCOMPARE(readAll(path), Header + "Vorsatzschale \xc4 / 50 mm\r\n85\r\nohne Zahl\r\n\r\n");
     }
@@ -122,26 +129,32 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("VS_Decke.lib"));
-        QList<LiningCatalogueRow> rows{{"eins", "60"}, {"zwei", "70"}, {"drei", "80"}};
+        QList<LiningCatalogueRow> rows{{QStringLiteral("eins"), QStringLiteral("60")},
+                                       {QStringLiteral("zwei"), QStringLiteral("70")},
+                                       {QStringLiteral("drei"), QStringLiteral("80")}};
         rows[1] = {}; // "Zeile Löschen" blanks the row, it stays in the table
         QCOMPARE(writeLiningCatalogue(path, 2, rows), QString());
         const auto back = readLiningCatalogue(path);
         QVERIFY(back.error.isEmpty());
-        const QList<LiningCatalogueRow> expected{{"eins", "60"}, {"drei", "80"}};
+        const QList<LiningCatalogueRow> expected{{QStringLiteral("eins"), QStringLiteral("60")},
+                                                 {QStringLiteral("drei"), QStringLiteral("80")}};
         QCOMPARE(back.rows, expected);
     }
 
     void lineBreaksInCellsKeepRecordsApart()
     {
-        const QList<LiningCatalogueRow> rows{{"zwei\nZeilen", "7\r\n0"}, {"danach", "85"}};
+        const QList<LiningCatalogueRow> rows{{QStringLiteral("zwei\nZeilen"), QStringLiteral("7\r\n0")},
+                                             {QStringLiteral("danach"), QStringLiteral("85")}};
         const auto back = parseLiningCatalogue(serializeLiningCatalogue(3, rows));
-        const QList<LiningCatalogueRow> expected{{"zwei Zeilen", "7 0"}, {"danach", "85"}};
+        const QList<LiningCatalogueRow> expected{{QStringLiteral("zwei Zeilen"), QStringLiteral("7 0")},
+                                                 {QStringLiteral("danach"), QStringLiteral("85")}};
         QCOMPARE(back.rows, expected);
     }
 
     void unencodableCharacters()
     {
-        const QByteArray bytes = serializeLiningCatalogue(1, {{QString::fromUtf8("Ω-Schale €"), "85"}});
+        const QByteArray bytes =
+            serializeLiningCatalogue(1, {{QString::fromUtf8("Ω-Schale €"), QStringLiteral("85")}});
         QVERIFY(bytes.endsWith("?-Schale \x80\r\n85\r\n"));
     }
 
@@ -150,8 +163,9 @@ private Q_SLOTS:
         QTemporaryDir dir;
         // A directory in the way of the file: writing must fail and say so.
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("VS_Wand.lib")));
-        QVERIFY(
-            !writeLiningCatalogue(dir.filePath(QStringLiteral("VS_Wand.lib")), 1, {{"a", "1"}}).isEmpty());
+        QVERIFY(!writeLiningCatalogue(dir.filePath(QStringLiteral("VS_Wand.lib")), 1,
+                                      {{QStringLiteral("a"), QStringLiteral("1")}})
+                     .isEmpty());
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("VS_Wand.lib"))).isDir());
     }
 

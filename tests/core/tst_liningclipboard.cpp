@@ -1,6 +1,6 @@
 #include "core/calculate/recalculate.h"
-#include "fixtures.h"
 #include "core/linings/liningclipboard.h"
+#include "fixtures.h"
 
 #include <QtTest>
 
@@ -63,7 +63,7 @@ private Q_SLOTS:
         QVERIFY(Recalculate(model, QLatin1Char('.')).ok());
         const long double before = model.RwBau;
         model.IdF[3] = false;
-        setLining(model, {0, 1}, "GK / f = 85Hz", 85);
+        setLining(model, {0, 1}, QStringLiteral("GK / f = 85Hz"), 85);
         model.Saved = true;
 
         const LiningClipboard clip = copyLining(model, {0, 1});
@@ -96,10 +96,10 @@ private Q_SLOTS:
         ProjectModel model;
         resetModel(model, QLatin1Char('.'));
         model.IdF[1] = false;
-        setLining(model, {1, 2}, "alt", 40);
+        setLining(model, {1, 2}, QStringLiteral("alt"), 40);
         model.IdF[1] = identical;
 
-        const LiningChange paste = pasteLining(model, {"X", 63, true}, {1, 1});
+        const LiningChange paste = pasteLining(model, {QStringLiteral("X"), 63, true}, {1, 1});
         QCOMPARE(linings(model), afterPaste);
         QCOMPARE(paste.enableClear, (QList<LiningSlot>{{1, 1}})); // room 2's button stays locked
         QCOMPARE(paste.changed.size(), identical ? 2 : 1);
@@ -114,8 +114,8 @@ private Q_SLOTS:
     {
         ProjectModel model;
         resetModel(model, QLatin1Char('.'));
-        setLining(model, {2, 1}, "R1", 70);
-        QVERIFY(pasteLining(model, {"X", 63, true}, {2, 2}).isEmpty());
+        setLining(model, {2, 1}, QStringLiteral("R1"), 70);
+        QVERIFY(pasteLining(model, {QStringLiteral("X"), 63, true}, {2, 2}).isEmpty());
         QVERIFY(clearLining(model, {2, 2}).isEmpty());
         QCOMPARE(linings(model), QStringLiteral("VS2_1=R1|70 VS2_2=R1|70"));
     }
@@ -124,7 +124,7 @@ private Q_SLOTS:
     {
         ProjectModel model;
         resetModel(model, QLatin1Char('.'));
-        setLining(model, {0, 2}, "Ziel", 90);
+        setLining(model, {0, 2}, QStringLiteral("Ziel"), 90);
         const LiningClipboard empty = copyLining(model, {4, 1});
         QVERIFY(empty.hasContent);
         const LiningChange change = pasteLining(model, empty, {0, 2});
@@ -136,7 +136,7 @@ private Q_SLOTS:
     {
         ProjectModel model;
         resetModel(model, QLatin1Char('.'));
-        setLining(model, {0, 1}, "bleibt", 50);
+        setLining(model, {0, 1}, QStringLiteral("bleibt"), 50);
         QVERIFY(pasteLining(model, LiningClipboard(), {0, 1}).isEmpty());
         QCOMPARE(linings(model), QStringLiteral("VS0_1=bleibt|50"));
     }
@@ -145,7 +145,7 @@ private Q_SLOTS:
     {
         ProjectModel model;
         resetModel(model, QLatin1Char('.'));
-        setLining(model, {0, 1}, "alt", 85);
+        setLining(model, {0, 1}, QStringLiteral("alt"), 85);
         const LiningClipboard clip = copyLining(model, {0, 1});
         resetModel(model, QLatin1Char('.')); // "Neu"
         QCOMPARE(linings(model), QString());

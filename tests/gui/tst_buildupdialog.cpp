@@ -73,7 +73,8 @@ private:
     void save(const QString &name) const
     {
         QDir().mkpath(QStringLiteral(TAVIX_BINARY_DIR "/pictures"));
-        QVERIFY(m_dialog->grab().save(QStringLiteral(TAVIX_BINARY_DIR "/pictures/") + name + ".png"));
+        QVERIFY(m_dialog->grab().save(QStringLiteral(TAVIX_BINARY_DIR "/pictures/") + name +
+                                      QStringLiteral(".png")));
     }
 
     QLocale m_savedLocale;
@@ -219,12 +220,12 @@ void TestBuildUpDialog::kindChangeKeepsTypedPlaster()
     QCOMPARE(text("edit_schichtName1"), QStringLiteral("Putz"));
     QCOMPARE(text("edit_schichtName2"), QStringLiteral("Porenbeton"));
     QVERIFY(!child<QLineEdit>("edit_schichtName2")->isEnabled());
-    enter("edit_d1", "1.5");
-    enter("edit_roh1", "1800");
-    enter("edit_d2", "30");
-    enter("edit_roh2", "600");
-    enter("edit_d3", "1");
-    enter("edit_roh3", "1000");
+    enter("edit_d1", QStringLiteral("1.5"));
+    enter("edit_roh1", QStringLiteral("1800"));
+    enter("edit_d2", QStringLiteral("30"));
+    enter("edit_roh2", QStringLiteral("600"));
+    enter("edit_d3", QStringLiteral("1"));
+    enter("edit_roh3", QStringLiteral("1000"));
 
     choose("combo_Konstrukt", 3);
     QCOMPARE(text("edit_d1"), QStringLiteral("1.5"));
@@ -273,8 +274,9 @@ void TestBuildUpDialog::okOnIdenticalFlank()
     QCOMPARE(double(room1.m), 417.6);
     QCOMPARE(qRound(double(room1.Rw) * 100), 5878);
     QCOMPARE(room1.schichtName2, QStringLiteral("24 cm  Tavix, Rohdichteklasse  1.8"));
-    const QStringList lines{"4 mm Dünnlagenputz (1200 kg/m³)", "24 cm  Tavix, Rohdichteklasse  1.8",
-                            "4 mm Dünnlagenputz (1200 kg/m³)"};
+    const QStringList lines{QStringLiteral("4 mm Dünnlagenputz (1200 kg/m³)"),
+                            QStringLiteral("24 cm  Tavix, Rohdichteklasse  1.8"),
+                            QStringLiteral("4 mm Dünnlagenputz (1200 kg/m³)")};
     QCOMPARE(m_model.fields.Memo[2][1], lines);
     if (identical) {
         QVERIFY(m_model.buildUp[2][2] == room1);
@@ -293,10 +295,10 @@ void TestBuildUpDialog::okBelowMassLimitAnsweredNo()
     m_dialog->openSlot(0, 0);
     choose("combo_Konstrukt", 5);
     child<QLineEdit>("edit_schichtName2")->setText(QStringLiteral("Gipsdiele"));
-    enter("edit_d1", "0");
-    enter("edit_d3", "0");
-    enter("edit_d2", "10");
-    enter("edit_roh2", "600");
+    enter("edit_d1", QStringLiteral("0"));
+    enter("edit_d3", QStringLiteral("0"));
+    enter("edit_d2", QStringLiteral("10"));
+    enter("edit_roh2", QStringLiteral("600"));
     QCOMPARE(text("label_m"), QStringLiteral("m´ = 60.0 [kg/m²]"));
 
     m_answers->yesNoAnswers << false;
@@ -311,7 +313,9 @@ void TestBuildUpDialog::okBelowMassLimitAnsweredNo()
     QVERIFY(!m_mainWindow->isEnabled());
     QCOMPARE(committed.count(), 1);
     QCOMPARE(accepted.count(), 0);
-    QCOMPARE(m_model.fields.Memo[0][0], (QStringList{"", "10 cm  Gipsdiele (600 kg/m³)", ""}));
+    QCOMPARE(m_model.fields.Memo[0][0],
+             (QStringList{QStringLiteral(""), QStringLiteral("10 cm  Gipsdiele (600 kg/m³)"),
+                          QStringLiteral("")}));
     QCOMPARE(double(m_model.buildUp[0][0].m), 60.0);
     QCOMPARE(double(m_model.buildUp[0][0].Rw), 0.0);
 
@@ -328,12 +332,12 @@ void TestBuildUpDialog::okWithoutRwAnsweredYes()
     QSignalSpy accepted(m_dialog, &TForm_BT::buildUpAccepted);
     m_dialog->openSlot(4, 2);
     choose("combo_Konstrukt", 3);
-    enter("edit_d1", "1.5");
-    enter("edit_roh1", "1800");
-    enter("edit_d2", "36.5");
-    enter("edit_roh2", "700");
-    enter("edit_d3", "1.5");
-    enter("edit_roh3", "1800");
+    enter("edit_d1", QStringLiteral("1.5"));
+    enter("edit_roh1", QStringLiteral("1800"));
+    enter("edit_d2", QStringLiteral("36.5"));
+    enter("edit_roh2", QStringLiteral("700"));
+    enter("edit_d3", QStringLiteral("1.5"));
+    enter("edit_roh3", QStringLiteral("1800"));
     QVERIFY(shown("chk_RwUser"));
     QCOMPARE(text("edit_RwUser"), QStringLiteral("44.8"));
     child<QCheckBox>("chk_RwUser")->click();
@@ -368,19 +372,22 @@ void TestBuildUpDialog::summaries_data()
     QTest::addColumn<int>("example");
     QTest::addColumn<QStringList>("lines");
     const QString thin = QStringLiteral("4 mm Dünnlagenputz (1200 kg/m³)");
-    for (QChar sep : {QChar('.'), QChar(',')}) {
+    for (QChar sep : {QChar(u'.'), QChar(u',')}) {
         const QByteArray suffix = sep == QLatin1Char('.') ? " point" : " comma";
         auto num = [sep](QString t) {
             return t.replace(QLatin1Char('.'), sep);
         };
         QTest::newRow("kind 0" + suffix)
-            << sep << 0 << QStringList{thin, "24 cm  Tavix, Rohdichteklasse  1.8", thin};
+            << sep << 0 << QStringList{thin, QStringLiteral("24 cm  Tavix, Rohdichteklasse  1.8"), thin};
         QTest::newRow("kind 1" + suffix)
-            << sep << 1 << QStringList{"10 mm Dünnputz (1000 kg/m³)", "20 cm  Normalbeton  (2300 kg/m³)", ""};
+            << sep << 1
+            << QStringList{QStringLiteral("10 mm Dünnputz (1000 kg/m³)"),
+                           QStringLiteral("20 cm  Normalbeton  (2300 kg/m³)"), QStringLiteral("")};
         QTest::newRow("kind 3" + suffix)
             << sep << 3
-            << QStringList{num("1.5 cm  Putz (1800 kg/m³)"), num("36.5 cm  Ziegel-Mauerwerk (700 kg/m³)"),
-                           num("1.5 cm  Putz (1800 kg/m³)")};
+            << QStringList{num(QStringLiteral("1.5 cm  Putz (1800 kg/m³)")),
+                           num(QStringLiteral("36.5 cm  Ziegel-Mauerwerk (700 kg/m³)")),
+                           num(QStringLiteral("1.5 cm  Putz (1800 kg/m³)"))};
     }
 }
 
@@ -396,15 +403,15 @@ void TestBuildUpDialog::summaries()
         choose("combo_B1", 2);
         choose("combo_B2a", 0);
         choose("combo_B3", 0);
-        enter("edit_d2", "20");
+        enter("edit_d2", QStringLiteral("20"));
     } else if (example == 3) {
         choose("combo_Konstrukt", 3);
-        enter("edit_d1", "1.5");
-        enter("edit_roh1", "1800");
-        enter("edit_d2", "36.5");
-        enter("edit_roh2", "700");
-        enter("edit_d3", "1.5");
-        enter("edit_roh3", "1800");
+        enter("edit_d1", QStringLiteral("1.5"));
+        enter("edit_roh1", QStringLiteral("1800"));
+        enter("edit_d2", QStringLiteral("36.5"));
+        enter("edit_roh2", QStringLiteral("700"));
+        enter("edit_d3", QStringLiteral("1.5"));
+        enter("edit_roh3", QStringLiteral("1800"));
     }
     child<QPushButton>("btn_OK")->click();
     QCOMPARE(m_model.fields.Memo[0][0], lines);
@@ -418,14 +425,22 @@ void TestBuildUpDialog::inputFilter_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<char>("key");
     QTest::addColumn<QString>("result");
-    QTest::newRow("point: comma becomes point") << QChar('.') << "edit_d2" << ',' << "1.";
-    QTest::newRow("point: point taken") << QChar('.') << "edit_roh1" << '.' << "1.";
-    QTest::newRow("point: digit taken") << QChar('.') << "edit_d3" << '7' << "17";
-    QTest::newRow("point: letter dropped") << QChar('.') << "edit_d2" << 'e' << "1";
-    QTest::newRow("comma: point dropped") << QChar(',') << "edit_d2" << '.' << "1";
-    QTest::newRow("comma: comma taken") << QChar(',') << "edit_roh2" << ',' << "1,";
-    QTest::newRow("comma: minus dropped") << QChar(',') << "edit_d1" << '-' << "1";
-    QTest::newRow("comma: blank dropped") << QChar(',') << "edit_roh3" << ' ' << "1";
+    QTest::newRow("point: comma becomes point")
+        << QChar(u'.') << QStringLiteral("edit_d2") << ',' << QStringLiteral("1.");
+    QTest::newRow("point: point taken")
+        << QChar(u'.') << QStringLiteral("edit_roh1") << '.' << QStringLiteral("1.");
+    QTest::newRow("point: digit taken")
+        << QChar(u'.') << QStringLiteral("edit_d3") << '7' << QStringLiteral("17");
+    QTest::newRow("point: letter dropped")
+        << QChar(u'.') << QStringLiteral("edit_d2") << 'e' << QStringLiteral("1");
+    QTest::newRow("comma: point dropped")
+        << QChar(u',') << QStringLiteral("edit_d2") << '.' << QStringLiteral("1");
+    QTest::newRow("comma: comma taken")
+        << QChar(u',') << QStringLiteral("edit_roh2") << ',' << QStringLiteral("1,");
+    QTest::newRow("comma: minus dropped")
+        << QChar(u',') << QStringLiteral("edit_d1") << '-' << QStringLiteral("1");
+    QTest::newRow("comma: blank dropped")
+        << QChar(u',') << QStringLiteral("edit_roh3") << ' ' << QStringLiteral("1");
 }
 
 void TestBuildUpDialog::inputFilter()
@@ -453,17 +468,17 @@ void TestBuildUpDialog::emptiedFieldBecomesZero()
 {
     m_dialog->openSlot(0, 0);
     choose("combo_Konstrukt", 2);
-    enter("edit_d2", "20");
-    enter("edit_roh2", "500");
-    enter("edit_d1", "0");
-    enter("edit_d3", "0");
+    enter("edit_d2", QStringLiteral("20"));
+    enter("edit_roh2", QStringLiteral("500"));
+    enter("edit_d1", QStringLiteral("0"));
+    enter("edit_d3", QStringLiteral("0"));
     QCOMPARE(text("label_m"), QStringLiteral("m´ = 100.0 [kg/m²]"));
     child<QLineEdit>("edit_roh2")->clear();
     QCOMPARE(text("edit_roh2"), QStringLiteral("0"));
     QCOMPARE(text("label_m"), QStringLiteral("m´ = 0.0 [kg/m²]"));
     // A pasted negative thickness counts as 0 and the field shows it.
-    enter("edit_roh2", "500");
-    enter("edit_d2", "-20");
+    enter("edit_roh2", QStringLiteral("500"));
+    enter("edit_d2", QStringLiteral("-20"));
     QCOMPARE(text("edit_d2"), QStringLiteral("0"));
     QCOMPARE(text("label_m"), QStringLiteral("m´ = 0.0 [kg/m²]"));
 }
@@ -473,7 +488,7 @@ void TestBuildUpDialog::invalidNumberStopsOk()
     QSignalSpy committed(m_dialog, &TForm_BT::buildUpCommitted);
     m_dialog->openSlot(0, 0);
     choose("combo_Konstrukt", 5);
-    enter("edit_d2", "20");
+    enter("edit_d2", QStringLiteral("20"));
     const QString before = text("label_m");
     // Pasted text can carry anything the key filter would have refused.
     child<QLineEdit>("edit_roh2")->setText(QStringLiteral("1.2.3"));
@@ -514,7 +529,8 @@ void TestBuildUpDialog::pastedSlotOpensWithPastedBuildUp()
     m_dialog->openSlot(0, 0);
     choose("combo_Konstrukt", 3);
     const char *fields[6] = {"edit_d1", "edit_roh1", "edit_d2", "edit_roh2", "edit_d3", "edit_roh3"};
-    const QStringList brick{"1.5", "1800", "36.5", "700", "1.5", "1800"};
+    const QStringList brick{QStringLiteral("1.5"), QStringLiteral("1800"), QStringLiteral("36.5"),
+                            QStringLiteral("700"), QStringLiteral("1.5"),  QStringLiteral("1800")};
     for (int i = 0; i < 6; ++i)
         enter(fields[i], brick[i]);
     child<QRadioButton>("rg_Zulassung2")->click(); // 700 < 770: still corrected
@@ -571,17 +587,29 @@ void TestBuildUpDialog::pictures()
     const Example examples[] = {
         {0, {}, {}},
         {1, {}, {}},
-        {2, {"1", "1000", "24", "500", "1", "1000"}, {}},
-        {3, {"1.5", "1800", "24", "800", "1.5", "1800"}, {}},
-        {4, {"1", "1000", "17.5", "1200", "1", "1000"}, {}},
-        {5, {"1.5", "1800", "17.5", "1800", "1.5", "1800"}, "Kalksandstein KS 1.8"},
+        {2,
+         {QStringLiteral("1"), QStringLiteral("1000"), QStringLiteral("24"), QStringLiteral("500"),
+          QStringLiteral("1"), QStringLiteral("1000")},
+         {}},
+        {3,
+         {QStringLiteral("1.5"), QStringLiteral("1800"), QStringLiteral("24"), QStringLiteral("800"),
+          QStringLiteral("1.5"), QStringLiteral("1800")},
+         {}},
+        {4,
+         {QStringLiteral("1"), QStringLiteral("1000"), QStringLiteral("17.5"), QStringLiteral("1200"),
+          QStringLiteral("1"), QStringLiteral("1000")},
+         {}},
+        {5,
+         {QStringLiteral("1.5"), QStringLiteral("1800"), QStringLiteral("17.5"), QStringLiteral("1800"),
+          QStringLiteral("1.5"), QStringLiteral("1800")},
+         QStringLiteral("Kalksandstein KS 1.8")},
     };
     const char *fields[6] = {"edit_d1", "edit_roh1", "edit_d2", "edit_roh2", "edit_d3", "edit_roh3"};
     for (const Example &ex : examples) {
         m_dialog->openSlot(1, 1);
         choose("combo_Konstrukt", ex.kind);
         if (ex.kind == 1)
-            enter("edit_d2", "18");
+            enter("edit_d2", QStringLiteral("18"));
         for (int i = 0; i < ex.values.size(); ++i)
             enter(fields[i], ex.values[i]);
         if (!ex.wallName.isEmpty())
@@ -600,7 +628,8 @@ void TestBuildUpDialog::pictures()
     // The correction path of thick thermally optimised bricks
     m_dialog->openSlot(0, 0);
     choose("combo_Konstrukt", 3);
-    const QStringList brick{"1.5", "1800", "36.5", "700", "1.5", "1800"};
+    const QStringList brick{QStringLiteral("1.5"), QStringLiteral("1800"), QStringLiteral("36.5"),
+                            QStringLiteral("700"), QStringLiteral("1.5"),  QStringLiteral("1800")};
     for (int i = 0; i < 6; ++i)
         enter(fields[i], brick[i]);
     QCOMPARE(text("edit_RwUser"), QStringLiteral("44.8"));
@@ -613,7 +642,8 @@ void TestBuildUpDialog::pictures()
     // Lightweight concrete blocks to DIN, below the density threshold: 5.2 dB deduction
     m_dialog->openSlot(0, 0);
     choose("combo_Konstrukt", 4);
-    const QStringList blocks{"1", "1000", "30", "550", "1", "1000"};
+    const QStringList blocks{QStringLiteral("1"),   QStringLiteral("1000"), QStringLiteral("30"),
+                             QStringLiteral("550"), QStringLiteral("1"),    QStringLiteral("1000")};
     for (int i = 0; i < 6; ++i)
         enter(fields[i], blocks[i]);
     child<QRadioButton>("rg_Zulassung2")->click();

@@ -510,8 +510,8 @@ private Q_SLOTS:
         }
         const QString out = QStringLiteral(TAVIX_BINARY_DIR "/pictures/dialogs");
         QDir().mkpath(out);
-        QVERIFY(dialog->grab().save(out + QStringLiteral("/TForm_DB_") + QTest::currentDataTag() +
-                                    QStringLiteral(".png")));
+        QVERIFY(dialog->grab().save(out + QStringLiteral("/TForm_DB_") +
+                                    QLatin1String(QTest::currentDataTag()) + QStringLiteral(".png")));
     }
 };
 

@@ -1,8 +1,8 @@
 // The main window's editing rules and its display of the recalculation, driven through the
 // widgets as a planner would use them.
+#include "core/model/numbers.h"
 #include "fixtures.h"
 #include "gui/mainwindow/simplifiedmodel.h"
-#include "core/model/numbers.h"
 #include "scriptedinteraction.h"
 
 #include <QAction>
@@ -40,6 +40,11 @@ template<typename T = QWidget> T *child(QWidget &window, const QString &name)
     if (!w)
         qFatal("control %s missing", qPrintable(name));
     return w;
+}
+
+template<typename T = QWidget> T *child(QWidget &window, const char *name)
+{
+    return child<T>(window, QString::fromLatin1(name));
 }
 
 void retype(QLineEdit *edit, const QString &text)
@@ -262,8 +267,10 @@ private Q_SLOTS:
         auto *pages = w.findChild<QTabWidget *>(QStringLiteral("PageControl"));
         for (int i = 0; i < pages->count(); ++i)
             tabs << pages->widget(i)->objectName() + QLatin1Char('=') + pages->tabText(i);
-        QCOMPARE(tabs, (QStringList{"TabSheet_0=Trennbauteil", "TabSheet_1=Flanke 1", "TabSheet_2=Flanke 2",
-                                    "TabSheet_3=Flanke 3", "TabSheet_4=Flanke 4"}));
+        QCOMPARE(tabs,
+                 (QStringList{QStringLiteral("TabSheet_0=Trennbauteil"),
+                              QStringLiteral("TabSheet_1=Flanke 1"), QStringLiteral("TabSheet_2=Flanke 2"),
+                              QStringLiteral("TabSheet_3=Flanke 3"), QStringLiteral("TabSheet_4=Flanke 4")}));
     }
 
     void keyFilter_data()

@@ -4,7 +4,9 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
+#include <QWidget>
 
 namespace tavix::gui {
 
@@ -15,6 +17,21 @@ ShellOpener &shellOpener()
     static ShellOpener opener;
     return opener;
 }
+
+// Turns the hourglass of a clicked homepage picture back into the hand on the next move.
+class HandOnMove : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseMove)
+            static_cast<QWidget *>(watched)->setCursor(Qt::PointingHandCursor);
+        return false;
+    }
+};
 
 } // namespace
 
@@ -57,6 +74,20 @@ void openHelpDocument(QWidget *parent, const QString &startDirectory, HelpDocume
     const bool opened = QFileInfo::exists(path) && openWithShell(QUrl::fromLocalFile(path));
     if (!opened)
         userInteraction().showMessage(parent, MessageKind::Error, helpDocumentErrorText(document));
+}
+
+void homepageImageClicked(QWidget *image, const QUrl &address)
+{
+    static const char *const filterInstalled = "tavixHandOnMove";
+    if (!image->property(filterInstalled).toBool()) {
+        image->setProperty(filterInstalled, true);
+        image->setMouseTracking(true);
+        image->installEventFilter(new HandOnMove(image));
+    }
+    // Shell failures of the homepage link are not reported.
+    if (address.isValid() && !address.isEmpty())
+        openWithShell(address);
+    image->setCursor(Qt::WaitCursor);
 }
 
 } // namespace tavix::gui

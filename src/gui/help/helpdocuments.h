@@ -33,4 +33,9 @@ bool openWithShell(const QUrl &url);
 // Opens the document from `startDirectory`; reports a failure through the message interface.
 void openHelpDocument(QWidget *parent, const QString &startDirectory, HelpDocument document);
 
+// A click on the publisher's logo (the main window's ImageTavix): opens `address` when one is
+// given, then shows the hourglass on `image` until the mouse moves over it again, as a sign
+// that the browser is starting.
+void homepageImageClicked(QWidget *image, const QUrl &address);
+
 } // namespace tavix::gui

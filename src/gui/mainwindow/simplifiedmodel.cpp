@@ -11,7 +11,6 @@
 #include "gui/help/formimpressum.h"
 #include "gui/help/forminfo.h"
 #include "gui/help/helpdocuments.h"
-#include "gui/help/homepageimage.h"
 #include "gui/projectfile/projectcommands.h"
 
 #include <algorithm>
@@ -729,8 +728,8 @@ void TSimplifiedModel::InsertVSClick()
 }
 
 // ---------------------------------------------------------------------------------------
-// Commands whose dialogs and windows are added by later work. Each is connected already;
-// only the body is missing.
+// Menu and tool bar commands. The empty ones (print preview, company data, results text,
+// variant study) are connected already and wait for their windows.
 
 void TSimplifiedModel::FileNewItemClick()
 {

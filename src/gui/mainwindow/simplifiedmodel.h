@@ -83,7 +83,7 @@ Q_SIGNALS:
     void recalculated();
 
 public Q_SLOTS:
-    // Menu and tool bar commands whose windows belong to later work.
+    // Menu and tool bar commands.
     void FileNewItemClick();
     void FileOpenItemClick();
     void save_asClick();
