@@ -2,14 +2,15 @@
 
 #include "core/buildup/buildupcalc.h"
 #include "core/calculate/recalculate.h"
+#include "core/model/appversion.h"
 #include "core/model/numbers.h"
 #include "core/model/variablen.h"
 #include "core/projectfile/projectfile.h"
-#include "core/model/appversion.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -22,6 +23,58 @@ namespace {
 constexpr int ExitCalculated = 0;
 constexpr int ExitIncomplete = 1;
 constexpr int ExitUnreadable = 2;
+constexpr int ExitUsage = 64; // an unknown option: the usage is printed instead
+
+// Every option of the command-line mode, registered here once: the parser, the usage text
+// and the recognition of unknown options all read this list.
+QList<QCommandLineOption> commandLineOptions()
+{
+    return {
+        QCommandLineOption(
+            QStringLiteral("json"),
+            QString::fromUtf8(
+                "Liest die Projektdatei <datei>, berechnet sie und gibt alle Werte als JSON aus. "
+                "Rückgabewert 0: berechnet, 1: Eingaben unvollständig, 2: Datei nicht lesbar."),
+            QStringLiteral("datei")),
+    };
+}
+
+// The options QCommandLineParser adds itself for help and version.
+const QStringList &builtInOptionNames()
+{
+    static const QStringList names{QStringLiteral("h"),    QStringLiteral("?"),
+                                   QStringLiteral("help"), QStringLiteral("help-all"),
+                                   QStringLiteral("v"),    QStringLiteral("version")};
+    return names;
+}
+
+// The first argument that looks like an option but is none of the registered ones, as it
+// was written; empty when there is none. Values of options that take one are skipped, and
+// "--" ends the options.
+QString firstUnknownOption(const QStringList &arguments)
+{
+    const QList<QCommandLineOption> options = commandLineOptions();
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("--"))
+            return {};
+        if (!argument.startsWith(QLatin1Char('-')) || argument.size() == 1)
+            continue;
+        QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+        const bool valueAttached = name.contains(QLatin1Char('='));
+        name = name.section(QLatin1Char('='), 0, 0);
+        if (builtInOptionNames().contains(name))
+            continue;
+        const auto known =
+            std::find_if(options.cbegin(), options.cend(),
+                         [&name](const QCommandLineOption &o) { return o.names().contains(name); });
+        if (known == options.cend())
+            return argument;
+        if (!known->valueName().isEmpty() && !valueAttached)
+            ++i;
+    }
+    return {};
+}
 
 QByteArray jsonString(const QString &text)
 {
@@ -171,15 +224,12 @@ QByteArray projectJson(const ProjectModel &model)
 
 bool wantsCommandLineMode(int argc, char *argv[])
 {
+    // Any option, known or not: an unknown one is answered with the usage, not with the window.
     for (int i = 1; i < argc; ++i) {
         const char *arg = argv[i];
         if (std::strcmp(arg, "--") == 0)
             return false;
-        for (const char *option : {"--json", "--help", "--version", "-h", "-v", "-?"}) {
-            if (std::strcmp(arg, option) == 0)
-                return true;
-        }
-        if (std::strncmp(arg, "--json=", 7) == 0)
+        if (arg[0] == '-' && arg[1] != '\0')
             return true;
     }
     return false;
@@ -198,16 +248,17 @@ int runCommandLine(int argc, char *argv[])
         "Argument wird darin geöffnet."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption jsonOption(
-        QStringLiteral("json"),
-        QString::fromUtf8("Liest die Projektdatei <datei>, berechnet sie und gibt alle Werte als JSON aus. "
-                          "Rückgabewert 0: berechnet, 1: Eingaben unvollständig, 2: Datei nicht lesbar."),
-        QStringLiteral("datei"));
-    parser.addOption(jsonOption);
+    parser.addOptions(commandLineOptions());
+    const QString jsonOption = QStringLiteral("json");
     parser.addPositionalArgument(QStringLiteral("projekt.dat"),
                                  QString::fromUtf8("Projektdatei, die im Programmfenster geöffnet wird."),
                                  QStringLiteral("[projekt.dat]"));
 
+    const QString unknown = firstUnknownOption(QCoreApplication::arguments());
+    if (!unknown.isEmpty()) {
+        printError(QString::fromUtf8("Unbekannte Option: %1\n").arg(unknown) + parser.helpText());
+        return ExitUsage;
+    }
     if (!parser.parse(QCoreApplication::arguments())) {
         printError(parser.errorText());
         return ExitUnreadable;

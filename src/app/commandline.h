@@ -7,7 +7,8 @@
 //   tavix-schallschutz --help | --version
 //
 // Exit status: 0 calculated, 1 inputs incomplete (the JSON is printed all the same),
-// 2 the file cannot be read or the arguments are wrong (German message on stderr).
+// 2 the file cannot be read or an option lacks its value (German message on stderr),
+// 64 an unknown option (German message and the usage on stderr).
 
 #include <QByteArray>
 
@@ -17,8 +18,8 @@ struct ProjectModel;
 
 namespace tavix::app {
 
-// True when the arguments ask for the command-line mode (--json, --help, --version, -h,
-// -v); everything else starts the window.
+// True when the arguments hold any option before "--" (an unknown one too, which is then
+// refused with the usage); a project file alone starts the window.
 bool wantsCommandLineMode(int argc, char *argv[]);
 int runCommandLine(int argc, char *argv[]);
 

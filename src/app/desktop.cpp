@@ -1,9 +1,14 @@
 #include "app/desktop.h"
 
+#include "core/io/filelayer.h"
 #include "gui/mainwindow/simplifiedmodel.h"
+
+#include <cerrno>
+#include <cstdio>
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 
 namespace tavix::app {
@@ -27,6 +32,15 @@ int runDesktop(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavix-Schallschutz Rechner"));
 
+    // Told before the window opens, for whoever started the program from a shell; the
+    // window then reports it as "Öffnen..." would.
+    const QString project = projectFileArgument(QApplication::arguments());
+    if (!project.isEmpty() && !QFileInfo::exists(project)) {
+        const QByteArray text = (project + QStringLiteral(": ") + ioErrorText(ENOENT)).toUtf8() + '\n';
+        std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stderr);
+        std::fflush(stderr);
+    }
+
     gui::TSimplifiedModel window;
     // Catalogues, company data and documents are looked for where the program started,
     // whatever folder a file dialog visits later.
@@ -35,7 +49,6 @@ int runDesktop(int argc, char *argv[])
 
     // Opened once the window is on screen, so that messages have their window behind them;
     // a file that cannot be read leaves the fresh project.
-    const QString project = projectFileArgument(QApplication::arguments());
     if (!project.isEmpty())
         QTimer::singleShot(0, &window, [&window, project] { window.openProjectFile(project); });
     return app.exec();

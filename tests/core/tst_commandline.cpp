@@ -63,6 +63,9 @@ private Q_SLOTS:
     void unreadableFiles_data();
     void unreadableFiles();
     void helpAndVersion();
+    void unknownOptions_data();
+    void unknownOptions();
+    void missingProjectFileReportedBeforeWindow();
 };
 
 void TestCommandLine::workedExample_data()
@@ -175,6 +178,57 @@ void TestCommandLine::helpAndVersion()
     const Run missingValue = run({QStringLiteral("--json")});
     QCOMPARE(missingValue.exitCode, 2);
     QVERIFY(!missingValue.err.isEmpty());
+}
+
+void TestCommandLine::unknownOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("reported");
+    QTest::newRow("misspelt before a file")
+        << QStringList{QStringLiteral("--jsn"), Example} << QStringLiteral("--jsn");
+    QTest::newRow("unknown short option") << QStringList{QStringLiteral("-x")} << QStringLiteral("-x");
+    QTest::newRow("after a valid option")
+        << QStringList{QStringLiteral("--json"), Example, QStringLiteral("--pfd")} << QStringLiteral("--pfd");
+    QTest::newRow("with attached value")
+        << QStringList{QStringLiteral("--jason=") + Example} << QStringLiteral("--jason=");
+}
+
+// A mistyped option must not start the window or calculate anything: German message,
+// usage, status 64.
+void TestCommandLine::unknownOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reported);
+    const Run r = run(arguments);
+    QCOMPARE(r.exitCode, 64);
+    QCOMPARE(r.out, QByteArray());
+    const QString err = QString::fromUtf8(r.err);
+    QVERIFY2(err.contains(QStringLiteral("Unbekannte Option: ") + reported), r.err.constData());
+    QVERIFY2(err.contains(QStringLiteral("--json <datei>")), r.err.constData());
+}
+
+void TestCommandLine::missingProjectFileReportedBeforeWindow()
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("fehlt.dat"));
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(dir.path());
+    process.start(QStringLiteral(TAVIX_APP_PATH), {missing});
+    QVERIFY(process.waitForStarted(10000));
+    QByteArray err;
+    for (int i = 0; i < 100 && !err.contains('\n'); ++i) {
+        process.waitForReadyRead(100);
+        err += process.readAllStandardError();
+    }
+    // The window opens all the same: the program is still running.
+    QCOMPARE(process.state(), QProcess::Running);
+    process.kill();
+    process.waitForFinished(10000);
+    QVERIFY2(QString::fromUtf8(err).contains(missing + QStringLiteral(": Datei nicht gefunden")),
+             err.constData());
 }
 
 QTEST_APPLESS_MAIN(TestCommandLine)
