@@ -653,5 +653,5 @@ void TestBuildUpDialog::pictures()
     m_dialog->btn_ECSClick();
 }
 
-QTEST_MAIN(TestBuildUpDialog)
+TAVIX_WIDGET_TEST_MAIN(TestBuildUpDialog)
 #include "tst_buildupdialog.moc"

@@ -171,6 +171,7 @@ void TestDialogWiring::junctionDialogAccepted()
 void TestDialogWiring::liningDialogOnIdenticalFlank()
 {
     ScriptedInteraction dialogs;
+    dialogs.openFileAnswers << QString(); // no catalogue in the start directory: cancelled
     TSimplifiedModel window;
     window.show();
     QTest::mouseClick(child<QAbstractButton>(&window, "Button_VS2_1"), Qt::LeftButton);
@@ -194,6 +195,7 @@ void TestDialogWiring::liningDialogOnIdenticalFlank()
 void TestDialogWiring::liningCopyPasteAndClear()
 {
     ScriptedInteraction dialogs;
+    dialogs.openFileAnswers << QString(); // no catalogue in the start directory: cancelled
     TSimplifiedModel window;
     window.show();
     QTest::mouseClick(child<QAbstractButton>(&window, "Button_TB_VS1"), Qt::LeftButton);
@@ -252,6 +254,7 @@ void TestDialogWiring::editingDialogsStayOverMainWindow()
     QFETCH(QString, dialogName);
     QFETCH(bool, escape);
     ScriptedInteraction dialogs;
+    dialogs.openFileAnswers << QString(); // no catalogue in the start directory: cancelled
     TSimplifiedModel window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -302,5 +305,5 @@ void TestDialogWiring::buildUpDialogStaysCentred()
     dialog->btn_ECSClick();
 }
 
-QTEST_MAIN(TestDialogWiring)
+TAVIX_WIDGET_TEST_MAIN(TestDialogWiring)
 #include "tst_dialogwiring.moc"

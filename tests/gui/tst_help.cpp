@@ -23,6 +23,7 @@ private Q_SLOTS:
     void liabilityWindow();
     void imprintWindow();
     void homepageCursor();
+    void unscriptedDialogFailsTheTest();
 };
 
 void TestHelp::cleanup()
@@ -163,5 +164,19 @@ void TestHelp::homepageCursor()
     QCOMPARE(image.cursor().shape(), Qt::PointingHandCursor);
 }
 
-QTEST_MAIN(TestHelp)
+// The safety net of every widget test: a message box nobody scripted is a failure, not a
+// window that blocks the run.
+void TestHelp::unscriptedDialogFailsTheTest()
+{
+    QEXPECT_FAIL("", "no script answers this message", Continue);
+    showError(nullptr, QStringLiteral("nicht vorgesehen"));
+    {
+        ScriptedInteraction dialogs;
+        QEXPECT_FAIL("", "the script has no answer for this question", Continue);
+        QVERIFY(!userInteraction().askYesNo(nullptr, MessageKind::Confirmation, QStringLiteral("Frage?")));
+        QCOMPARE(dialogs.unexpected, 1);
+    }
+}
+
+TAVIX_WIDGET_TEST_MAIN(TestHelp)
 #include "tst_help.moc"

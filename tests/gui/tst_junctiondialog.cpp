@@ -279,5 +279,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestJunctionDialog)
+TAVIX_WIDGET_TEST_MAIN(TestJunctionDialog)
 #include "tst_junctiondialog.moc"

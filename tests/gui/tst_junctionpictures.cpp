@@ -1,10 +1,12 @@
 #include "gui/common/colours.h"
 #include "gui/junctions/junctionpictures.h"
 
+#include "scriptedinteraction.h"
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
 #include <QSet>
+
 #include <QtTest>
 
 using namespace tavix;
@@ -146,5 +148,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestJunctionPictures)
+TAVIX_WIDGET_TEST_MAIN(TestJunctionPictures)
 #include "tst_junctionpictures.moc"

@@ -696,5 +696,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestLifecycle)
+TAVIX_WIDGET_TEST_MAIN(TestLifecycle)
 #include "tst_lifecycle.moc"

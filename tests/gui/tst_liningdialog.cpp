@@ -438,7 +438,8 @@ private Q_SLOTS:
     {
         const QString other = dir->filePath(QStringLiteral("anderswo.lib"));
         writeFile(other, WallCatalogue);
-        dialog->Button3Click(); // no VS_Estrich.lib: the open dialog, cancelled
+        script->openFileAnswers << QString(); // cancelled
+        dialog->Button3Click();               // no VS_Estrich.lib: the open dialog, cancelled
         QCOMPARE(model.liningCategory, 3);
         QCOMPARE(script->recorded.size(), 1);
         QCOMPARE(script->recorded.at(0).type, QStringLiteral("open"));
@@ -462,6 +463,7 @@ private Q_SLOTS:
 
         dialog->Button_ESCClick();
         script->openFileAnswers.clear();
+        script->openFileAnswers << QString(); // cancelled
         QFile::remove(dir->filePath(QStringLiteral("VS_Estrich.lib")));
         dialog->openForSlot(QStringLiteral("TB_VS1")); // cancelled again: an empty row, then the warning
         script->yesNoAnswers << false;
@@ -515,5 +517,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestLiningDialog)
+TAVIX_WIDGET_TEST_MAIN(TestLiningDialog)
 #include "tst_liningdialog.moc"

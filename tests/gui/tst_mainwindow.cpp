@@ -617,5 +617,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestMainWindow)
+TAVIX_WIDGET_TEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

@@ -108,5 +108,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestMainWindowPictures)
+TAVIX_WIDGET_TEST_MAIN(TestMainWindowPictures)
 #include "tst_mainwindow_pictures.moc"

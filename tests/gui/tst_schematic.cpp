@@ -4,7 +4,9 @@
 
 #include "fixtures.h"
 
+#include "scriptedinteraction.h"
 #include <QDir>
+
 #include <QtTest>
 
 using namespace tavix;
@@ -445,5 +447,5 @@ void TestSchematic::savePictures()
     save(QStringLiteral("floor"), floor, 1);
 }
 
-QTEST_MAIN(TestSchematic)
+TAVIX_WIDGET_TEST_MAIN(TestSchematic)
 #include "tst_schematic.moc"
