@@ -377,10 +377,8 @@ bool TForm_DB::openForSlot(const QString &slotText)
     {
         // Both at once: a left-over invalid text in one must not be reported while the
         // other is reset.
-        const QSignalBlocker blockS(edit_s);
-        const QSignalBlocker blockM(edit_m);
-        edit_s->setText(QStringLiteral("0"));
-        edit_m->setText(QStringLiteral("0"));
+        setFieldText(edit_s, QStringLiteral("0"));
+        setFieldText(edit_m, QStringLiteral("0"));
     }
     edit_calcFres->setText(NoFrequency);
     disableMainWindow();
