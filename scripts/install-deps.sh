@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth
+  poppler-utils
 )
 
 missing=()

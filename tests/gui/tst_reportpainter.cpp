@@ -168,6 +168,17 @@ void TestReportPainter::inkWhereItemsAre()
     }
     for (const ReportPictureSlot &slot : content.pictures)
         QVERIFY2(inkIn(image, slot.box) > 20, qPrintable(QString::number(int(slot.picture))));
+    // Subscripts reach below the baseline of their letter, where these captions have no ink.
+    for (const ReportText &text : content.texts) {
+        if (text.subscript.isEmpty())
+            continue;
+        const int width = text.text == QLatin1String("R") ? 20 : 335;
+        if (text.text.size() > 1 && !text.text.contains(QLatin1String("Bau-Schall")))
+            continue;
+        const int baseline = text.position.y() + qRound(0.905 * text.font.pixelSize);
+        QVERIFY2(inkIn(image, QRect(text.position.x(), baseline + 1, width, 2)) > 0,
+                 qPrintable(text.subscript));
+    }
     // The results stand in their frames, right of the captions.
     if (page == 2) {
         QVERIFY(inkIn(image, QRect(502, ReportBodyTop + 856, 40, 14)) > 20);
