@@ -127,6 +127,7 @@ protected:
 
 private:
     void FormCreate();
+    QSize defaultWindowSize() const;
     void createDialogs();
     void connectHandlers();
     void connectFamilies();
