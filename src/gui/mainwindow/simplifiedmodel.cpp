@@ -11,6 +11,7 @@
 #include "gui/help/homepageimage.h"
 #include "core/model/numbers.h"
 #include "gui/projectfile/projectcommands.h"
+#include "gui/reports/form_faset.h"
 
 #include <algorithm>
 
@@ -103,6 +104,7 @@ void TSimplifiedModel::createDialogs()
     m_formBT = std::make_unique<TForm_BT>(m_model, this);
     connect(m_formBT.get(), &TForm_BT::buildUpCommitted, this, &TSimplifiedModel::buildUpCommitted);
     connect(m_formBT.get(), &TForm_BT::buildUpAccepted, this, &TSimplifiedModel::buildUpAccepted);
+    m_formFaSet = std::make_unique<TForm_FaSet>(this);
 }
 
 TSimplifiedModel::~TSimplifiedModel() = default;
@@ -854,7 +856,18 @@ void TSimplifiedModel::FormClose(QCloseEvent *event)
         event->ignore();
 }
 
-void TSimplifiedModel::Firmendaten1Click() {}
+void TSimplifiedModel::Firmendaten1Click()
+{
+    m_formFaSet->setStartDirectory(startDirectory());
+    m_formFaSet->openSettings();
+}
+
+void TSimplifiedModel::readCompanySettings()
+{
+    m_formFaSet->setStartDirectory(startDirectory());
+    m_formFaSet->readCompanyFile();
+}
+
 void TSimplifiedModel::btn_ResultsClick() {}
 void TSimplifiedModel::button_VariantClick() {}
 void TSimplifiedModel::Internet1Click()
