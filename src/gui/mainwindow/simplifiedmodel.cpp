@@ -835,9 +835,11 @@ void TSimplifiedModel::SpeedButtonPrintClick()
                                                      reportPictures(outcome.document, sketch, company.logo)));
 }
 
+// The texts of the company window as they stand, also after a cancel: the report prints
+// what was typed, "Firma.set" keeps what was accepted.
 ReportCompany TSimplifiedModel::currentCompanyData() const
 {
-    return {};
+    return {m_formFaSet->companyData(), m_formFaSet->logo()};
 }
 
 void TSimplifiedModel::showPrintPreview(std::shared_ptr<ReportPageSource> source)
