@@ -11,6 +11,7 @@
 #include "gui/help/homepageimage.h"
 #include "core/model/numbers.h"
 #include "gui/projectfile/projectcommands.h"
+#include "gui/reports/form_c.h"
 
 #include <algorithm>
 
@@ -90,6 +91,7 @@ void TSimplifiedModel::createDialogs()
     m_formBT = std::make_unique<TForm_BT>(m_model, this);
     connect(m_formBT.get(), &TForm_BT::buildUpCommitted, this, &TSimplifiedModel::buildUpCommitted);
     connect(m_formBT.get(), &TForm_BT::buildUpAccepted, this, &TSimplifiedModel::buildUpAccepted);
+    m_formC = new TForm_C(m_model, this);
 }
 
 TSimplifiedModel::~TSimplifiedModel() = default;
@@ -483,7 +485,8 @@ void TSimplifiedModel::drawSchematic()
 
 void TSimplifiedModel::refreshResultsText()
 {
-    // The detailed results window rebuilds its text here while it is open (ResultsShown).
+    if (m_model.ResultsShown && m_formC)
+        m_formC->BuildResultsText();
 }
 
 QColor TSimplifiedModel::windowBackground() const
@@ -802,7 +805,11 @@ void TSimplifiedModel::FormClose(QCloseEvent *event)
 }
 
 void TSimplifiedModel::Firmendaten1Click() {}
-void TSimplifiedModel::btn_ResultsClick() {}
+void TSimplifiedModel::btn_ResultsClick()
+{
+    m_formC->FormShow();
+    Recalculate();
+}
 void TSimplifiedModel::button_VariantClick() {}
 void TSimplifiedModel::Internet1Click()
 {

@@ -28,6 +28,7 @@
 namespace tavix::gui {
 
 class ProjectCommands;
+class TForm_C;
 class TForm_Impressum;
 class TForm_Info;
 
@@ -163,6 +164,7 @@ private:
     std::unique_ptr<TForm_SS> m_formSS;
     LiningClipboard m_liningClipboard;
     BuildUpSlot m_liningContext{0, 1};
+    TForm_C *m_formC = nullptr; // results window, created hidden with the dialogs
 
     // Project lifecycle and information windows: created on first use, then reused.
 public:
