@@ -5,6 +5,7 @@
 #include "core/model/numbers.h"
 #include "core/model/variablen.h"
 #include "core/projectfile/projectfile.h"
+#include "core/reports/resultstext.h"
 #include "core/model/appversion.h"
 
 #include <QCommandLineParser>
@@ -169,17 +170,25 @@ QByteArray projectJson(const ProjectModel &model)
     return root.text(0) + '\n';
 }
 
+QByteArray projectText(const ProjectModel &model, QChar decimalSeparator)
+{
+    QByteArray out;
+    for (const QString &line : BuildResultsText(model, decimalSeparator))
+        out += line.toUtf8() + '\n';
+    return out;
+}
+
 bool wantsCommandLineMode(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         const char *arg = argv[i];
         if (std::strcmp(arg, "--") == 0)
             return false;
-        for (const char *option : {"--json", "--help", "--version", "-h", "-v", "-?"}) {
+        for (const char *option : {"--json", "--text", "--help", "--version", "-h", "-v", "-?"}) {
             if (std::strcmp(arg, option) == 0)
                 return true;
         }
-        if (std::strncmp(arg, "--json=", 7) == 0)
+        if (std::strncmp(arg, "--json=", 7) == 0 || std::strncmp(arg, "--text=", 7) == 0)
             return true;
     }
     return false;
@@ -204,6 +213,12 @@ int runCommandLine(int argc, char *argv[])
                           "Rückgabewert 0: berechnet, 1: Eingaben unvollständig, 2: Datei nicht lesbar."),
         QStringLiteral("datei"));
     parser.addOption(jsonOption);
+    const QCommandLineOption textOption(
+        QStringLiteral("text"),
+        QString::fromUtf8("Liest die Projektdatei <datei>, berechnet sie und gibt die Eingabedaten und "
+                          "Berechnungsergebnisse als Text aus. Rückgabewerte wie bei --json."),
+        QStringLiteral("datei"));
+    parser.addOption(textOption);
     parser.addPositionalArgument(QStringLiteral("projekt.dat"),
                                  QString::fromUtf8("Projektdatei, die im Programmfenster geöffnet wird."),
                                  QStringLiteral("[projekt.dat]"));
@@ -216,12 +231,14 @@ int runCommandLine(int argc, char *argv[])
         parser.showHelp(ExitCalculated);
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
-    if (!parser.isSet(jsonOption)) {
-        printError(QString::fromUtf8("Keine Projektdatei angegeben (--json DATEI.dat)."));
+    const bool asText = parser.isSet(textOption);
+    if (parser.isSet(jsonOption) == asText) {
+        printError(
+            QString::fromUtf8("Genau eine Projektdatei angeben (--json DATEI.dat oder --text DATEI.dat)."));
         return ExitUnreadable;
     }
 
-    const QString path = parser.value(jsonOption);
+    const QString path = parser.value(asText ? textOption : jsonOption);
     const QChar sep = localeDecimalSeparator();
     LoadedProject loaded = loadProject(path, sep);
     if (!loaded.ok()) {
@@ -238,8 +255,8 @@ int runCommandLine(int argc, char *argv[])
         printError(path + QStringLiteral(": ") + outcome.error);
         return ExitUnreadable;
     }
-    const QByteArray json = projectJson(model);
-    std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
+    const QByteArray output = asText ? projectText(model, sep) : projectJson(model);
+    std::fwrite(output.constData(), 1, static_cast<size_t>(output.size()), stdout);
     std::fflush(stdout);
     return model.Calculated ? ExitCalculated : ExitIncomplete;
 }

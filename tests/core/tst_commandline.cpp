@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -63,6 +64,8 @@ private Q_SLOTS:
     void unreadableFiles_data();
     void unreadableFiles();
     void helpAndVersion();
+    void resultsText_data();
+    void resultsText();
 };
 
 void TestCommandLine::workedExample_data()
@@ -169,12 +172,54 @@ void TestCommandLine::helpAndVersion()
     const Run help = run({QStringLiteral("--help")});
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.contains("--json <datei>"));
+    QVERIFY(help.out.contains("--text <datei>"));
     const Run version = run({QStringLiteral("-v")});
     QCOMPARE(version.exitCode, 0);
     QVERIFY(version.out.contains("tavix-schallschutz 2.0"));
     const Run missingValue = run({QStringLiteral("--json")});
     QCOMPARE(missingValue.exitCode, 2);
     QVERIFY(!missingValue.err.isEmpty());
+}
+
+// The detailed results text: the hand-written text of the worked example in the locale's
+// notation, the notice for missing inputs, nothing for a file that cannot be read.
+void TestCommandLine::resultsText_data()
+{
+    QTest::addColumn<QString>("project"); // empty: a fresh project without inputs
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("expected");
+    QFile golden(QStringLiteral(TAVIX_TEST_DATA_DIR "/worked-example-results.txt"));
+    QVERIFY(golden.open(QIODevice::ReadOnly));
+    const QByteArray text = golden.readAll();
+    QString german = QString::fromUtf8(text);
+    german.replace(QRegularExpression(QStringLiteral("(\\d)\\.(\\d)")), QStringLiteral("\\1,\\2"));
+    QTest::newRow("worked example") << Example << "C.UTF-8" << 0 << text;
+    QTest::newRow("worked example, decimal comma") << Example << "de_DE.UTF-8" << 0 << german.toUtf8();
+    QTest::newRow("inputs missing")
+        << QString() << "C.UTF-8" << 1
+        << QString::fromUtf8("\n Eingabefehler -> keine Berechnung möglich!\n").toUtf8();
+    QTest::newRow("no such file") << QStringLiteral("/nonexistent/projekt.dat") << "C.UTF-8" << 2
+                                  << QByteArray();
+}
+
+void TestCommandLine::resultsText()
+{
+    QFETCH(QString, project);
+    QFETCH(QString, locale);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, expected);
+    QTemporaryDir dir;
+    if (project.isEmpty()) {
+        project = dir.filePath(QStringLiteral("neu.dat"));
+        ProjectModel model;
+        resetModel(model, QLatin1Char('.'));
+        QCOMPARE(saveProject(model, project, QLatin1Char('.')), QString());
+    }
+    const Run r = run({QStringLiteral("--text"), project}, locale);
+    QCOMPARE(r.exitCode, exitCode);
+    QCOMPARE(QString::fromUtf8(r.out), QString::fromUtf8(expected));
+    QCOMPARE(r.err.isEmpty(), exitCode != 2);
 }
 
 QTEST_APPLESS_MAIN(TestCommandLine)
