@@ -12,6 +12,9 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace tavix::gui {
@@ -83,12 +86,36 @@ void TForm_C::FormShow()
 
 void TForm_C::BuildResultsText()
 {
-    const QStringList lines = tavix::BuildResultsText(m_model, localeDecimalSeparator());
+    QStringList lines = tavix::BuildResultsText(m_model, localeDecimalSeparator());
     m_rewriting = true;
-    memo_control->setPlainText(lines.join(QLatin1Char('\n')));
+    // A line break inside a name would shift the lines against the blocks: then the whole
+    // text is written anew.
+    if (lines.size() == m_shownLines.size() && memo_control->document()->blockCount() == lines.size())
+        replaceChangedLines(lines);
+    else
+        memo_control->setPlainText(lines.join(QLatin1Char('\n')));
+    m_shownLines = std::move(lines);
     memo_control->verticalScrollBar()->setValue(m_readerTop);
     memo_control->horizontalScrollBar()->setValue(m_readerLeft);
     m_rewriting = false;
+}
+
+// A keystroke changes a few dozen numbers of a report that otherwise stays as it is; only
+// those lines are laid out again.
+void TForm_C::replaceChangedLines(const QStringList &lines)
+{
+    QTextDocument *document = memo_control->document();
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    QTextBlock block = document->begin();
+    for (qsizetype i = 0; i < lines.size() && block.isValid(); ++i, block = block.next()) {
+        if (lines.at(i) == m_shownLines.at(i))
+            continue;
+        cursor.setPosition(block.position());
+        cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+        cursor.insertText(lines.at(i));
+    }
+    cursor.endEditBlock();
 }
 
 void TForm_C::closeEvent(QCloseEvent *event)

@@ -36,6 +36,7 @@ protected:
 private:
     void FormClose();
     void FormResize();
+    void replaceChangedLines(const QStringList &lines);
 
     ProjectModel &m_model;
     QPlainTextEdit *memo_control = nullptr;
@@ -45,6 +46,7 @@ private:
     int m_readerTop = 0;
     int m_readerLeft = 0;
     bool m_rewriting = false;
+    QStringList m_shownLines; // what the text box holds, line by line
 };
 
 } // namespace tavix::gui
