@@ -129,6 +129,20 @@ private Q_SLOTS:
         QCOMPARE(text->verticalScrollBar()->value(), 40);
     }
 
+    // A name with a line break in it (from a project file) adds a line to the text; the
+    // following keystrokes must still put every value on its own line.
+    void lineBreakInsideAName()
+    {
+        TSimplifiedModel w;
+        openExampleWithResults(w);
+        w.model().fields.Projekt = QStringLiteral("Haus A\nHaus B");
+        w.Recalculate();
+        retype(w.controls().edit_A, QStringLiteral("15"));
+        QCOMPARE(memo(w)->toPlainText(),
+                 BuildResultsText(w.model(), QLatin1Char('.')).join(QLatin1Char('\n')));
+        QVERIFY(memo(w)->toPlainText().contains(QStringLiteral("\n      Fläche = 15.00 [m²]\n")));
+    }
+
     // Closing hides the window and stops the refreshing; the menu item opens it again with
     // the current text.
     void closeStopsFollowing()
