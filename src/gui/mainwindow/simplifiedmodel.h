@@ -122,6 +122,7 @@ protected:
 
 private:
     void FormCreate();
+    QSize defaultWindowSize() const;
     void createDialogs();
     void connectHandlers();
     void connectFamilies();
