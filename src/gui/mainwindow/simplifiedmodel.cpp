@@ -130,6 +130,7 @@ void TSimplifiedModel::connectHandlers()
     };
     both(ui.FileNewItem, ui.SpeedButtonNew, &TSimplifiedModel::FileNewItemClick);
     both(ui.FileOpenItem, ui.SpeedButtonOpen, &TSimplifiedModel::FileOpenItemClick);
+    both(ui.FileSaveItem, ui.SpeedButtonSaveFile, &TSimplifiedModel::FileSaveItemClick);
     both(ui.save_as, ui.SpeedButtonSave, &TSimplifiedModel::save_asClick);
     both(ui.FilePrintItem, ui.SpeedButtonPrint, &TSimplifiedModel::SpeedButtonPrintClick);
     both(ui.FileExitItem, nullptr, &TSimplifiedModel::FileExitItemClick);
@@ -796,6 +797,11 @@ void TSimplifiedModel::FileNewItemClick()
 void TSimplifiedModel::FileOpenItemClick()
 {
     projectCommands().openProject();
+}
+
+void TSimplifiedModel::FileSaveItemClick()
+{
+    projectCommands().save();
 }
 
 void TSimplifiedModel::save_asClick()

@@ -74,6 +74,7 @@ public Q_SLOTS:
     // Menu and tool bar commands whose windows belong to later work.
     void FileNewItemClick();
     void FileOpenItemClick();
+    void FileSaveItemClick();
     void save_asClick();
     void SpeedButtonPrintClick();
     void FileExitItemClick();
