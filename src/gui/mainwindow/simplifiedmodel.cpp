@@ -11,6 +11,7 @@
 #include "gui/help/homepageimage.h"
 #include "core/model/numbers.h"
 #include "gui/projectfile/projectcommands.h"
+#include "gui/reports/form_c.h"
 #include "gui/reports/form_faset.h"
 
 #include <algorithm>
@@ -105,6 +106,7 @@ void TSimplifiedModel::createDialogs()
     connect(m_formBT.get(), &TForm_BT::buildUpCommitted, this, &TSimplifiedModel::buildUpCommitted);
     connect(m_formBT.get(), &TForm_BT::buildUpAccepted, this, &TSimplifiedModel::buildUpAccepted);
     m_formFaSet = std::make_unique<TForm_FaSet>(this);
+    m_formC = new TForm_C(m_model, this);
 }
 
 TSimplifiedModel::~TSimplifiedModel() = default;
@@ -499,7 +501,8 @@ void TSimplifiedModel::drawSchematic()
 
 void TSimplifiedModel::refreshResultsText()
 {
-    // The detailed results window rebuilds its text here while it is open (ResultsShown).
+    if (m_model.ResultsShown && m_formC)
+        m_formC->BuildResultsText();
 }
 
 QColor TSimplifiedModel::windowBackground() const
@@ -870,7 +873,12 @@ void TSimplifiedModel::readCompanySettings()
     m_formFaSet->readCompanyFile();
 }
 
-void TSimplifiedModel::btn_ResultsClick() {}
+void TSimplifiedModel::btn_ResultsClick()
+{
+    m_formC->FormShow();
+    Recalculate();
+}
+
 void TSimplifiedModel::button_VariantClick() {}
 void TSimplifiedModel::Internet1Click()
 {

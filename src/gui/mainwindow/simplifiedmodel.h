@@ -30,6 +30,7 @@ namespace tavix::gui {
 
 class ProjectCommands;
 class TForm_FaSet;
+class TForm_C;
 class TForm_Impressum;
 class TForm_Info;
 
@@ -173,6 +174,7 @@ private:
     LiningClipboard m_liningClipboard;
     BuildUpSlot m_liningContext{0, 1};
     std::unique_ptr<TForm_FaSet> m_formFaSet;
+    TForm_C *m_formC = nullptr; // results window, created hidden with the dialogs
 
     // Project lifecycle and information windows: created on first use, then reused.
 public:
