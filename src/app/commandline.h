@@ -4,12 +4,17 @@
 //
 //   tavix-schallschutz --json FILE.dat   one JSON object with every input the calculation
 //                                        reads and, when complete, every result
+//   tavix-schallschutz --json FILE.dat --anforderung DB
+//                                        the same with the requirement check against
+//                                        erf. R'w = DB (under "Requirement")
 //   tavix-schallschutz --help | --version
 //
 // Exit status: 0 calculated, 1 inputs incomplete (the JSON is printed all the same),
 // 2 the file cannot be read or the arguments are wrong (German message on stderr).
 
 #include <QByteArray>
+
+#include <optional>
 
 namespace tavix {
 struct ProjectModel;
@@ -23,6 +28,7 @@ bool wantsCommandLineMode(int argc, char *argv[]);
 int runCommandLine(int argc, char *argv[]);
 
 // The JSON document of a loaded and recalculated project (UTF-8, ends with a newline).
-QByteArray projectJson(const ProjectModel &model);
+// When calculated it lists the paths by share and, given erf. R'w, the requirement check.
+QByteArray projectJson(const ProjectModel &model, std::optional<long double> requirement = std::nullopt);
 
 } // namespace tavix::app
