@@ -154,6 +154,26 @@ RequirementCheck checkRequirement(long double rw, long double erfRw)
     return check;
 }
 
+QString verdictText(const RequirementCheck &check, QChar sep)
+{
+    if (check.fulfilled)
+        return u8("erfüllt (Reserve %1 dB)").arg(oneDecimal(check.margin, sep));
+    return u8("nicht erfüllt (Unterschreitung %1 dB)").arg(oneDecimal(-check.margin, sep));
+}
+
+QString decibelText(long double value, QChar sep)
+{
+    return oneDecimal(value, sep) + QStringLiteral(" dB");
+}
+
+QString requirementLabel(const Requirement &requirement)
+{
+    if (requirement.id == QLatin1String(OwnRequirementId))
+        return requirement.text;
+    return u8("%1 (erf. R'w = %2 dB)")
+        .arg(requirement.text, formatGeneral(requirement.erfRw, QLatin1Char(',')));
+}
+
 QStringList requirementNotes(const Requirement &requirement, int orientation, long double separatingArea)
 {
     QStringList notes;

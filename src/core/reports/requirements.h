@@ -53,6 +53,12 @@ struct RequirementCheck
 };
 
 RequirementCheck checkRequirement(long double rw, long double erfRw);
+// "erfüllt (Reserve 0,7 dB)" or "nicht erfüllt (Unterschreitung 3,2 dB)".
+QString verdictText(const RequirementCheck &check, QChar decimalSeparator);
+// A level in dB as the proof shows it: "51,8 dB".
+QString decibelText(long double value, QChar decimalSeparator);
+// Label of a catalogue entry in a choice list: "Wohnungstrenndecken (erf. R'w = 54 dB)".
+QString requirementLabel(const Requirement &requirement);
 
 // The notes that apply to a proof: a requirement for another kind of element than the
 // orientation (0 wall, 1 floor) describes, a party wall between houses, a separating area

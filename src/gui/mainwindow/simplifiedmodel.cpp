@@ -11,6 +11,7 @@
 #include "gui/help/homepageimage.h"
 #include "core/model/numbers.h"
 #include "gui/projectfile/projectcommands.h"
+#include "gui/reports/form_nachweis.h"
 
 #include <algorithm>
 
@@ -122,6 +123,7 @@ void TSimplifiedModel::connectHandlers()
     both(ui.Firmendaten1, nullptr, &TSimplifiedModel::Firmendaten1Click);
     both(ui.Berechnungsergebnisse1, ui.btn_Results, &TSimplifiedModel::btn_ResultsClick);
     both(ui.Variantenuntersuchung1, ui.button_Variant, &TSimplifiedModel::button_VariantClick);
+    both(ui.Nachweis1, ui.button_Nachweis, &TSimplifiedModel::button_NachweisClick);
     both(ui.Internet1, nullptr, &TSimplifiedModel::Internet1Click);
     both(ui.Internet2, nullptr, &TSimplifiedModel::Internet2Click);
     both(ui.Handbuch, ui.SpeedButtonHandbuch, &TSimplifiedModel::HandbuchClick);
@@ -469,6 +471,8 @@ void TSimplifiedModel::enableResultCommands(bool enabled)
     ui.Berechnungsergebnisse1->setEnabled(enabled);
     ui.button_Variant->setEnabled(enabled);
     ui.Variantenuntersuchung1->setEnabled(enabled);
+    ui.button_Nachweis->setEnabled(enabled);
+    ui.Nachweis1->setEnabled(enabled);
 }
 
 void TSimplifiedModel::drawSchematic()
@@ -804,6 +808,17 @@ void TSimplifiedModel::FormClose(QCloseEvent *event)
 void TSimplifiedModel::Firmendaten1Click() {}
 void TSimplifiedModel::btn_ResultsClick() {}
 void TSimplifiedModel::button_VariantClick() {}
+
+void TSimplifiedModel::button_NachweisClick()
+{
+    if (!m_formNachweis) {
+        m_formNachweis = new TForm_Nachweis(m_model, this);
+        connect(this, &TSimplifiedModel::recalculated, m_formNachweis, &TForm_Nachweis::refresh);
+    }
+    m_formNachweis->show();
+    m_formNachweis->raise();
+    m_formNachweis->activateWindow();
+}
 void TSimplifiedModel::Internet1Click()
 {
     if (!m_formInfo)
