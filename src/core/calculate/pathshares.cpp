@@ -9,7 +9,7 @@ namespace {
 
 long double transmissionFactor(long double R)
 {
-    return std::pow(10.0L, -R / 10);
+    return ::exp10l(-R / 10.0L); // several times faster than powl, and as exact
 }
 
 long double indexOf(long double tau)

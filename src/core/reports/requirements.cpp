@@ -145,7 +145,7 @@ RequirementCheck checkRequirement(long double rw, long double erfRw)
     // Compared in whole tenths, so that 55.0 − 2 against 53 is not lost to binary fractions.
     const long long rwTenths = tenths(rw);
     const long long erfTenths = tenths(erfRw);
-    const long long uTenths = tenths(UProg);
+    static const long long uTenths = tenths(UProg);
     check.rw = rwTenths / 10.0L;
     check.erfRw = erfTenths / 10.0L;
     check.rwMinusU = (rwTenths - uTenths) / 10.0L;
