@@ -123,6 +123,7 @@ protected:
 
 private:
     void FormCreate();
+    QSize defaultWindowSize() const;
     void createDialogs();
     void connectHandlers();
     void connectFamilies();
