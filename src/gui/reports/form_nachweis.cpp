@@ -6,6 +6,7 @@
 #include "core/reports/requirements.h"
 #include "gui/common/userinteraction.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
@@ -75,7 +76,7 @@ QTableWidget *table(const QString &name, int columns)
     grid->setAlternatingRowColors(true);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 8);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
     // The table is as tall as its rows, so that the window shows all of them at once.
     grid->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     grid->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -134,14 +135,18 @@ void TForm_Nachweis::setupUi()
     combo_Anforderung->setObjectName(QStringLiteral("combo_Anforderung"));
     combo_Anforderung->setMaxVisibleItems(30);
     fillRequirementChoice();
+    // The field stays of moderate width; the open list shows the long entries in full.
+    combo_Anforderung->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo_Anforderung->setMinimumContentsLength(60);
+    combo_Anforderung->view()->setMinimumWidth(combo_Anforderung->view()->sizeHintForColumn(0) + 24);
     edit_eigeneAnforderung = new QLineEdit;
     edit_eigeneAnforderung->setObjectName(QStringLiteral("edit_eigeneAnforderung"));
     edit_eigeneAnforderung->setMaximumWidth(80);
-    choice->addWidget(combo_Anforderung, 0, 0, 1, 3);
-    choice->addWidget(new QLabel(QString::fromUtf8("eigene Anforderung erf. R'w:")), 1, 0);
-    choice->addWidget(edit_eigeneAnforderung, 1, 1);
-    choice->addWidget(new QLabel(QStringLiteral("dB")), 1, 2);
-    choice->setColumnStretch(2, 1);
+    choice->addWidget(combo_Anforderung, 0, 0);
+    choice->addWidget(new QLabel(QString::fromUtf8("eigene Anforderung erf. R'w:")), 0, 1);
+    choice->addWidget(edit_eigeneAnforderung, 0, 2);
+    choice->addWidget(new QLabel(QStringLiteral("dB")), 0, 3);
+    choice->setColumnStretch(0, 1);
     layout->addWidget(choiceBox);
 
     auto *checkBox = new QGroupBox(QString::fromUtf8("Nachweis durch Berechnung (DIN 4109-2:2018)"));
