@@ -321,11 +321,11 @@ void TForm_Nachweis::showCheck()
     const QChar sep = localeDecimalSeparator();
     const std::optional<long double> erf = requiredRw();
     const Requirement &requirement = chosenRequirement();
-    label_Rw->setText(decibelText(checkRequirement(m_model.RwBau, 0).rw, sep));
-    label_RwMinusU->setText(decibelText(checkRequirement(m_model.RwBau, 0).rwMinusU, sep));
+    const RequirementCheck check = checkRequirement(m_model.RwBau, erf.value_or(0));
+    label_Rw->setText(decibelText(check.rw, sep));
+    label_RwMinusU->setText(decibelText(check.rwMinusU, sep));
     QPalette palette = label_Urteil->palette();
     if (erf) {
-        const RequirementCheck check = checkRequirement(m_model.RwBau, *erf);
         label_erfRw->setText(decibelText(check.erfRw, sep));
         label_Urteil->setText(verdictText(check, sep));
         palette.setColor(QPalette::WindowText,
