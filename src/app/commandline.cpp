@@ -1,19 +1,30 @@
 #include "app/commandline.h"
 
 #include "core/buildup/buildupcalc.h"
+#include "core/calculate/pathshares.h"
 #include "core/calculate/recalculate.h"
 #include "core/model/appversion.h"
 #include "core/model/numbers.h"
 #include "core/model/variablen.h"
 #include "core/projectfile/projectfile.h"
+#include "core/reports/companydata.h"
+#include "core/reports/reportdocument.h"
+#include "core/reports/requirements.h"
+#include "core/reports/resultstext.h"
+#include "gui/reports/companylogo.h"
+#include "gui/reports/reportpainter.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QGuiApplication>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <optional>
 
 namespace tavix::app {
@@ -36,6 +47,25 @@ QList<QCommandLineOption> commandLineOptions()
                 "Liest die Projektdatei <datei>, berechnet sie und gibt alle Werte als JSON aus. "
                 "Rückgabewert 0: berechnet, 1: Eingaben unvollständig, 2: Datei nicht lesbar."),
             QStringLiteral("datei")),
+        QCommandLineOption(
+            QStringLiteral("text"),
+            QString::fromUtf8("Liest die Projektdatei <datei>, berechnet sie und gibt die Eingabedaten und "
+                              "Berechnungsergebnisse als Text aus. Rückgabewerte wie bei --json."),
+            QStringLiteral("datei")),
+        QCommandLineOption(
+            QStringLiteral("pdf"),
+            QString::fromUtf8(
+                "Schreibt den zweiseitigen Bericht der Projektdatei (Deckblatt und Berechnungsblatt, "
+                "Firmendaten aus Firma.set im aktuellen Verzeichnis) als PDF nach <ausgabe.pdf>: "
+                "tavix-schallschutz --pdf <ausgabe.pdf> <projekt.dat>. Rückgabewerte wie bei --json; "
+                "bei unvollständigen Eingaben wird nichts geschrieben."),
+            QStringLiteral("ausgabe.pdf")),
+        QCommandLineOption(
+            QStringLiteral("anforderung"),
+            QString::fromUtf8(
+                "Mit --json: prüft R'w − u_prog (u_prog = 2 dB) gegen die Anforderung erf. R'w = <dB> "
+                "und gibt das Ergebnis unter \"Requirement\" aus."),
+            QStringLiteral("dB")),
     };
 }
 
@@ -153,15 +183,110 @@ QByteArray pathArray(const long double (&values)[PathCount])
     return jsonArray({jsonNumber(values[PathFf]), jsonNumber(values[PathFd]), jsonNumber(values[PathDf])});
 }
 
+// The thirteen paths, largest share first, with what removing each would bring.
+QByteArray pathsJson(const ProjectModel &model)
+{
+    QList<QByteArray> paths;
+    for (const PathShare &path : computePathShares(model).paths) {
+        ObjectWriter o;
+        o.add("Path", jsonString(pathCode(path)));
+        o.add("R", jsonNumber(path.R));
+        o.add("Share", jsonNumber(100 * path.share));
+        o.add("RwWithout", jsonNumber(path.rwWithout));
+        paths << o.inlineText();
+    }
+    return "[\n    " + paths.join(",\n    ") + "\n  ]";
+}
+
+QByteArray requirementJson(const ProjectModel &model, long double erfRw)
+{
+    const RequirementCheck check = checkRequirement(model.RwBau, erfRw);
+    ObjectWriter o;
+    o.add("erfRw", jsonNumber(check.erfRw));
+    o.add("uprog", jsonNumber(UProg));
+    o.add("RwMinusU", jsonNumber(check.rwMinusU));
+    o.add("Fulfilled", check.fulfilled ? "true" : "false");
+    o.add("Margin", jsonNumber(check.margin));
+    return o.inlineText();
+}
+
+// "--anforderung 53" or "53,5": the required R'w in dB.
+std::optional<long double> requirementArgument(const QString &text)
+{
+    for (const QChar sep : {QLatin1Char('.'), QLatin1Char(',')}) {
+        const std::optional<long double> value = parseReal(text, sep);
+        if (value && std::isfinite(*value) && *value > 0)
+            return value;
+    }
+    return std::nullopt;
+}
+
 void printError(const QString &text)
 {
     const QByteArray bytes = text.toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
 }
 
+// The PDF report is painted with fonts, which needs the GUI side of Qt; without a display
+// it paints on the offscreen platform.
+bool wantsPdf(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0)
+            return false;
+        if (std::strcmp(argv[i], "--pdf") == 0 || std::strncmp(argv[i], "--pdf=", 6) == 0)
+            return true;
+    }
+    return false;
+}
+
+std::unique_ptr<QCoreApplication> createApplication(int &argc, char *argv[])
+{
+    if (!wantsPdf(argc, argv))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+// The two-page report of a calculated project with the company data of the current
+// directory, written atomically to `pdfPath`.
+int writePdfReport(const ProjectModel &model, const QString &pdfPath)
+{
+    if (!model.Calculated) {
+        printError(noResultsWarning().trimmed());
+        for (const QString &message : model.Messages)
+            printError(message);
+        return ExitIncomplete;
+    }
+    const LoadedCompanyData company = loadCompanyData(QDir::current().filePath(CompanyDataFileName));
+    if (!company.ok()) {
+        printError(CompanyDataFileName + QStringLiteral(": ") + company.error);
+        return ExitUnreadable;
+    }
+    ReportComposer composer;
+    const ReportOutcome outcome =
+        composer.compose(model, company.data, QDate::currentDate(), localeDecimalSeparator());
+    if (!outcome.ok()) {
+        printError(outcome.message);
+        return ExitUnreadable;
+    }
+    const gui::ReportPainter report(outcome.document,
+                                    gui::reportPictures(outcome.document, gui::reportSketch(model),
+                                                        gui::loadCompanyLogo(company.data.Logo)));
+    const QString error =
+        gui::writeReportPdf(report, gui::reportPages(report, true), pdfPath, outcome.document.title);
+    if (!error.isEmpty()) {
+        printError(pdfPath + QStringLiteral(": ") + error);
+        return ExitUnreadable;
+    }
+    return ExitCalculated;
+}
+
 } // namespace
 
-QByteArray projectJson(const ProjectModel &model)
+QByteArray projectJson(const ProjectModel &model, std::optional<long double> requirement)
 {
     ObjectWriter root;
     root.add("Calculated", model.Calculated ? "true" : "false");
@@ -218,8 +343,19 @@ QByteArray projectJson(const ProjectModel &model)
         root.add("RwBau", jsonNumber(model.RwBau));
         root.add("DnTw12", jsonNumber(model.DnTw12));
         root.add("DnTw21", jsonNumber(model.DnTw21));
+        root.add("Paths", pathsJson(model));
+        if (requirement)
+            root.add("Requirement", requirementJson(model, *requirement));
     }
     return root.text(0) + '\n';
+}
+
+QByteArray projectText(const ProjectModel &model, QChar decimalSeparator)
+{
+    QByteArray out;
+    for (const QString &line : BuildResultsText(model, decimalSeparator))
+        out += line.toUtf8() + '\n';
+    return out;
 }
 
 bool wantsCommandLineMode(int argc, char *argv[])
@@ -237,7 +373,7 @@ bool wantsCommandLineMode(int argc, char *argv[])
 
 int runCommandLine(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = createApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tavix-schallschutz"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVIX_VERSION_STRING));
 
@@ -250,6 +386,9 @@ int runCommandLine(int argc, char *argv[])
     parser.addVersionOption();
     parser.addOptions(commandLineOptions());
     const QString jsonOption = QStringLiteral("json");
+    const QString textOption = QStringLiteral("text");
+    const QString pdfOption = QStringLiteral("pdf");
+    const QString requirementOption = QStringLiteral("anforderung");
     parser.addPositionalArgument(QStringLiteral("projekt.dat"),
                                  QString::fromUtf8("Projektdatei, die im Programmfenster geöffnet wird."),
                                  QStringLiteral("[projekt.dat]"));
@@ -267,12 +406,28 @@ int runCommandLine(int argc, char *argv[])
         parser.showHelp(ExitCalculated);
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
-    if (!parser.isSet(jsonOption)) {
-        printError(QString::fromUtf8("Keine Projektdatei angegeben (--json DATEI.dat)."));
+    const bool pdf = parser.isSet(pdfOption);
+    const bool asText = parser.isSet(textOption);
+    const int modes = int(pdf) + int(asText) + int(parser.isSet(jsonOption));
+    if (modes != 1 || (pdf && parser.positionalArguments().size() != 1)) {
+        printError(QString::fromUtf8("Aufruf: tavix-schallschutz --json PROJEKT.dat | --text PROJEKT.dat | "
+                                     "--pdf AUSGABE.pdf PROJEKT.dat"));
         return ExitUnreadable;
     }
 
-    const QString path = parser.value(jsonOption);
+    std::optional<long double> requirement;
+    if (parser.isSet(requirementOption)) {
+        requirement = requirementArgument(parser.value(requirementOption));
+        if (!requirement) {
+            printError(
+                QString::fromUtf8("Ungültige Anforderung '%1': erwartet wird erf. R'w in dB, z. B. 53.")
+                    .arg(parser.value(requirementOption)));
+            return ExitUnreadable;
+        }
+    }
+
+    const QString path =
+        pdf ? parser.positionalArguments().constFirst() : parser.value(asText ? textOption : jsonOption);
     const QChar sep = localeDecimalSeparator();
     LoadedProject loaded = loadProject(path, sep);
     if (!loaded.ok()) {
@@ -289,8 +444,10 @@ int runCommandLine(int argc, char *argv[])
         printError(path + QStringLiteral(": ") + outcome.error);
         return ExitUnreadable;
     }
-    const QByteArray json = projectJson(model);
-    std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
+    if (pdf)
+        return writePdfReport(model, parser.value(pdfOption));
+    const QByteArray output = asText ? projectText(model, sep) : projectJson(model, requirement);
+    std::fwrite(output.constData(), 1, static_cast<size_t>(output.size()), stdout);
     std::fflush(stdout);
     return model.Calculated ? ExitCalculated : ExitIncomplete;
 }

@@ -1,6 +1,7 @@
 #include "app/desktop.h"
 
 #include "core/io/filelayer.h"
+#include "gui/common/germantranslations.h"
 #include "gui/mainwindow/simplifiedmodel.h"
 
 #include <cerrno>
@@ -31,6 +32,7 @@ int runDesktop(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavix-Schallschutz Rechner"));
+    gui::installGermanQtTranslations(app);
 
     // Told before the window opens, for whoever started the program from a shell; the
     // window then reports it as "Öffnen..." would.
@@ -45,6 +47,7 @@ int runDesktop(int argc, char *argv[])
     // Catalogues, company data and documents are looked for where the program started,
     // whatever folder a file dialog visits later.
     gui::setStartDirectory(QDir::currentPath());
+    window.readCompanySettings();
     window.show();
 
     // Opened once the window is on screen, so that messages have their window behind them;

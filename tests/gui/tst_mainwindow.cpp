@@ -254,10 +254,11 @@ private Q_SLOTS:
         QCOMPARE(
             menus,
             (QStringList{
-                QStringLiteral("&Datei: &Neu | &Öffnen... | &Speichern unter... | - | &Druckvorschau | - | "
+                QStringLiteral("&Datei: &Neu | &Öffnen... | &Speichern | &Speichern unter... | - | &Druckvorschau | - | "
                                "&Beenden"),
                 QStringLiteral("Ein&stellungen: Firmendaten editieren"),
-                QStringLiteral("&Ergebnisse: Berechnungsergebnisse | Variantenuntersuchung"),
+                QStringLiteral("&Ergebnisse: Berechnungsergebnisse | Variantenuntersuchung | "
+                               "Nachweis und Übertragungswege"),
                 QStringLiteral("&Info: Haftung | Impressum"),
                 QStringLiteral(
                     "&Handbuch: Programmbedienung (pdf-Datei) | Berechnungsgrundlagen (pdf-Datei) | "

@@ -11,11 +11,14 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,6 +32,42 @@
 namespace tavix::gui {
 
 namespace {
+
+// The sketch keeps its colours while the main window is disabled behind an editing
+// dialog: a plain label would grey its picture out exactly while the user chooses a
+// build-up for the highlighted flank.
+class SketchLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        const QPixmap shown = pixmap();
+        if (isEnabled() || shown.isNull()) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        const QSize size = shown.deviceIndependentSize().toSize();
+        painter.drawPixmap(QStyle::alignedRect(layoutDirection(), alignment(), size, contentsRect()), shown);
+    }
+};
+
+// The save icon with three dots, for "Speichern unter..." beside the plain save button.
+QIcon withEllipsis(const QIcon &icon, QSize size)
+{
+    QPixmap picture = icon.pixmap(size);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 128));
+    const int dot = qMax(3, size.width() / 7);
+    for (int i = 0; i < 3; ++i)
+        painter.drawEllipse(QRect(size.width() - (3 - i) * (dot + 1), size.height() - dot, dot, dot));
+    return QIcon(picture);
+}
 
 template<typename W> W *named(W *widget, const QString &name)
 {
@@ -137,7 +176,8 @@ void MainWindowControls::setupUi(QMainWindow *window)
     columns->addLayout(left, 1);
 
     auto *right = new QVBoxLayout;
-    right->addWidget(setupResultArea());
+    // The result area takes its full height first; the drawing gets what is left.
+    right->addWidget(setupResultArea(), 100);
     right->addWidget(setupDrawingPanel(), 1);
     columns->addLayout(right, 0);
 
@@ -168,7 +208,12 @@ void MainWindowControls::setupMenus(QMainWindow *window)
     QMenu *datei = named(bar->addMenu(QStringLiteral("&Datei")), QStringLiteral("menu_Datei"));
     FileNewItem = action(datei, QStringLiteral("FileNewItem"), QStringLiteral("&Neu"));
     FileOpenItem = action(datei, QStringLiteral("FileOpenItem"), QStringLiteral("&Öffnen..."));
+    FileSaveItem = action(datei, QStringLiteral("FileSaveItem"), QStringLiteral("&Speichern"));
     save_as = action(datei, QStringLiteral("save_as"), QStringLiteral("&Speichern unter..."));
+    FileNewItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    FileOpenItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    FileSaveItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    save_as->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     datei->addSeparator();
     FilePrintItem = action(datei, QStringLiteral("FilePrintItem"), QStringLiteral("&Druckvorschau"));
     datei->addSeparator();
@@ -183,6 +228,8 @@ void MainWindowControls::setupMenus(QMainWindow *window)
         action(results, QStringLiteral("Berechnungsergebnisse1"), QStringLiteral("Berechnungsergebnisse"));
     Variantenuntersuchung1 =
         action(results, QStringLiteral("Variantenuntersuchung1"), QStringLiteral("Variantenuntersuchung"));
+    Nachweis1 =
+        action(results, QStringLiteral("Nachweis1"), QString::fromUtf8("Nachweis und Übertragungswege"));
 
     QMenu *info = named(bar->addMenu(QStringLiteral("&Info")), QStringLiteral("menu_Info"));
     Internet1 = action(info, QStringLiteral("Internet1"), QStringLiteral("Haftung"));
@@ -217,13 +264,18 @@ void MainWindowControls::setupToolBar(QMainWindow *window)
                             QStringLiteral(" Neues Projekt (alle Eingaben rücksetzen) "));
     SpeedButtonOpen = button(QStringLiteral("SpeedButtonOpen"), QStyle::SP_DialogOpenButton,
                              QStringLiteral(" Neues Projekt öffnen "));
+    SpeedButtonSaveFile = button(QStringLiteral("SpeedButtonSaveFile"), QStyle::SP_DialogSaveButton,
+                                 QStringLiteral(" Projekt speichern (Strg+S) "));
     SpeedButtonSave = button(QStringLiteral("SpeedButtonSave"), QStyle::SP_DialogSaveButton,
                              QStringLiteral(" Projekt speichern unter... "));
+    SpeedButtonSave->setIcon(withEllipsis(SpeedButtonSave->icon(), SpeedBar->iconSize()));
     SpeedBar->addSeparator();
     SpeedButtonPrint = button(QStringLiteral("SpeedButtonPrint"), QStyle::SP_FileDialogContentsView,
                               QStringLiteral(" Druckvorschau "));
     button_Variant = button(QStringLiteral("button_Variant"), QStyle::SP_FileDialogListView,
                             QStringLiteral(" Variantenuntersuchung "));
+    button_Nachweis = button(QStringLiteral("button_Nachweis"), QStyle::SP_DialogApplyButton,
+                             QString::fromUtf8(" Nachweis und Übertragungswege "));
     btn_Results = button(QStringLiteral("btn_Results"), QStyle::SP_FileDialogDetailedView,
                          QStringLiteral(" detaillierte Berechnungsergebnisse "));
     SpeedBar->addSeparator();
@@ -293,8 +345,8 @@ QWidget *MainWindowControls::setupProjectPanel()
     edit_PLZ->setFixedWidth(edit_PLZ->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 12);
     edit_Ort = textField(QStringLiteral("edit_Ort"), 50);
     edit_Variante = textField(QStringLiteral("edit_Variante"), 33);
-    edit_Ort->setMinimumWidth(140);
-    edit_Projekt->setMinimumWidth(230);
+    edit_Ort->setMinimumWidth(100);
+    edit_Projekt->setMinimumWidth(170);
     grid->addWidget(caption(QStringLiteral("Projekt:")), 0, 1);
     grid->addWidget(edit_Projekt, 0, 2, 1, 2);
     grid->addWidget(caption(QStringLiteral("Straße:")), 1, 1);
@@ -684,8 +736,11 @@ QWidget *MainWindowControls::setupResultArea()
     rightTop->addWidget(SpeedButton3);
     rightTop->addStretch(1);
     layout->addLayout(rightTop);
-    // Tall enough for the seventeen lines of a fresh project without scrolling.
-    frame->setFixedHeight(352);
+    // Tall enough for the seventeen lines of a fresh project without scrolling where the
+    // screen allows; on a 768-pixel laptop screen the message list scrolls instead, so
+    // that the whole window fits.
+    frame->setMinimumHeight(240);
+    frame->setMaximumHeight(352);
     return frame;
 }
 
@@ -696,8 +751,8 @@ QWidget *MainWindowControls::setupDrawingPanel()
     panel_Grafic->setToolTip(hint);
     auto *layout = new QGridLayout(panel_Grafic);
     layout->setContentsMargins(4, 4, 4, 4);
-    Image1 = named(new QLabel, QStringLiteral("Image1"));
-    Image2 = named(new QLabel, QStringLiteral("Image2"));
+    Image1 = named(new SketchLabel, QStringLiteral("Image1"));
+    Image2 = named(new SketchLabel, QStringLiteral("Image2"));
     Image1->setFixedSize(WallPictureWidth, WallPictureHeight);
     Image2->setFixedSize(FloorPictureWidth, FloorPictureHeight);
     graphicMenu = named(new QMenu(panel_Grafic), QStringLiteral("popup_Grafik"));

@@ -31,17 +31,21 @@ struct MainWindowControls
     // Tool bar
     QToolBar *SpeedBar = nullptr;
     QToolButton *SpeedButtonNew = nullptr, *SpeedButtonOpen = nullptr, *SpeedButtonSave = nullptr;
+    QToolButton *SpeedButtonSaveFile = nullptr; // "Speichern" into the open project file
     QToolButton *SpeedButtonPrint = nullptr, *button_Variant = nullptr, *btn_Results = nullptr;
+    QToolButton *button_Nachweis = nullptr;
     QToolButton *SpeedButtonHandbuch = nullptr, *SpeedButtonBerechnungsgrundlagen = nullptr;
     QToolButton *SpeedButtonTavixTipps = nullptr, *SpeedButton3 = nullptr;
     QFrame *Bevel_Datei = nullptr;
     QLabel *lb_Datei = nullptr, *label_DatName = nullptr;
 
     // Menus
+    QAction *FileSaveItem = nullptr;
     QAction *FileNewItem = nullptr, *FileOpenItem = nullptr, *save_as = nullptr, *FilePrintItem = nullptr,
             *FileExitItem = nullptr;
     QAction *Firmendaten1 = nullptr;
     QAction *Berechnungsergebnisse1 = nullptr, *Variantenuntersuchung1 = nullptr;
+    QAction *Nachweis1 = nullptr;
     QAction *Internet1 = nullptr, *Internet2 = nullptr;
     QAction *Handbuch = nullptr, *BeschreibungdesRechenverfahrenspdfFormat1 = nullptr,
             *TavixPraxistipps = nullptr;

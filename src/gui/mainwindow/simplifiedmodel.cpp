@@ -12,6 +12,9 @@
 #include "gui/help/forminfo.h"
 #include "gui/help/helpdocuments.h"
 #include "gui/projectfile/projectcommands.h"
+#include "gui/reports/form_c.h"
+#include "gui/reports/form_faset.h"
+#include "gui/reports/form_nachweis.h"
 
 #include <algorithm>
 
@@ -20,6 +23,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -69,9 +73,21 @@ TSimplifiedModel::TSimplifiedModel(QWidget *parent) : QMainWindow(parent)
     connectHandlers();
     connectFamilies();
     installFilters();
-    resize(1440, 820);
+    resize(defaultWindowSize());
     FormCreate();
     createDialogs();
+}
+
+// 1440 × 820 where the screen has room for it, else the available screen less the frame,
+// so that a 1366 × 768 laptop shows the whole window.
+QSize TSimplifiedModel::defaultWindowSize() const
+{
+    const QSize preferred(1440, 820);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return preferred;
+    const QSize frame(12, 40); // window-manager frame and title bar
+    return preferred.boundedTo(screen->availableGeometry().size() - frame).expandedTo(minimumSizeHint());
 }
 
 // The editing dialogs are created once, after the main window, and reused.
@@ -84,6 +100,8 @@ void TSimplifiedModel::createDialogs()
     m_formBT = std::make_unique<TForm_BT>(m_model, this);
     connect(m_formBT.get(), &TForm_BT::buildUpCommitted, this, &TSimplifiedModel::buildUpCommitted);
     connect(m_formBT.get(), &TForm_BT::buildUpAccepted, this, &TSimplifiedModel::buildUpAccepted);
+    m_formFaSet = std::make_unique<TForm_FaSet>(this);
+    m_formC = new TForm_C(m_model, this);
 }
 
 TSimplifiedModel::~TSimplifiedModel() = default;
@@ -107,12 +125,14 @@ void TSimplifiedModel::connectHandlers()
     };
     both(ui.FileNewItem, ui.SpeedButtonNew, &TSimplifiedModel::FileNewItemClick);
     both(ui.FileOpenItem, ui.SpeedButtonOpen, &TSimplifiedModel::FileOpenItemClick);
+    both(ui.FileSaveItem, ui.SpeedButtonSaveFile, &TSimplifiedModel::FileSaveItemClick);
     both(ui.save_as, ui.SpeedButtonSave, &TSimplifiedModel::save_asClick);
     both(ui.FilePrintItem, ui.SpeedButtonPrint, &TSimplifiedModel::SpeedButtonPrintClick);
     both(ui.FileExitItem, nullptr, &TSimplifiedModel::FileExitItemClick);
     both(ui.Firmendaten1, nullptr, &TSimplifiedModel::Firmendaten1Click);
     both(ui.Berechnungsergebnisse1, ui.btn_Results, &TSimplifiedModel::btn_ResultsClick);
     both(ui.Variantenuntersuchung1, ui.button_Variant, &TSimplifiedModel::button_VariantClick);
+    both(ui.Nachweis1, ui.button_Nachweis, &TSimplifiedModel::button_NachweisClick);
     both(ui.Internet1, nullptr, &TSimplifiedModel::Internet1Click);
     both(ui.Internet2, nullptr, &TSimplifiedModel::Internet2Click);
     both(ui.Handbuch, ui.SpeedButtonHandbuch, &TSimplifiedModel::HandbuchClick);
@@ -457,6 +477,8 @@ void TSimplifiedModel::enableResultCommands(bool enabled)
     ui.Berechnungsergebnisse1->setEnabled(enabled);
     ui.button_Variant->setEnabled(enabled);
     ui.Variantenuntersuchung1->setEnabled(enabled);
+    ui.button_Nachweis->setEnabled(enabled);
+    ui.Nachweis1->setEnabled(enabled);
 }
 
 void TSimplifiedModel::drawSchematic()
@@ -471,7 +493,8 @@ void TSimplifiedModel::drawSchematic()
 
 void TSimplifiedModel::refreshResultsText()
 {
-    // The detailed results window rebuilds its text here while it is open (ResultsShown).
+    if (m_model.ResultsShown && m_formC)
+        m_formC->BuildResultsText();
 }
 
 QColor TSimplifiedModel::windowBackground() const
@@ -728,8 +751,7 @@ void TSimplifiedModel::InsertVSClick()
 }
 
 // ---------------------------------------------------------------------------------------
-// Menu and tool bar commands. The empty ones (print preview, company data, results text,
-// variant study) are connected already and wait for their windows.
+// Menu and tool bar commands. An empty one is connected already and waits for its window.
 
 void TSimplifiedModel::FileNewItemClick()
 {
@@ -741,12 +763,53 @@ void TSimplifiedModel::FileOpenItemClick()
     projectCommands().openProject();
 }
 
+void TSimplifiedModel::FileSaveItemClick()
+{
+    projectCommands().save();
+}
+
 void TSimplifiedModel::save_asClick()
 {
     projectCommands().saveAs();
 }
 
-void TSimplifiedModel::SpeedButtonPrintClick() {}
+// Composes the report of the last recalculation, saves the sketch beside it into the start
+// directory and hands both pages to the preview; nothing opens when either step fails.
+void TSimplifiedModel::SpeedButtonPrintClick()
+{
+    if (!m_model.Calculated) {
+        userInteraction().showMessage(this, MessageKind::Warning, noResultsWarning());
+        return;
+    }
+    const ReportCompany company = currentCompanyData();
+    const ReportOutcome outcome =
+        m_reportComposer.compose(m_model, company.data, QDate::currentDate(), localeDecimalSeparator());
+    if (!outcome.ok()) {
+        showError(this, outcome.message);
+        return;
+    }
+    const QImage &sketch = m_model.Orientation == 1 ? m_floorPicture : m_wallPicture;
+    const QString sketchPath = QDir(startDirectory()).filePath(reportSketchFileName(m_model.Orientation));
+    const QString error = writeReportSketch(sketch, sketchPath);
+    if (!error.isEmpty()) {
+        showError(this, error);
+        return;
+    }
+    showPrintPreview(std::make_shared<ReportPainter>(outcome.document,
+                                                     reportPictures(outcome.document, sketch, company.logo)));
+}
+
+// The texts of the company window as they stand, also after a cancel: the report prints
+// what was typed, "Firma.set" keeps what was accepted.
+ReportCompany TSimplifiedModel::currentCompanyData() const
+{
+    return {m_formFaSet->companyData(), m_formFaSet->logo()};
+}
+
+void TSimplifiedModel::showPrintPreview(std::shared_ptr<ReportPageSource> source)
+{
+    Q_UNUSED(source);
+}
 
 void TSimplifiedModel::FileExitItemClick()
 {
@@ -759,9 +822,36 @@ void TSimplifiedModel::FormClose(QCloseEvent *event)
         event->ignore();
 }
 
-void TSimplifiedModel::Firmendaten1Click() {}
-void TSimplifiedModel::btn_ResultsClick() {}
+void TSimplifiedModel::Firmendaten1Click()
+{
+    m_formFaSet->setStartDirectory(startDirectory());
+    m_formFaSet->openSettings();
+}
+
+void TSimplifiedModel::readCompanySettings()
+{
+    m_formFaSet->setStartDirectory(startDirectory());
+    m_formFaSet->readCompanyFile();
+}
+
+void TSimplifiedModel::btn_ResultsClick()
+{
+    m_formC->FormShow();
+    Recalculate();
+}
+
 void TSimplifiedModel::button_VariantClick() {}
+
+void TSimplifiedModel::button_NachweisClick()
+{
+    if (!m_formNachweis) {
+        m_formNachweis = new TForm_Nachweis(m_model, this);
+        connect(this, &TSimplifiedModel::recalculated, m_formNachweis, &TForm_Nachweis::refresh);
+    }
+    m_formNachweis->show();
+    m_formNachweis->raise();
+    m_formNachweis->activateWindow();
+}
 void TSimplifiedModel::Internet1Click()
 {
     showReusedWindow(m_formInfo, this);
