@@ -11,6 +11,7 @@
 #include "gui/help/homepageimage.h"
 #include "core/model/numbers.h"
 #include "gui/projectfile/projectcommands.h"
+#include "gui/variants/form_variant.h"
 
 #include <algorithm>
 
@@ -803,7 +804,15 @@ void TSimplifiedModel::FormClose(QCloseEvent *event)
 
 void TSimplifiedModel::Firmendaten1Click() {}
 void TSimplifiedModel::btn_ResultsClick() {}
-void TSimplifiedModel::button_VariantClick() {}
+void TSimplifiedModel::button_VariantClick()
+{
+    // The study window lives until the program ends; the study itself starts afresh each
+    // time it is opened after having been closed.
+    if (!m_formVariant)
+        m_formVariant = new TForm_Variant(m_model, this);
+    m_formVariant->openStudy();
+}
+
 void TSimplifiedModel::Internet1Click()
 {
     if (!m_formInfo)

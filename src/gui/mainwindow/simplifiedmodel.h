@@ -30,6 +30,7 @@ namespace tavix::gui {
 class ProjectCommands;
 class TForm_Impressum;
 class TForm_Info;
+class TForm_Variant;
 
 class TSimplifiedModel : public QMainWindow
 {
@@ -178,6 +179,7 @@ private:
     ProjectCommands *m_projectCommands = nullptr;
     TForm_Info *m_formInfo = nullptr;
     TForm_Impressum *m_formImpressum = nullptr;
+    TForm_Variant *m_formVariant = nullptr;
 };
 
 // The working directory at program start, where catalogues, company data and documents
