@@ -17,6 +17,7 @@
 #include <QLegend>
 #include <QLocale>
 #include <QMimeData>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSvgRenderer>
@@ -434,8 +435,17 @@ void TestVariantWindow::pictures()
     }
     s.click(QStringLiteral("rg_RwDnTW"));
     s.control<QChartView>(QStringLiteral("Chart_RwDnTW"))->actions().first()->trigger();
-    const QImage copied = qvariant_cast<QImage>(QGuiApplication::clipboard()->mimeData()->imageData());
-    QVERIFY(copied.save(dir + QStringLiteral("/variant-study-copied-chart.png")));
+    const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(qvariant_cast<QImage>(mime->imageData())
+                .save(dir + QStringLiteral("/variant-study-copied-chart.png")));
+    // The vector picture drawn once more, to be looked at beside the bitmap.
+    QSvgRenderer svg(mime->data(QStringLiteral("image/svg+xml")));
+    QImage drawn(svg.viewBox().size(), QImage::Format_RGB32);
+    drawn.fill(Qt::red);
+    QPainter painter(&drawn);
+    svg.render(&painter);
+    painter.end();
+    QVERIFY(drawn.save(dir + QStringLiteral("/variant-study-copied-chart-svg.png")));
 }
 
 QTEST_MAIN(TestVariantWindow)
