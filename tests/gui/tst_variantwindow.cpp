@@ -217,9 +217,12 @@ void TestVariantWindow::clearingAndProjectCommands()
     s.click(QStringLiteral("btn_ClearVariant"));
     QVERIFY(s.list().isEmpty());
     QVERIFY(!s.chartsVisible());
-    for (const QString &name : ChartNames)
+    for (const QString &name : ChartNames) {
         for (const QBarSet *set : s.sets(name))
             QCOMPARE(set->count(), 0);
+        auto *numbers = qobject_cast<QCategoryAxis *>(s.chart(name)->axes(Qt::Horizontal).value(0));
+        QVERIFY(numbers->categoriesLabels().isEmpty());
+    }
     QVERIFY(s.form()->isVisible());
     s.add(52, 51, 53, QStringLiteral("neu"));
     QCOMPARE(s.list(), QString::fromUtf8(" Variante 1: neu  R´w = 52,0 [dB] / DnT,w = 51,0 [dB]"));

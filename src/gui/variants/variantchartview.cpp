@@ -113,6 +113,7 @@ void VariantChartView::clearBars()
 {
     for (QBarSet *set : std::as_const(m_sets))
         set->remove(0, set->count());
+    m_barCount = 0;
     updateBottomAxis();
 }
 
