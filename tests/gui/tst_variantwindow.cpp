@@ -187,6 +187,7 @@ void TestVariantWindow::barsOfTheFourSeries()
     QCOMPARE(both[0]->color(), QColor(0, 0, 255));
     QCOMPARE(both[1]->color(), QColor(145, 200, 255));
     QCOMPARE(s.sets(QStringLiteral("Chart_DnTW")).value(0)->label(), QStringLiteral("DnTW"));
+    QVERIFY(s.dialogs.recorded.isEmpty());
 }
 
 void TestVariantWindow::clearingAndProjectCommands()
@@ -227,6 +228,7 @@ void TestVariantWindow::clearingAndProjectCommands()
     s.add(52, 51, 53, QStringLiteral("neu"));
     QCOMPARE(s.list(), QString::fromUtf8(" Variante 1: neu  R´w = 52,0 [dB] / DnT,w = 51,0 [dB]"));
     QVERIFY(s.chartsVisible());
+    QCOMPARE(s.dialogs.recorded.size(), 1); // the question of "Neu" only
 }
 
 void TestVariantWindow::closing_data()
@@ -307,6 +309,7 @@ void TestVariantWindow::scaleButtons()
     for (const QString &name : ChartNames)
         shown << s.leftAxis(name)->min() << s.leftAxis(name)->max();
     QCOMPARE(shown, limits);
+    QVERIFY(s.dialogs.recorded.isEmpty());
 }
 
 void TestVariantWindow::viewChoiceAndChartLook()
@@ -352,6 +355,7 @@ void TestVariantWindow::viewChoiceAndChartLook()
                  QStringLiteral(
                      " linke Maustaste: Zoom  /  rechte Maustaste: Grafik in Zwischenablage kopieren "));
     }
+    QVERIFY(s.dialogs.recorded.isEmpty());
 }
 
 void TestVariantWindow::copyingAChart_data()
@@ -409,6 +413,7 @@ void TestVariantWindow::copyingAChart()
     QCOMPARE(chartView->chart()->backgroundBrush(), screen);
     QCOMPARE(chartView->chart()->margins(), margins);
     QCOMPARE(chartView->chart()->childItems().size(), items);
+    QVERIFY(s.dialogs.recorded.isEmpty());
 }
 
 void TestVariantWindow::pictures()
@@ -449,6 +454,7 @@ void TestVariantWindow::pictures()
     svg.render(&painter);
     painter.end();
     QVERIFY(drawn.save(dir + QStringLiteral("/variant-study-copied-chart-svg.png")));
+    QVERIFY(s.dialogs.recorded.isEmpty());
 }
 
 QTEST_MAIN(TestVariantWindow)
