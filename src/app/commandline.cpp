@@ -5,6 +5,7 @@
 #include "core/model/numbers.h"
 #include "core/model/variablen.h"
 #include "core/projectfile/projectfile.h"
+#include "core/reports/resultstext.h"
 #include "core/model/appversion.h"
 #include "core/reports/companydata.h"
 #include "core/reports/reportdocument.h"
@@ -234,17 +235,26 @@ QByteArray projectJson(const ProjectModel &model)
     return root.text(0) + '\n';
 }
 
+QByteArray projectText(const ProjectModel &model, QChar decimalSeparator)
+{
+    QByteArray out;
+    for (const QString &line : BuildResultsText(model, decimalSeparator))
+        out += line.toUtf8() + '\n';
+    return out;
+}
+
 bool wantsCommandLineMode(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         const char *arg = argv[i];
         if (std::strcmp(arg, "--") == 0)
             return false;
-        for (const char *option : {"--json", "--pdf", "--help", "--version", "-h", "-v", "-?"}) {
+        for (const char *option : {"--json", "--text", "--pdf", "--help", "--version", "-h", "-v", "-?"}) {
             if (std::strcmp(arg, option) == 0)
                 return true;
         }
-        if (std::strncmp(arg, "--json=", 7) == 0 || std::strncmp(arg, "--pdf=", 6) == 0)
+        if (std::strncmp(arg, "--json=", 7) == 0 || std::strncmp(arg, "--text=", 7) == 0 ||
+            std::strncmp(arg, "--pdf=", 6) == 0)
             return true;
     }
     return false;
@@ -269,6 +279,12 @@ int runCommandLine(int argc, char *argv[])
                           "Rückgabewert 0: berechnet, 1: Eingaben unvollständig, 2: Datei nicht lesbar."),
         QStringLiteral("datei"));
     parser.addOption(jsonOption);
+    const QCommandLineOption textOption(
+        QStringLiteral("text"),
+        QString::fromUtf8("Liest die Projektdatei <datei>, berechnet sie und gibt die Eingabedaten und "
+                          "Berechnungsergebnisse als Text aus. Rückgabewerte wie bei --json."),
+        QStringLiteral("datei"));
+    parser.addOption(textOption);
     const QCommandLineOption pdfOption(
         QStringLiteral("pdf"),
         QString::fromUtf8(
@@ -291,16 +307,16 @@ int runCommandLine(int argc, char *argv[])
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
     const bool pdf = parser.isSet(pdfOption);
-    if (pdf && (parser.isSet(jsonOption) || parser.positionalArguments().size() != 1)) {
-        printError(QString::fromUtf8("Aufruf: tavix-schallschutz --pdf AUSGABE.pdf PROJEKT.dat"));
-        return ExitUnreadable;
-    }
-    if (!pdf && !parser.isSet(jsonOption)) {
-        printError(QString::fromUtf8("Keine Projektdatei angegeben (--json DATEI.dat)."));
+    const bool asText = parser.isSet(textOption);
+    const int modes = int(pdf) + int(asText) + int(parser.isSet(jsonOption));
+    if (modes != 1 || (pdf && parser.positionalArguments().size() != 1)) {
+        printError(QString::fromUtf8("Aufruf: tavix-schallschutz --json PROJEKT.dat | --text PROJEKT.dat | "
+                                     "--pdf AUSGABE.pdf PROJEKT.dat"));
         return ExitUnreadable;
     }
 
-    const QString path = pdf ? parser.positionalArguments().constFirst() : parser.value(jsonOption);
+    const QString path =
+        pdf ? parser.positionalArguments().constFirst() : parser.value(asText ? textOption : jsonOption);
     const QChar sep = localeDecimalSeparator();
     LoadedProject loaded = loadProject(path, sep);
     if (!loaded.ok()) {
@@ -319,8 +335,8 @@ int runCommandLine(int argc, char *argv[])
     }
     if (pdf)
         return writePdfReport(model, parser.value(pdfOption));
-    const QByteArray json = projectJson(model);
-    std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
+    const QByteArray output = asText ? projectText(model, sep) : projectJson(model);
+    std::fwrite(output.constData(), 1, static_cast<size_t>(output.size()), stdout);
     std::fflush(stdout);
     return model.Calculated ? ExitCalculated : ExitIncomplete;
 }

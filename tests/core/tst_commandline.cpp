@@ -80,6 +80,8 @@ private Q_SLOTS:
     void helpAndVersion();
     void pdfReport_data();
     void pdfReport();
+    void resultsText_data();
+    void resultsText();
 };
 
 void TestCommandLine::workedExample_data()
@@ -187,6 +189,7 @@ void TestCommandLine::helpAndVersion()
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.contains("--json <datei>"));
     QVERIFY(help.out.contains("--pdf <ausgabe.pdf>"));
+    QVERIFY(help.out.contains("--text <datei>"));
     const Run version = run({QStringLiteral("-v")});
     QCOMPARE(version.exitCode, 0);
     QVERIFY(version.out.contains("tavix-schallschutz 2.0"));
@@ -269,6 +272,47 @@ void TestCommandLine::pdfReport()
     for (const QString &item : expected)
         QVERIFY2(text.contains(item), qPrintable(item));
     QCOMPARE(text.count(QChar(u'\f')), 2); // one form feed after each page
+}
+
+// The detailed results text: the hand-written text of the worked example in the locale's
+// notation, the notice for missing inputs, nothing for a file that cannot be read.
+void TestCommandLine::resultsText_data()
+{
+    QTest::addColumn<QString>("project"); // empty: a fresh project without inputs
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("expected");
+    QFile golden(QStringLiteral(TAVIX_TEST_DATA_DIR "/worked-example-results.txt"));
+    QVERIFY(golden.open(QIODevice::ReadOnly));
+    const QByteArray text = golden.readAll();
+    QString german = QString::fromUtf8(text);
+    german.replace(QRegularExpression(QStringLiteral("(\\d)\\.(\\d)")), QStringLiteral("\\1,\\2"));
+    QTest::newRow("worked example") << Example << "C.UTF-8" << 0 << text;
+    QTest::newRow("worked example, decimal comma") << Example << "de_DE.UTF-8" << 0 << german.toUtf8();
+    QTest::newRow("inputs missing")
+        << QString() << "C.UTF-8" << 1
+        << QString::fromUtf8("\n Eingabefehler -> keine Berechnung möglich!\n").toUtf8();
+    QTest::newRow("no such file") << QStringLiteral("/nonexistent/projekt.dat") << "C.UTF-8" << 2
+                                  << QByteArray();
+}
+
+void TestCommandLine::resultsText()
+{
+    QFETCH(QString, project);
+    QFETCH(QString, locale);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, expected);
+    QTemporaryDir dir;
+    if (project.isEmpty()) {
+        project = dir.filePath(QStringLiteral("neu.dat"));
+        ProjectModel model;
+        resetModel(model, QLatin1Char('.'));
+        QCOMPARE(saveProject(model, project, QLatin1Char('.')), QString());
+    }
+    const Run r = run({QStringLiteral("--text"), project}, locale);
+    QCOMPARE(r.exitCode, exitCode);
+    QCOMPARE(QString::fromUtf8(r.out), QString::fromUtf8(expected));
+    QCOMPARE(r.err.isEmpty(), exitCode != 2);
 }
 
 QTEST_APPLESS_MAIN(TestCommandLine)

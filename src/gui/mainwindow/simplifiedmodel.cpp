@@ -11,6 +11,8 @@
 #include "gui/help/homepageimage.h"
 #include "core/model/numbers.h"
 #include "gui/projectfile/projectcommands.h"
+#include "gui/reports/form_c.h"
+#include "gui/reports/form_faset.h"
 #include "gui/variants/form_variant.h"
 
 #include <algorithm>
@@ -104,6 +106,8 @@ void TSimplifiedModel::createDialogs()
     m_formBT = std::make_unique<TForm_BT>(m_model, this);
     connect(m_formBT.get(), &TForm_BT::buildUpCommitted, this, &TSimplifiedModel::buildUpCommitted);
     connect(m_formBT.get(), &TForm_BT::buildUpAccepted, this, &TSimplifiedModel::buildUpAccepted);
+    m_formFaSet = std::make_unique<TForm_FaSet>(this);
+    m_formC = new TForm_C(m_model, this);
 }
 
 TSimplifiedModel::~TSimplifiedModel() = default;
@@ -498,7 +502,8 @@ void TSimplifiedModel::drawSchematic()
 
 void TSimplifiedModel::refreshResultsText()
 {
-    // The detailed results window rebuilds its text here while it is open (ResultsShown).
+    if (m_model.ResultsShown && m_formC)
+        m_formC->BuildResultsText();
 }
 
 QColor TSimplifiedModel::windowBackground() const
@@ -834,9 +839,11 @@ void TSimplifiedModel::SpeedButtonPrintClick()
                                                      reportPictures(outcome.document, sketch, company.logo)));
 }
 
+// The texts of the company window as they stand, also after a cancel: the report prints
+// what was typed, "Firma.set" keeps what was accepted.
 ReportCompany TSimplifiedModel::currentCompanyData() const
 {
-    return {};
+    return {m_formFaSet->companyData(), m_formFaSet->logo()};
 }
 
 void TSimplifiedModel::showPrintPreview(std::shared_ptr<ReportPageSource> source)
@@ -855,8 +862,24 @@ void TSimplifiedModel::FormClose(QCloseEvent *event)
         event->ignore();
 }
 
-void TSimplifiedModel::Firmendaten1Click() {}
-void TSimplifiedModel::btn_ResultsClick() {}
+void TSimplifiedModel::Firmendaten1Click()
+{
+    m_formFaSet->setStartDirectory(startDirectory());
+    m_formFaSet->openSettings();
+}
+
+void TSimplifiedModel::readCompanySettings()
+{
+    m_formFaSet->setStartDirectory(startDirectory());
+    m_formFaSet->readCompanyFile();
+}
+
+void TSimplifiedModel::btn_ResultsClick()
+{
+    m_formC->FormShow();
+    Recalculate();
+}
+
 void TSimplifiedModel::button_VariantClick()
 {
     // The study window lives until the program ends; the study itself starts afresh each

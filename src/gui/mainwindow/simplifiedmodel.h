@@ -29,6 +29,8 @@
 namespace tavix::gui {
 
 class ProjectCommands;
+class TForm_FaSet;
+class TForm_C;
 class TForm_Impressum;
 class TForm_Info;
 class TForm_Variant;
@@ -63,6 +65,11 @@ public:
     void showDirectIndexNote(const QString &caption);
     // The "Projektdatei:" line of the tool bar; an empty path hides it.
     void showProjectFileName(const QString &path);
+
+    // The company data window, whose field texts and logo the report prints.
+    const TForm_FaSet &companySettings() const { return *m_formFaSet; }
+    // Start-up: reads "Firma.set" and the logo from the start directory if they exist.
+    void readCompanySettings();
 
     const QImage &wallPicture() const { return m_wallPicture; }
     const QImage &floorPicture() const { return m_floorPicture; }
@@ -167,6 +174,8 @@ private:
     std::unique_ptr<TForm_SS> m_formSS;
     LiningClipboard m_liningClipboard;
     BuildUpSlot m_liningContext{0, 1};
+    std::unique_ptr<TForm_FaSet> m_formFaSet;
+    TForm_C *m_formC = nullptr; // results window, created hidden with the dialogs
 
     // Project lifecycle and information windows: created on first use, then reused.
 public:
