@@ -235,19 +235,23 @@ void TestVariantWindow::closing_data()
 {
     QTest::addColumn<int>("additions");
     QTest::addColumn<QList<bool>>("answers");
-    QTest::addColumn<bool>("throughWindowSystem");
+    QTest::addColumn<QString>("closedBy"); // the close button, the window system or the program
     QTest::addColumn<bool>("stillOpen");
-    QTest::newRow("empty list asks nothing") << 0 << QList<bool>{} << false << false;
-    QTest::newRow("answer no keeps the window") << 1 << QList<bool>{false} << false << true;
-    QTest::newRow("answer yes ends the study") << 1 << QList<bool>{true} << false << false;
-    QTest::newRow("window system close asks too") << 1 << QList<bool>{false} << true << true;
+    QTest::newRow("empty list asks nothing") << 0 << QList<bool>{} << QStringLiteral("button") << false;
+    QTest::newRow("answer no keeps the window")
+        << 1 << QList<bool>{false} << QStringLiteral("button") << true;
+    QTest::newRow("answer yes ends the study") << 1 << QList<bool>{true} << QStringLiteral("button") << false;
+    QTest::newRow("window system close asks too")
+        << 1 << QList<bool>{false} << QStringLiteral("window system") << true;
+    QTest::newRow("the ending program is not held up")
+        << 1 << QList<bool>{} << QStringLiteral("program") << false;
 }
 
 void TestVariantWindow::closing()
 {
     QFETCH(int, additions);
     QFETCH(QList<bool>, answers);
-    QFETCH(bool, throughWindowSystem);
+    QFETCH(QString, closedBy);
     QFETCH(bool, stillOpen);
     Study s;
     s.setResult(53, 52, 52, QStringLiteral("A"));
@@ -257,10 +261,16 @@ void TestVariantWindow::closing()
         s.click(QStringLiteral("btn_AddVariant"));
     s.dialogs.yesNoAnswers.append(answers);
 
-    if (throughWindowSystem)
-        s.form()->close();
-    else
+    if (closedBy == QStringLiteral("button")) {
         s.click(QStringLiteral("btn_Exit"));
+    } else if (closedBy == QStringLiteral("window system")) {
+        s.form()->close();
+    } else {
+        s.window.close(); // the program ends: Qt closes the remaining windows
+        QVERIFY(!s.window.isVisible());
+        s.form()->close();
+        s.window.show();
+    }
 
     QCOMPARE(s.dialogs.texts(), answers.isEmpty() ? QStringList{} : QStringList{CloseQuestion});
     QCOMPARE(s.dialogs.unexpected, 0);

@@ -312,8 +312,18 @@ void TForm_Variant::btn_ExitClick()
 
 void TForm_Variant::closeEvent(QCloseEvent *event)
 {
-    event->ignore();
-    btn_ExitClick();
+    // While the main window is open, a close request (the window system's close box or
+    // keys) is the close button's. Once the main window has closed, the program is ending
+    // and closes this window too: the study ends without a question, which would keep the
+    // program running without its main window.
+    const QWidget *mainWindow = parentWidget();
+    if (mainWindow && mainWindow->isVisible()) {
+        event->ignore();
+        btn_ExitClick();
+        return;
+    }
+    m_study.close();
+    event->accept();
 }
 
 void TForm_Variant::showChart(VariantChartView *shown)

@@ -56,7 +56,8 @@ public Q_SLOTS:
     void ZA3Click(); // Chart_DnTW
 
 protected:
-    // A close request of the window system is the close button's.
+    // A close request while the main window is open is the close button's; closing as
+    // the program ends is not asked about.
     void closeEvent(QCloseEvent *event) override;
 
 private:
