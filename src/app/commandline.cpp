@@ -1,14 +1,17 @@
 #include "app/commandline.h"
 
 #include "core/buildup/buildupcalc.h"
+#include "core/calculate/pathshares.h"
 #include "core/calculate/recalculate.h"
+#include "core/model/appversion.h"
 #include "core/model/numbers.h"
 #include "core/model/variablen.h"
 #include "core/projectfile/projectfile.h"
-#include "core/reports/resultstext.h"
 #include "core/model/appversion.h"
+#include "core/reports/resultstext.h"
 #include "core/reports/companydata.h"
 #include "core/reports/reportdocument.h"
+#include "core/reports/requirements.h"
 #include "gui/reports/companylogo.h"
 #include "gui/reports/reportpainter.h"
 
@@ -109,6 +112,44 @@ QByteArray pathArray(const long double (&values)[PathCount])
     return jsonArray({jsonNumber(values[PathFf]), jsonNumber(values[PathFd]), jsonNumber(values[PathDf])});
 }
 
+// The thirteen paths, largest share first, with what removing each would bring.
+QByteArray pathsJson(const ProjectModel &model)
+{
+    QList<QByteArray> paths;
+    for (const PathShare &path : computePathShares(model).paths) {
+        ObjectWriter o;
+        o.add("Path", jsonString(pathCode(path)));
+        o.add("R", jsonNumber(path.R));
+        o.add("Share", jsonNumber(100 * path.share));
+        o.add("RwWithout", jsonNumber(path.rwWithout));
+        paths << o.inlineText();
+    }
+    return "[\n    " + paths.join(",\n    ") + "\n  ]";
+}
+
+QByteArray requirementJson(const ProjectModel &model, long double erfRw)
+{
+    const RequirementCheck check = checkRequirement(model.RwBau, erfRw);
+    ObjectWriter o;
+    o.add("erfRw", jsonNumber(check.erfRw));
+    o.add("uprog", jsonNumber(UProg));
+    o.add("RwMinusU", jsonNumber(check.rwMinusU));
+    o.add("Fulfilled", check.fulfilled ? "true" : "false");
+    o.add("Margin", jsonNumber(check.margin));
+    return o.inlineText();
+}
+
+// "--anforderung 53" or "53,5": the required R'w in dB.
+std::optional<long double> requirementArgument(const QString &text)
+{
+    for (const QChar sep : {QLatin1Char('.'), QLatin1Char(',')}) {
+        const std::optional<long double> value = parseReal(text, sep);
+        if (value && std::isfinite(*value) && *value > 0)
+            return value;
+    }
+    return std::nullopt;
+}
+
 void printError(const QString &text)
 {
     const QByteArray bytes = text.toUtf8() + '\n';
@@ -174,7 +215,7 @@ int writePdfReport(const ProjectModel &model, const QString &pdfPath)
 
 } // namespace
 
-QByteArray projectJson(const ProjectModel &model)
+QByteArray projectJson(const ProjectModel &model, std::optional<long double> requirement)
 {
     ObjectWriter root;
     root.add("Calculated", model.Calculated ? "true" : "false");
@@ -231,6 +272,9 @@ QByteArray projectJson(const ProjectModel &model)
         root.add("RwBau", jsonNumber(model.RwBau));
         root.add("DnTw12", jsonNumber(model.DnTw12));
         root.add("DnTw21", jsonNumber(model.DnTw21));
+        root.add("Paths", pathsJson(model));
+        if (requirement)
+            root.add("Requirement", requirementJson(model, *requirement));
     }
     return root.text(0) + '\n';
 }
@@ -249,12 +293,13 @@ bool wantsCommandLineMode(int argc, char *argv[])
         const char *arg = argv[i];
         if (std::strcmp(arg, "--") == 0)
             return false;
-        for (const char *option : {"--json", "--text", "--pdf", "--help", "--version", "-h", "-v", "-?"}) {
+        for (const char *option :
+             {"--json", "--text", "--pdf", "--anforderung", "--help", "--version", "-h", "-v", "-?"}) {
             if (std::strcmp(arg, option) == 0)
                 return true;
         }
         if (std::strncmp(arg, "--json=", 7) == 0 || std::strncmp(arg, "--text=", 7) == 0 ||
-            std::strncmp(arg, "--pdf=", 6) == 0)
+            std::strncmp(arg, "--pdf=", 6) == 0 || std::strncmp(arg, "--anforderung=", 14) == 0)
             return true;
     }
     return false;
@@ -294,6 +339,13 @@ int runCommandLine(int argc, char *argv[])
             "bei unvollständigen Eingaben wird nichts geschrieben."),
         QStringLiteral("ausgabe.pdf"));
     parser.addOption(pdfOption);
+    const QCommandLineOption requirementOption(
+        QStringLiteral("anforderung"),
+        QString::fromUtf8(
+            "Mit --json: prüft R'w − u_prog (u_prog = 2 dB) gegen die Anforderung erf. R'w = <dB> "
+            "und gibt das Ergebnis unter \"Requirement\" aus."),
+        QStringLiteral("dB"));
+    parser.addOption(requirementOption);
     parser.addPositionalArgument(QStringLiteral("projekt.dat"),
                                  QString::fromUtf8("Projektdatei, die im Programmfenster geöffnet wird."),
                                  QStringLiteral("[projekt.dat]"));
@@ -313,6 +365,17 @@ int runCommandLine(int argc, char *argv[])
         printError(QString::fromUtf8("Aufruf: tavix-schallschutz --json PROJEKT.dat | --text PROJEKT.dat | "
                                      "--pdf AUSGABE.pdf PROJEKT.dat"));
         return ExitUnreadable;
+    }
+
+    std::optional<long double> requirement;
+    if (parser.isSet(requirementOption)) {
+        requirement = requirementArgument(parser.value(requirementOption));
+        if (!requirement) {
+            printError(
+                QString::fromUtf8("Ungültige Anforderung '%1': erwartet wird erf. R'w in dB, z. B. 53.")
+                    .arg(parser.value(requirementOption)));
+            return ExitUnreadable;
+        }
     }
 
     const QString path =
@@ -335,7 +398,7 @@ int runCommandLine(int argc, char *argv[])
     }
     if (pdf)
         return writePdfReport(model, parser.value(pdfOption));
-    const QByteArray output = asText ? projectText(model, sep) : projectJson(model);
+    const QByteArray output = asText ? projectText(model, sep) : projectJson(model, requirement);
     std::fwrite(output.constData(), 1, static_cast<size_t>(output.size()), stdout);
     std::fflush(stdout);
     return model.Calculated ? ExitCalculated : ExitIncomplete;

@@ -5,6 +5,12 @@
 //   tavix-schallschutz --json FILE.dat   one JSON object with every input the calculation
 //                                        reads and, when complete, every result
 //   tavix-schallschutz --text FILE.dat   the detailed results text, one line per line (UTF-8)
+//   tavix-schallschutz --pdf OUT.pdf FILE.dat
+//                                        the two-page report as PDF (company data from
+//                                        Firma.set in the current directory)
+//   tavix-schallschutz --json FILE.dat --anforderung DB
+//                                        the same with the requirement check against
+//                                        erf. R'w = DB (under "Requirement")
 //   tavix-schallschutz --help | --version
 //
 // Exit status: 0 calculated, 1 inputs incomplete (the output is printed all the same),
@@ -12,6 +18,8 @@
 
 #include <QByteArray>
 #include <QChar>
+
+#include <optional>
 
 namespace tavix {
 struct ProjectModel;
@@ -25,7 +33,8 @@ bool wantsCommandLineMode(int argc, char *argv[]);
 int runCommandLine(int argc, char *argv[]);
 
 // The JSON document of a loaded and recalculated project (UTF-8, ends with a newline).
-QByteArray projectJson(const ProjectModel &model);
+// When calculated it lists the paths by share and, given erf. R'w, the requirement check.
+QByteArray projectJson(const ProjectModel &model, std::optional<long double> requirement = std::nullopt);
 // The detailed results text of the same project, every line ended by a newline.
 QByteArray projectText(const ProjectModel &model, QChar decimalSeparator);
 

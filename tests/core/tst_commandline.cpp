@@ -78,6 +78,8 @@ private Q_SLOTS:
     void unreadableFiles_data();
     void unreadableFiles();
     void helpAndVersion();
+    void pathsAndRequirement_data();
+    void pathsAndRequirement();
     void pdfReport_data();
     void pdfReport();
     void resultsText_data();
@@ -98,7 +100,7 @@ void TestCommandLine::workedExample()
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.err, QByteArray());
     const QJsonObject o = parse(r.out);
-    QCOMPARE(o.keys().size(), 16);
+    QCOMPARE(o.keys().size(), 17);
     QVERIFY(o.value(QStringLiteral("Calculated")).toBool());
     QVERIFY(o.value(QStringLiteral("Messages")).toArray().isEmpty());
 
@@ -196,6 +198,48 @@ void TestCommandLine::helpAndVersion()
     const Run missingValue = run({QStringLiteral("--json")});
     QCOMPARE(missingValue.exitCode, 2);
     QVERIFY(!missingValue.err.isEmpty());
+}
+
+void TestCommandLine::pathsAndRequirement_data()
+{
+    QTest::addColumn<QString>("requirement"); // empty: no --anforderung
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("expected"); // the "Requirement" object, empty when there is none
+    QTest::newRow("without requirement") << QString() << 0 << QString();
+    QTest::newRow("not fulfilled")
+        << "53" << 0 << R"({"erfRw":53,"uprog":2,"RwMinusU":49.8,"Fulfilled":false,"Margin":-3.2})";
+    QTest::newRow("exactly fulfilled, decimal comma")
+        << "49,8" << 0 << R"({"erfRw":49.8,"uprog":2,"RwMinusU":49.8,"Fulfilled":true,"Margin":0})";
+    QTest::newRow("not a number") << "dreiundfünfzig" << 2 << QString();
+}
+
+void TestCommandLine::pathsAndRequirement()
+{
+    QFETCH(QString, requirement);
+    QFETCH(int, exitCode);
+    QFETCH(QString, expected);
+    QStringList arguments{QStringLiteral("--json"), Example};
+    if (!requirement.isEmpty())
+        arguments << QStringLiteral("--anforderung") << requirement;
+    const Run r = run(arguments);
+    QCOMPARE(r.exitCode, exitCode);
+    if (exitCode != 0) {
+        QVERIFY(r.out.isEmpty());
+        QVERIFY(r.err.contains("Anforderung"));
+        return;
+    }
+    const QJsonObject o = parse(r.out);
+    const QJsonArray paths = o.value(QStringLiteral("Paths")).toArray();
+    QCOMPARE(paths.size(), 13);
+    QCOMPARE(paths.at(0).toObject().value(QStringLiteral("Path")).toString(), QStringLiteral("Dd"));
+    double share = 0;
+    for (const QJsonValue &p : paths)
+        share += p.toObject().value(QStringLiteral("Share")).toDouble();
+    QVERIFY(qAbs(share - 100) < 1e-9);
+    QCOMPARE(o.value(QStringLiteral("Requirement")).toObject(),
+             expected.isEmpty() ? QJsonObject() : parse(expected.toUtf8()));
+    // The new keys come after the existing ones.
+    QVERIFY(r.out.indexOf("\"Paths\"") > r.out.indexOf("\"DnTw21\""));
 }
 
 void TestCommandLine::pdfReport_data()
