@@ -23,9 +23,10 @@ namespace tavix::gui {
 
 namespace {
 
-constexpr qreal BarWidth = 0.95;   // share of a variant's slot that its bars fill
-constexpr int PictureDpi = 96;     // the vector picture measures in screen pixels
-constexpr qreal LegendMarker = 15; // colour boxes of the copied legend
+constexpr qreal BarWidth = 0.95;    // share of a variant's slot that its bars fill
+constexpr int PictureDpi = 96;      // the vector picture measures in screen pixels
+constexpr qreal LegendMarker = 15;  // colour boxes of the copied legend
+constexpr int MaxOutlinedBars = 40; // more variants make bars too narrow for an outline
 
 QString chartToolTip()
 {
@@ -60,7 +61,7 @@ VariantChartView::VariantChartView(const QString &objectName, const QString &axi
     for (const VariantSeries &s : series) {
         auto *set = new QBarSet(s.name, m_series);
         set->setColor(s.colour);
-        set->setBorderColor(s.colour.darker(160));
+        set->setPen(QPen(s.colour.darker(160)));
         m_series->append(set);
         m_sets.append(set);
     }
@@ -106,6 +107,7 @@ void VariantChartView::appendBar(int number, const QList<long double> &values)
     for (int i = 0; i < m_sets.size(); ++i)
         m_sets[i]->append(i < values.size() ? static_cast<qreal>(values[i]) : 0.0);
     m_barCount = number;
+    updateOutlines();
     updateBottomAxis();
 }
 
@@ -114,7 +116,19 @@ void VariantChartView::clearBars()
     for (QBarSet *set : std::as_const(m_sets))
         set->remove(0, set->count());
     m_barCount = 0;
+    updateOutlines();
     updateBottomAxis();
+}
+
+void VariantChartView::updateOutlines()
+{
+    // A bar a few pixels wide would show nothing but its outline, in the wrong colour.
+    const bool outlined = m_barCount <= MaxOutlinedBars;
+    if (outlined == m_outlined)
+        return;
+    m_outlined = outlined;
+    for (QBarSet *set : std::as_const(m_sets))
+        set->setPen(outlined ? QPen(set->color().darker(160)) : QPen(Qt::NoPen));
 }
 
 void VariantChartView::showEvent(QShowEvent *event)
@@ -198,7 +212,7 @@ void VariantChartView::showPaperLegend()
     for (QBarSet *set : std::as_const(m_sets)) {
         auto *box = new QGraphicsRectItem(x, y, LegendMarker, LegendMarker, chart());
         box->setBrush(set->color());
-        box->setPen(QPen(set->borderColor(), 1));
+        box->setPen(QPen(set->color().darker(160), 1));
         auto *name = new QGraphicsSimpleTextItem(set->label(), chart());
         name->setFont(font);
         name->setBrush(QColor(40, 40, 40));

@@ -61,6 +61,8 @@ private:
     // axis out measures every number, so a chart the view choice hides catches up only
     // when it is shown again.
     void updateBottomAxis();
+    // Bars are outlined while they are wide enough for it.
+    void updateOutlines();
     // The legend of the copied picture: a 15-pixel colour box and the name of each
     // series in a row above the plot, without frame or shadow.
     void showPaperLegend();
@@ -70,6 +72,7 @@ private:
     QList<QBarSet *> m_sets;
     QCategoryAxis *m_axisX = nullptr;
     int m_barCount = 0;
+    bool m_outlined = true;
     bool m_bottomAxisStale = false;
     QValueAxis *m_axisY = nullptr;
     QAction *m_copyAction = nullptr;
