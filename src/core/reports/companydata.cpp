@@ -1,11 +1,10 @@
 #include "core/reports/companydata.h"
 
+#include "core/io/codepage.h"
 #include "core/io/filelayer.h"
 
 #include <QFileInfo>
 #include <QList>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace tavix {
 
@@ -16,7 +15,7 @@ constexpr qint64 MaxCompanyFileSize = 1024 * 1024;
 
 QList<QString *> textFields(CompanyData &d)
 {
-    return {&d.Fa,   &d.Str, &d.PLZ,  &d.Ort,      &d.Bearbeiter, &d.Date,     &d.Tel,      &d.Fax,
+    return {&d.Fa,   &d.Str, &d.PLZ,  &d.Ort,      &d.Bearbeiter, &d.Date,       &d.Tel,      &d.Fax,
             &d.Mail, &d.www, &d.Logo, &d.LogoLeft, &d.LogoTop,    &d.FaNameLeft, &d.FaNameTop};
 }
 
@@ -25,15 +24,11 @@ QList<QString *> textFields(CompanyData &d)
 QByteArray companyDataFileContent(const CompanyData &data)
 {
     CompanyData copy = data;
-    QStringEncoder encode("Windows-1252", QStringConverter::Flag::Default);
     QByteArray out;
     for (QString *field : textFields(copy)) {
-        QString line = *field;
-        // A line break inside a value would shift every later line.
-        line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        if (line.isEmpty())
-            line = QStringLiteral(" ");
-        out += encode.encode(line);
+        // A line break inside a value becomes a blank, as it would shift every later line.
+        const QString &line = field->isEmpty() ? QStringLiteral(" ") : *field;
+        out += encodeCodePageLine(line);
         out += "\r\n";
     }
     out += "1\r\n";
@@ -45,8 +40,7 @@ CompanyData parseCompanyData(const QByteArray &content)
     CompanyData data;
     for (QString *field : textFields(data))
         field->clear();
-    QStringDecoder decode("Windows-1252");
-    const QString text = decode.decode(content);
+    const QString text = decodeCodePage(content);
     QStringList lines = text.split(QLatin1Char('\n'));
     const QList<QString *> fields = textFields(data);
     for (int i = 0; i < fields.size() && i < lines.size(); ++i) {
@@ -64,6 +58,10 @@ LoadedCompanyData loadCompanyData(const QString &path)
     if (!QFileInfo::exists(path))
         return result;
     result.found = true;
+    if (!codePageAvailable()) {
+        result.error = codePageMissingText();
+        return result;
+    }
     const FileReadResult file = readFileCapped(path, MaxCompanyFileSize);
     if (!file.ok()) {
         result.error = file.error;
@@ -75,6 +73,8 @@ LoadedCompanyData loadCompanyData(const QString &path)
 
 QString saveCompanyData(const CompanyData &data, const QString &path)
 {
+    if (!codePageAvailable())
+        return codePageMissingText();
     return writeFileAtomically(path, companyDataFileContent(data));
 }
 
