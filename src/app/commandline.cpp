@@ -2,17 +2,19 @@
 
 #include "core/buildup/buildupcalc.h"
 #include "core/calculate/recalculate.h"
+#include "core/model/appversion.h"
 #include "core/model/numbers.h"
 #include "core/model/variablen.h"
 #include "core/projectfile/projectfile.h"
-#include "core/model/appversion.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <optional>
 
 namespace tavix::app {
@@ -40,19 +42,33 @@ QByteArray jsonString(const QString &text)
     return out + '"';
 }
 
-// 17 significant digits carry every double exactly; a value that is not finite has no
-// JSON form and is written as null.
-QByteArray jsonNumber(long double value)
+// Numbers as a standard JSON reader takes them back: finite doubles, 17 significant digits
+// (enough to carry every double exactly). A value beyond the range of a double, or not
+// finite, has no such form; it makes the whole document fail rather than appear as null
+// or as an exponent no reader accepts.
+class JsonNumbers
 {
-    if (!std::isfinite(value))
+public:
+    QByteArray operator()(long double value)
+    {
+        if (std::isfinite(value) && std::fabs(value) <= std::numeric_limits<double>::max()) {
+            const QByteArray text = formatGeneral(value, QLatin1Char('.'), 17).toLatin1();
+            // Rounding to 17 digits may still step past the largest double.
+            double back = 0;
+            const auto parsed = std::from_chars(text.constData(), text.constData() + text.size(), back);
+            if (parsed.ec == std::errc() && std::isfinite(back))
+                return text;
+        }
+        m_failed = true;
         return "null";
-    return formatGeneral(value, QLatin1Char('.'), 17).toLatin1();
-}
+    }
+    // A value the dialog would not show is null.
+    QByteArray operator()(std::optional<long double> value) { return value ? (*this)(*value) : "null"; }
+    bool failed() const { return m_failed; }
 
-QByteArray jsonNumber(std::optional<long double> value)
-{
-    return value ? jsonNumber(*value) : QByteArray("null");
-}
+private:
+    bool m_failed = false;
+};
 
 QByteArray jsonArray(const QList<QByteArray> &items)
 {
@@ -95,7 +111,7 @@ Recomputed recompute(const BuildUpRecord &r)
     return result;
 }
 
-QByteArray pathArray(const long double (&values)[PathCount])
+QByteArray pathArray(JsonNumbers &jsonNumber, const long double (&values)[PathCount])
 {
     return jsonArray({jsonNumber(values[PathFf]), jsonNumber(values[PathFd]), jsonNumber(values[PathDf])});
 }
@@ -108,8 +124,9 @@ void printError(const QString &text)
 
 } // namespace
 
-QByteArray projectJson(const ProjectModel &model)
+QByteArray projectJson(const ProjectModel &model, QString *error)
 {
+    JsonNumbers jsonNumber;
     ObjectWriter root;
     root.add("Calculated", model.Calculated ? "true" : "false");
 
@@ -132,11 +149,9 @@ QByteArray projectJson(const ProjectModel &model)
     }
     root.add("Slots", "[\n    " + slots.join(",\n    ") + "\n  ]");
 
-    QList<QByteArray> f0, dRw;
-    for (const BuildUpSlot &slot : LiningSlots) {
+    QList<QByteArray> f0;
+    for (const BuildUpSlot &slot : LiningSlots)
         f0 << QByteArray::number(model.f0[slot.element][slot.side]);
-        dRw << jsonNumber(model.dRw[slot.element][slot.side]);
-    }
     root.add("f0", jsonArray(f0));
 
     QList<QByteArray> codes;
@@ -145,13 +160,16 @@ QByteArray projectJson(const ProjectModel &model)
     root.add("Stoss", jsonArray(codes));
 
     if (model.Calculated) {
+        QList<QByteArray> dRw;
+        for (const BuildUpSlot &slot : LiningSlots)
+            dRw << jsonNumber(model.dRw[slot.element][slot.side]);
         root.add("dRw", jsonArray(dRw));
         root.add("dRDd", jsonNumber(model.dRDd));
         QList<QByteArray> dRij, kij, rij, fa, rres;
         for (int n = 1; n <= FlankCount; ++n) {
-            dRij << pathArray(model.dRij[n]);
-            kij << pathArray(model.Kij[n]);
-            rij << pathArray(model.Rij[n]);
+            dRij << pathArray(jsonNumber, model.dRij[n]);
+            kij << pathArray(jsonNumber, model.Kij[n]);
+            rij << pathArray(jsonNumber, model.Rij[n]);
             fa << jsonArray({jsonNumber(model.FA[n][1]), jsonNumber(model.FA[n][2])});
         }
         for (long double r : model.Rres)
@@ -166,6 +184,14 @@ QByteArray projectJson(const ProjectModel &model)
         root.add("DnTw12", jsonNumber(model.DnTw12));
         root.add("DnTw21", jsonNumber(model.DnTw21));
     }
+    if (jsonNumber.failed()) {
+        if (error)
+            *error =
+                QString::fromUtf8("Ein Wert liegt außerhalb des Zahlenbereichs, den JSON darstellen kann.");
+        return {};
+    }
+    if (error)
+        error->clear();
     return root.text(0) + '\n';
 }
 
@@ -238,7 +264,12 @@ int runCommandLine(int argc, char *argv[])
         printError(path + QStringLiteral(": ") + outcome.error);
         return ExitUnreadable;
     }
-    const QByteArray json = projectJson(model);
+    QString jsonError;
+    const QByteArray json = projectJson(model, &jsonError);
+    if (!jsonError.isEmpty()) {
+        printError(path + QStringLiteral(": ") + jsonError);
+        return ExitUnreadable;
+    }
     std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
     std::fflush(stdout);
     return model.Calculated ? ExitCalculated : ExitIncomplete;

@@ -7,9 +7,11 @@
 //   tavix-schallschutz --help | --version
 //
 // Exit status: 0 calculated, 1 inputs incomplete (the JSON is printed all the same),
-// 2 the file cannot be read or the arguments are wrong (German message on stderr).
+// 2 the file cannot be read, a value has no JSON number, or the arguments are wrong
+// (German message on stderr).
 
 #include <QByteArray>
+#include <QString>
 
 namespace tavix {
 struct ProjectModel;
@@ -23,6 +25,8 @@ bool wantsCommandLineMode(int argc, char *argv[]);
 int runCommandLine(int argc, char *argv[]);
 
 // The JSON document of a loaded and recalculated project (UTF-8, ends with a newline).
-QByteArray projectJson(const ProjectModel &model);
+// Every number is a finite double; when a value is not (beyond the range of a double, or
+// not finite) the document is empty and `error` says why.
+QByteArray projectJson(const ProjectModel &model, QString *error = nullptr);
 
 } // namespace tavix::app
