@@ -4,7 +4,6 @@
 #include "core/model/numbers.h"
 
 #include <array>
-#include <limits>
 
 namespace tavix {
 
@@ -109,7 +108,7 @@ RecalcOutcome Recalculate(ProjectModel &model, QChar decimalSeparator)
             return {reader.error()};
         // Edge lengths are double precision: a value beyond that range is no valid length
         // and could not be saved either.
-        if (ln > std::numeric_limits<double>::max())
+        if (ln > MaxEdgeLength)
             return {invalidRealMessage(f.LF[n])};
         model.LF[n] = static_cast<double>(ln);
         if (!(model.LF[n] > 0)) {

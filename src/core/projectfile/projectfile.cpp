@@ -45,10 +45,10 @@ public:
             m_unwritable = true;
         text(formatFileReal(value, width, decimals));
     }
-    // Edge lengths are double precision; the reader refuses anything beyond that range.
+    // Edge lengths are double precision; the reader refuses anything beyond their range.
     void realDouble(long double value, int width, int decimals)
     {
-        if (std::fabs(value) > std::numeric_limits<double>::max())
+        if (std::fabs(value) > MaxEdgeLength)
             m_unwritable = true;
         real(value, width, decimals);
     }
@@ -178,11 +178,11 @@ public:
         return *p == '-' ? -value : value;
     }
 
-    // Edge lengths are double precision: a value beyond its range is no valid number.
+    // Edge lengths are double precision: a value beyond their range is no valid number.
     double realDouble()
     {
         const long double value = real();
-        if (std::fabs(value) > std::numeric_limits<double>::max()) {
+        if (std::fabs(value) > MaxEdgeLength) {
             m_failed = true;
             return 0;
         }
