@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -75,9 +76,21 @@ TSimplifiedModel::TSimplifiedModel(QWidget *parent) : QMainWindow(parent)
     connectHandlers();
     connectFamilies();
     installFilters();
-    resize(1440, 820);
+    resize(defaultWindowSize());
     FormCreate();
     createDialogs();
+}
+
+// 1440 × 820 where the screen has room for it, else the available screen less the frame,
+// so that a 1366 × 768 laptop shows the whole window.
+QSize TSimplifiedModel::defaultWindowSize() const
+{
+    const QSize preferred(1440, 820);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return preferred;
+    const QSize frame(12, 40); // window-manager frame and title bar
+    return preferred.boundedTo(screen->availableGeometry().size() - frame).expandedTo(minimumSizeHint());
 }
 
 // The editing dialogs are created once, after the main window, and reused.
@@ -116,6 +129,7 @@ void TSimplifiedModel::connectHandlers()
     };
     both(ui.FileNewItem, ui.SpeedButtonNew, &TSimplifiedModel::FileNewItemClick);
     both(ui.FileOpenItem, ui.SpeedButtonOpen, &TSimplifiedModel::FileOpenItemClick);
+    both(ui.FileSaveItem, ui.SpeedButtonSaveFile, &TSimplifiedModel::FileSaveItemClick);
     both(ui.save_as, ui.SpeedButtonSave, &TSimplifiedModel::save_asClick);
     both(ui.FilePrintItem, ui.SpeedButtonPrint, &TSimplifiedModel::SpeedButtonPrintClick);
     both(ui.FileExitItem, nullptr, &TSimplifiedModel::FileExitItemClick);
@@ -783,12 +797,51 @@ void TSimplifiedModel::FileOpenItemClick()
     projectCommands().openProject();
 }
 
+void TSimplifiedModel::FileSaveItemClick()
+{
+    projectCommands().save();
+}
+
 void TSimplifiedModel::save_asClick()
 {
     projectCommands().saveAs();
 }
 
-void TSimplifiedModel::SpeedButtonPrintClick() {}
+// Composes the report of the last recalculation, saves the sketch beside it into the start
+// directory and hands both pages to the preview; nothing opens when either step fails.
+void TSimplifiedModel::SpeedButtonPrintClick()
+{
+    if (!m_model.Calculated) {
+        userInteraction().showMessage(this, MessageKind::Warning, noResultsWarning());
+        return;
+    }
+    const ReportCompany company = currentCompanyData();
+    const ReportOutcome outcome =
+        m_reportComposer.compose(m_model, company.data, QDate::currentDate(), localeDecimalSeparator());
+    if (!outcome.ok()) {
+        showError(this, outcome.message);
+        return;
+    }
+    const QImage &sketch = m_model.Orientation == 1 ? m_floorPicture : m_wallPicture;
+    const QString sketchPath = QDir(startDirectory()).filePath(reportSketchFileName(m_model.Orientation));
+    const QString error = writeReportSketch(sketch, sketchPath);
+    if (!error.isEmpty()) {
+        showError(this, error);
+        return;
+    }
+    showPrintPreview(std::make_shared<ReportPainter>(outcome.document,
+                                                     reportPictures(outcome.document, sketch, company.logo)));
+}
+
+ReportCompany TSimplifiedModel::currentCompanyData() const
+{
+    return {};
+}
+
+void TSimplifiedModel::showPrintPreview(std::shared_ptr<ReportPageSource> source)
+{
+    Q_UNUSED(source);
+}
 
 void TSimplifiedModel::FileExitItemClick()
 {

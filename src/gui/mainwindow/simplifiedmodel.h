@@ -18,6 +18,7 @@
 #include "gui/mainwindow/mainwindowcontrols.h"
 #include "gui/mainwindow/schematic.h"
 #include "core/model/variablen.h"
+#include "gui/reports/reportpainter.h"
 
 #include <QHash>
 #include <QImage>
@@ -73,6 +74,7 @@ public Q_SLOTS:
     // Menu and tool bar commands whose windows belong to later work.
     void FileNewItemClick();
     void FileOpenItemClick();
+    void FileSaveItemClick();
     void save_asClick();
     void SpeedButtonPrintClick();
     void FileExitItemClick();
@@ -121,6 +123,7 @@ protected:
 
 private:
     void FormCreate();
+    QSize defaultWindowSize() const;
     void createDialogs();
     void connectHandlers();
     void connectFamilies();
@@ -174,6 +177,12 @@ public:
     bool openProjectFile(const QString &path);
 
 private:
+    // Printed report: the company data and logo it is composed with, and the preview it
+    // is handed to.
+    ReportCompany currentCompanyData() const;
+    void showPrintPreview(std::shared_ptr<ReportPageSource> source);
+    ReportComposer m_reportComposer;
+
     ProjectCommands &projectCommands();
     ProjectCommands *m_projectCommands = nullptr;
     TForm_Info *m_formInfo = nullptr;
