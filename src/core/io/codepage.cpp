@@ -28,26 +28,32 @@ QString codePageMissingText()
 
 QByteArray encodeCodePageLine(const QString &text)
 {
-    QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const ushort u = text.at(i).unicode();
-        if (u == '\r' || u == '\n' || u == EndOfFileMark) {
-            out += ' ';
-        } else if (u < 0x80) {
+    QString line = text;
+    for (QChar &c : line) {
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c.unicode() == EndOfFileMark)
+            c = QLatin1Char(' ');
+    }
+    // Nearly every line is encodable as a whole; only a line with a character the code
+    // page lacks is encoded character by character.
+    QStringEncoder whole(CodePageName, QStringConverter::Flag::Stateless);
+    QByteArray out = whole.encode(line);
+    if (!whole.hasError() && out.size() == line.size())
+        return out;
+    out.clear();
+    out.reserve(line.size());
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const ushort u = line.at(i).unicode();
+        if (u < 0x80) {
             out += static_cast<char>(u);
-        } else {
-            // A surrogate pair is one character and one "?". A converter keeps its error
-            // flag once set, so each character gets its own.
-            const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-            QStringEncoder encoder(CodePageName, QStringConverter::Flag::Stateless);
-            const QByteArray b = encoder.encode(QStringView(text).mid(i, length));
-            if (encoder.hasError() || b.size() != 1 || b.at(0) == EndOfFileMark)
-                out += '?';
-            else
-                out += b;
-            i += length - 1;
+            continue;
         }
+        // A surrogate pair is one character and one "?". A converter keeps its error
+        // flag once set, so each character gets its own.
+        const qsizetype length = line.at(i).isHighSurrogate() && i + 1 < line.size() ? 2 : 1;
+        QStringEncoder encoder(CodePageName, QStringConverter::Flag::Stateless);
+        const QByteArray b = encoder.encode(QStringView(line).mid(i, length));
+        out += encoder.hasError() || b.size() != 1 || b.at(0) == EndOfFileMark ? QByteArray("?") : b;
+        i += length - 1;
     }
     return out;
 }
