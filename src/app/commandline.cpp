@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 
 #include "core/buildup/buildupcalc.h"
+#include "core/calculate/pathshares.h"
 #include "core/calculate/recalculate.h"
 #include "core/model/appversion.h"
 #include "core/model/numbers.h"
@@ -8,6 +9,8 @@
 #include "core/projectfile/projectfile.h"
 #include "core/reports/companydata.h"
 #include "core/reports/reportdocument.h"
+#include "core/reports/requirements.h"
+#include "core/reports/resultstext.h"
 #include "gui/reports/companylogo.h"
 #include "gui/reports/reportpainter.h"
 
@@ -124,6 +127,44 @@ QByteArray pathArray(JsonNumbers &jsonNumber, const long double (&values)[PathCo
     return jsonArray({jsonNumber(values[PathFf]), jsonNumber(values[PathFd]), jsonNumber(values[PathDf])});
 }
 
+// The thirteen paths, largest share first, with what removing each would bring.
+QByteArray pathsJson(JsonNumbers &jsonNumber, const ProjectModel &model)
+{
+    QList<QByteArray> paths;
+    for (const PathShare &path : computePathShares(model).paths) {
+        ObjectWriter o;
+        o.add("Path", jsonString(pathCode(path)));
+        o.add("R", jsonNumber(path.R));
+        o.add("Share", jsonNumber(100 * path.share));
+        o.add("RwWithout", jsonNumber(path.rwWithout));
+        paths << o.inlineText();
+    }
+    return "[\n    " + paths.join(",\n    ") + "\n  ]";
+}
+
+QByteArray requirementJson(JsonNumbers &jsonNumber, const ProjectModel &model, long double erfRw)
+{
+    const RequirementCheck check = checkRequirement(model.RwBau, erfRw);
+    ObjectWriter o;
+    o.add("erfRw", jsonNumber(check.erfRw));
+    o.add("uprog", jsonNumber(UProg));
+    o.add("RwMinusU", jsonNumber(check.rwMinusU));
+    o.add("Fulfilled", check.fulfilled ? "true" : "false");
+    o.add("Margin", jsonNumber(check.margin));
+    return o.inlineText();
+}
+
+// "--anforderung 53" or "53,5": the required R'w in dB.
+std::optional<long double> requirementArgument(const QString &text)
+{
+    for (const QChar sep : {QLatin1Char('.'), QLatin1Char(',')}) {
+        const std::optional<long double> value = parseReal(text, sep);
+        if (value && std::isfinite(*value) && *value > 0)
+            return value;
+    }
+    return std::nullopt;
+}
+
 void printError(const QString &text)
 {
     const QByteArray bytes = text.toUtf8() + '\n';
@@ -189,7 +230,7 @@ int writePdfReport(const ProjectModel &model, const QString &pdfPath)
 
 } // namespace
 
-QByteArray projectJson(const ProjectModel &model, QString *error)
+QByteArray projectJson(const ProjectModel &model, std::optional<long double> requirement, QString *error)
 {
     JsonNumbers jsonNumber;
     ObjectWriter root;
@@ -248,6 +289,9 @@ QByteArray projectJson(const ProjectModel &model, QString *error)
         root.add("RwBau", jsonNumber(model.RwBau));
         root.add("DnTw12", jsonNumber(model.DnTw12));
         root.add("DnTw21", jsonNumber(model.DnTw21));
+        root.add("Paths", pathsJson(jsonNumber, model));
+        if (requirement)
+            root.add("Requirement", requirementJson(jsonNumber, model, *requirement));
     }
     if (jsonNumber.failed()) {
         if (error)
@@ -260,17 +304,27 @@ QByteArray projectJson(const ProjectModel &model, QString *error)
     return root.text(0) + '\n';
 }
 
+QByteArray projectText(const ProjectModel &model, QChar decimalSeparator)
+{
+    QByteArray out;
+    for (const QString &line : BuildResultsText(model, decimalSeparator))
+        out += line.toUtf8() + '\n';
+    return out;
+}
+
 bool wantsCommandLineMode(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         const char *arg = argv[i];
         if (std::strcmp(arg, "--") == 0)
             return false;
-        for (const char *option : {"--json", "--pdf", "--help", "--version", "-h", "-v", "-?"}) {
+        for (const char *option :
+             {"--json", "--text", "--pdf", "--anforderung", "--help", "--version", "-h", "-v", "-?"}) {
             if (std::strcmp(arg, option) == 0)
                 return true;
         }
-        if (std::strncmp(arg, "--json=", 7) == 0 || std::strncmp(arg, "--pdf=", 6) == 0)
+        if (std::strncmp(arg, "--json=", 7) == 0 || std::strncmp(arg, "--text=", 7) == 0 ||
+            std::strncmp(arg, "--pdf=", 6) == 0 || std::strncmp(arg, "--anforderung=", 14) == 0)
             return true;
     }
     return false;
@@ -295,6 +349,12 @@ int runCommandLine(int argc, char *argv[])
                           "Rückgabewert 0: berechnet, 1: Eingaben unvollständig, 2: Datei nicht lesbar."),
         QStringLiteral("datei"));
     parser.addOption(jsonOption);
+    const QCommandLineOption textOption(
+        QStringLiteral("text"),
+        QString::fromUtf8("Liest die Projektdatei <datei>, berechnet sie und gibt die Eingabedaten und "
+                          "Berechnungsergebnisse als Text aus. Rückgabewerte wie bei --json."),
+        QStringLiteral("datei"));
+    parser.addOption(textOption);
     const QCommandLineOption pdfOption(
         QStringLiteral("pdf"),
         QString::fromUtf8(
@@ -304,6 +364,13 @@ int runCommandLine(int argc, char *argv[])
             "bei unvollständigen Eingaben wird nichts geschrieben."),
         QStringLiteral("ausgabe.pdf"));
     parser.addOption(pdfOption);
+    const QCommandLineOption requirementOption(
+        QStringLiteral("anforderung"),
+        QString::fromUtf8(
+            "Mit --json: prüft R'w − u_prog (u_prog = 2 dB) gegen die Anforderung erf. R'w = <dB> "
+            "und gibt das Ergebnis unter \"Requirement\" aus."),
+        QStringLiteral("dB"));
+    parser.addOption(requirementOption);
     parser.addPositionalArgument(QStringLiteral("projekt.dat"),
                                  QString::fromUtf8("Projektdatei, die im Programmfenster geöffnet wird."),
                                  QStringLiteral("[projekt.dat]"));
@@ -317,16 +384,27 @@ int runCommandLine(int argc, char *argv[])
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
     const bool pdf = parser.isSet(pdfOption);
-    if (pdf && (parser.isSet(jsonOption) || parser.positionalArguments().size() != 1)) {
-        printError(QString::fromUtf8("Aufruf: tavix-schallschutz --pdf AUSGABE.pdf PROJEKT.dat"));
-        return ExitUnreadable;
-    }
-    if (!pdf && !parser.isSet(jsonOption)) {
-        printError(QString::fromUtf8("Keine Projektdatei angegeben (--json DATEI.dat)."));
+    const bool asText = parser.isSet(textOption);
+    const int modes = int(pdf) + int(asText) + int(parser.isSet(jsonOption));
+    if (modes != 1 || (pdf && parser.positionalArguments().size() != 1)) {
+        printError(QString::fromUtf8("Aufruf: tavix-schallschutz --json PROJEKT.dat | --text PROJEKT.dat | "
+                                     "--pdf AUSGABE.pdf PROJEKT.dat"));
         return ExitUnreadable;
     }
 
-    const QString path = pdf ? parser.positionalArguments().constFirst() : parser.value(jsonOption);
+    std::optional<long double> requirement;
+    if (parser.isSet(requirementOption)) {
+        requirement = requirementArgument(parser.value(requirementOption));
+        if (!requirement) {
+            printError(
+                QString::fromUtf8("Ungültige Anforderung '%1': erwartet wird erf. R'w in dB, z. B. 53.")
+                    .arg(parser.value(requirementOption)));
+            return ExitUnreadable;
+        }
+    }
+
+    const QString path =
+        pdf ? parser.positionalArguments().constFirst() : parser.value(asText ? textOption : jsonOption);
     const QChar sep = localeDecimalSeparator();
     LoadedProject loaded = loadProject(path, sep);
     if (!loaded.ok()) {
@@ -346,12 +424,12 @@ int runCommandLine(int argc, char *argv[])
     if (pdf)
         return writePdfReport(model, parser.value(pdfOption));
     QString jsonError;
-    const QByteArray json = projectJson(model, &jsonError);
+    const QByteArray output = asText ? projectText(model, sep) : projectJson(model, requirement, &jsonError);
     if (!jsonError.isEmpty()) {
         printError(path + QStringLiteral(": ") + jsonError);
         return ExitUnreadable;
     }
-    std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
+    std::fwrite(output.constData(), 1, static_cast<size_t>(output.size()), stdout);
     std::fflush(stdout);
     return model.Calculated ? ExitCalculated : ExitIncomplete;
 }

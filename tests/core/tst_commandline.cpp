@@ -81,8 +81,12 @@ private Q_SLOTS:
     void unreadableFiles_data();
     void unreadableFiles();
     void helpAndVersion();
+    void pathsAndRequirement_data();
+    void pathsAndRequirement();
     void pdfReport_data();
     void pdfReport();
+    void resultsText_data();
+    void resultsText();
 };
 
 void TestCommandLine::workedExample_data()
@@ -99,7 +103,7 @@ void TestCommandLine::workedExample()
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.err, QByteArray());
     const QJsonObject o = parse(r.out);
-    QCOMPARE(o.keys().size(), 16);
+    QCOMPARE(o.keys().size(), 17);
     QVERIFY(o.value(QStringLiteral("Calculated")).toBool());
     QVERIFY(o.value(QStringLiteral("Messages")).toArray().isEmpty());
 
@@ -198,12 +202,55 @@ void TestCommandLine::helpAndVersion()
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.contains("--json <datei>"));
     QVERIFY(help.out.contains("--pdf <ausgabe.pdf>"));
+    QVERIFY(help.out.contains("--text <datei>"));
     const Run version = run({QStringLiteral("-v")});
     QCOMPARE(version.exitCode, 0);
     QVERIFY(version.out.contains("tavix-schallschutz 2.0"));
     const Run missingValue = run({QStringLiteral("--json")});
     QCOMPARE(missingValue.exitCode, 2);
     QVERIFY(!missingValue.err.isEmpty());
+}
+
+void TestCommandLine::pathsAndRequirement_data()
+{
+    QTest::addColumn<QString>("requirement"); // empty: no --anforderung
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("expected"); // the "Requirement" object, empty when there is none
+    QTest::newRow("without requirement") << QString() << 0 << QString();
+    QTest::newRow("not fulfilled")
+        << "53" << 0 << R"({"erfRw":53,"uprog":2,"RwMinusU":49.8,"Fulfilled":false,"Margin":-3.2})";
+    QTest::newRow("exactly fulfilled, decimal comma")
+        << "49,8" << 0 << R"({"erfRw":49.8,"uprog":2,"RwMinusU":49.8,"Fulfilled":true,"Margin":0})";
+    QTest::newRow("not a number") << "dreiundfünfzig" << 2 << QString();
+}
+
+void TestCommandLine::pathsAndRequirement()
+{
+    QFETCH(QString, requirement);
+    QFETCH(int, exitCode);
+    QFETCH(QString, expected);
+    QStringList arguments{QStringLiteral("--json"), Example};
+    if (!requirement.isEmpty())
+        arguments << QStringLiteral("--anforderung") << requirement;
+    const Run r = run(arguments);
+    QCOMPARE(r.exitCode, exitCode);
+    if (exitCode != 0) {
+        QVERIFY(r.out.isEmpty());
+        QVERIFY(r.err.contains("Anforderung"));
+        return;
+    }
+    const QJsonObject o = parse(r.out);
+    const QJsonArray paths = o.value(QStringLiteral("Paths")).toArray();
+    QCOMPARE(paths.size(), 13);
+    QCOMPARE(paths.at(0).toObject().value(QStringLiteral("Path")).toString(), QStringLiteral("Dd"));
+    double share = 0;
+    for (const QJsonValue &p : paths)
+        share += p.toObject().value(QStringLiteral("Share")).toDouble();
+    QVERIFY(qAbs(share - 100) < 1e-9);
+    QCOMPARE(o.value(QStringLiteral("Requirement")).toObject(),
+             expected.isEmpty() ? QJsonObject() : parse(expected.toUtf8()));
+    // The new keys come after the existing ones.
+    QVERIFY(r.out.indexOf("\"Paths\"") > r.out.indexOf("\"DnTw21\""));
 }
 
 void TestCommandLine::pdfReport_data()
@@ -280,6 +327,47 @@ void TestCommandLine::pdfReport()
     for (const QString &item : expected)
         QVERIFY2(text.contains(item), qPrintable(item));
     QCOMPARE(text.count(QChar(u'\f')), 2); // one form feed after each page
+}
+
+// The detailed results text: the hand-written text of the worked example in the locale's
+// notation, the notice for missing inputs, nothing for a file that cannot be read.
+void TestCommandLine::resultsText_data()
+{
+    QTest::addColumn<QString>("project"); // empty: a fresh project without inputs
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("expected");
+    QFile golden(QStringLiteral(TAVIX_TEST_DATA_DIR "/worked-example-results.txt"));
+    QVERIFY(golden.open(QIODevice::ReadOnly));
+    const QByteArray text = golden.readAll();
+    QString german = QString::fromUtf8(text);
+    german.replace(QRegularExpression(QStringLiteral("(\\d)\\.(\\d)")), QStringLiteral("\\1,\\2"));
+    QTest::newRow("worked example") << Example << "C.UTF-8" << 0 << text;
+    QTest::newRow("worked example, decimal comma") << Example << "de_DE.UTF-8" << 0 << german.toUtf8();
+    QTest::newRow("inputs missing")
+        << QString() << "C.UTF-8" << 1
+        << QString::fromUtf8("\n Eingabefehler -> keine Berechnung möglich!\n").toUtf8();
+    QTest::newRow("no such file") << QStringLiteral("/nonexistent/projekt.dat") << "C.UTF-8" << 2
+                                  << QByteArray();
+}
+
+void TestCommandLine::resultsText()
+{
+    QFETCH(QString, project);
+    QFETCH(QString, locale);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, expected);
+    QTemporaryDir dir;
+    if (project.isEmpty()) {
+        project = dir.filePath(QStringLiteral("neu.dat"));
+        ProjectModel model;
+        resetModel(model, QLatin1Char('.'));
+        QCOMPARE(saveProject(model, project, QLatin1Char('.')), QString());
+    }
+    const Run r = run({QStringLiteral("--text"), project}, locale);
+    QCOMPARE(r.exitCode, exitCode);
+    QCOMPARE(QString::fromUtf8(r.out), QString::fromUtf8(expected));
+    QCOMPARE(r.err.isEmpty(), exitCode != 2);
 }
 
 QTEST_APPLESS_MAIN(TestCommandLine)

@@ -3,6 +3,7 @@
 #include "core/io/codepage.h"
 #include "core/io/filelayer.h"
 
+#include <QDate>
 #include <QFileInfo>
 #include <QList>
 
@@ -19,16 +20,26 @@ QList<QString *> textFields(CompanyData &d)
             &d.Mail, &d.www, &d.Logo, &d.LogoLeft, &d.LogoTop,    &d.FaNameLeft, &d.FaNameTop};
 }
 
+// Control characters would break the line layout and become blanks; the code page does
+// the rest ("?" for what it cannot carry).
+QByteArray encodeLine(QString text)
+{
+    for (QChar &c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            c = QLatin1Char(' ');
+    }
+    return encodeCodePageLine(text);
+}
+
 } // namespace
 
 QByteArray companyDataFileContent(const CompanyData &data)
 {
     CompanyData copy = data;
     QByteArray out;
-    for (QString *field : textFields(copy)) {
-        // A line break inside a value becomes a blank, as it would shift every later line.
-        const QString &line = field->isEmpty() ? QStringLiteral(" ") : *field;
-        out += encodeCodePageLine(line);
+    for (const QString *field : textFields(copy)) {
+        // No line may be empty: an empty text is written as a single blank.
+        out += field->isEmpty() ? QByteArray(" ") : encodeLine(*field);
         out += "\r\n";
     }
     out += "1\r\n";
@@ -38,11 +49,11 @@ QByteArray companyDataFileContent(const CompanyData &data)
 CompanyData parseCompanyData(const QByteArray &content)
 {
     CompanyData data;
-    for (QString *field : textFields(data))
+    const QList<QString *> fields = textFields(data);
+    for (QString *field : fields)
         field->clear();
     const QString text = decodeCodePage(content);
-    QStringList lines = text.split(QLatin1Char('\n'));
-    const QList<QString *> fields = textFields(data);
+    const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < fields.size() && i < lines.size(); ++i) {
         QString line = lines.at(i);
         if (line.endsWith(QLatin1Char('\r')))
@@ -76,6 +87,60 @@ QString saveCompanyData(const CompanyData &data, const QString &path)
     if (!codePageAvailable())
         return codePageMissingText();
     return writeFileAtomically(path, companyDataFileContent(data));
+}
+
+QString companyDateText(const QDate &date)
+{
+    return QStringLiteral("%1. %2. %3").arg(date.day()).arg(date.month()).arg(date.year());
+}
+
+QString invalidIntegerText(const QString &text)
+{
+    // Concatenated, not arg(): a pasted "%1" must appear as typed.
+    return QLatin1Char('\'') + text + QString::fromUtf8("' ist kein gültiger Integerwert");
+}
+
+QString companySettingsRefusedText()
+{
+    return QString::fromUtf8("Falsche Eingabe!  Einstellungen wurden nicht übernommen.");
+}
+
+QString noCompanyLogoText()
+{
+    return QStringLiteral("Kein Logo definiert oder\rfalscher Logo- bzw. Pfadname.");
+}
+
+CheckedCompanyPositions checkCompanyPositions(const CompanyData &data)
+{
+    CheckedCompanyPositions checked;
+    const std::pair<const QString *, int *> positions[] = {{&data.LogoLeft, &checked.values.logoLeft},
+                                                           {&data.LogoTop, &checked.values.logoTop},
+                                                           {&data.FaNameLeft, &checked.values.nameLeft},
+                                                           {&data.FaNameTop, &checked.values.nameTop}};
+    for (const auto &[text, value] : positions) {
+        bool ok = false;
+        *value = text->toInt(&ok, 10);
+        if (!ok) {
+            checked.values = {};
+            checked.problem = CheckedCompanyPositions::Problem::NotAnInteger;
+            checked.message = invalidIntegerText(*text);
+            return checked;
+        }
+    }
+    for (const auto &[text, value] : positions) {
+        if (*value < 0 || *value > MaxCompanyPosition) {
+            checked.problem = CheckedCompanyPositions::Problem::OutOfRange;
+            checked.message = companySettingsRefusedText();
+            return checked;
+        }
+    }
+    return checked;
+}
+
+bool isPositionFieldCharacter(QChar c)
+{
+    const ushort u = c.unicode();
+    return u < 0x20 || u == 0x7f || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
 }
 
 } // namespace tavix

@@ -11,6 +11,9 @@
 #include "gui/help/homepageimage.h"
 #include "core/model/numbers.h"
 #include "gui/projectfile/projectcommands.h"
+#include "gui/reports/form_c.h"
+#include "gui/reports/form_faset.h"
+#include "gui/reports/form_nachweis.h"
 
 #include <algorithm>
 
@@ -103,6 +106,8 @@ void TSimplifiedModel::createDialogs()
     m_formBT = std::make_unique<TForm_BT>(m_model, this);
     connect(m_formBT.get(), &TForm_BT::buildUpCommitted, this, &TSimplifiedModel::buildUpCommitted);
     connect(m_formBT.get(), &TForm_BT::buildUpAccepted, this, &TSimplifiedModel::buildUpAccepted);
+    m_formFaSet = std::make_unique<TForm_FaSet>(this);
+    m_formC = new TForm_C(m_model, this);
 }
 
 TSimplifiedModel::~TSimplifiedModel() = default;
@@ -136,6 +141,7 @@ void TSimplifiedModel::connectHandlers()
     both(ui.Firmendaten1, nullptr, &TSimplifiedModel::Firmendaten1Click);
     both(ui.Berechnungsergebnisse1, ui.btn_Results, &TSimplifiedModel::btn_ResultsClick);
     both(ui.Variantenuntersuchung1, ui.button_Variant, &TSimplifiedModel::button_VariantClick);
+    both(ui.Nachweis1, ui.button_Nachweis, &TSimplifiedModel::button_NachweisClick);
     both(ui.Internet1, nullptr, &TSimplifiedModel::Internet1Click);
     both(ui.Internet2, nullptr, &TSimplifiedModel::Internet2Click);
     both(ui.Handbuch, ui.SpeedButtonHandbuch, &TSimplifiedModel::HandbuchClick);
@@ -483,6 +489,8 @@ void TSimplifiedModel::enableResultCommands(bool enabled)
     ui.Berechnungsergebnisse1->setEnabled(enabled);
     ui.button_Variant->setEnabled(enabled);
     ui.Variantenuntersuchung1->setEnabled(enabled);
+    ui.button_Nachweis->setEnabled(enabled);
+    ui.Nachweis1->setEnabled(enabled);
 }
 
 void TSimplifiedModel::drawSchematic()
@@ -497,7 +505,8 @@ void TSimplifiedModel::drawSchematic()
 
 void TSimplifiedModel::refreshResultsText()
 {
-    // The detailed results window rebuilds its text here while it is open (ResultsShown).
+    if (m_model.ResultsShown && m_formC)
+        m_formC->BuildResultsText();
 }
 
 QColor TSimplifiedModel::windowBackground() const
@@ -833,9 +842,11 @@ void TSimplifiedModel::SpeedButtonPrintClick()
                                                      reportPictures(outcome.document, sketch, company.logo)));
 }
 
+// The texts of the company window as they stand, also after a cancel: the report prints
+// what was typed, "Firma.set" keeps what was accepted.
 ReportCompany TSimplifiedModel::currentCompanyData() const
 {
-    return {};
+    return {m_formFaSet->companyData(), m_formFaSet->logo()};
 }
 
 void TSimplifiedModel::showPrintPreview(std::shared_ptr<ReportPageSource> source)
@@ -854,9 +865,36 @@ void TSimplifiedModel::FormClose(QCloseEvent *event)
         event->ignore();
 }
 
-void TSimplifiedModel::Firmendaten1Click() {}
-void TSimplifiedModel::btn_ResultsClick() {}
+void TSimplifiedModel::Firmendaten1Click()
+{
+    m_formFaSet->setStartDirectory(startDirectory());
+    m_formFaSet->openSettings();
+}
+
+void TSimplifiedModel::readCompanySettings()
+{
+    m_formFaSet->setStartDirectory(startDirectory());
+    m_formFaSet->readCompanyFile();
+}
+
+void TSimplifiedModel::btn_ResultsClick()
+{
+    m_formC->FormShow();
+    Recalculate();
+}
+
 void TSimplifiedModel::button_VariantClick() {}
+
+void TSimplifiedModel::button_NachweisClick()
+{
+    if (!m_formNachweis) {
+        m_formNachweis = new TForm_Nachweis(m_model, this);
+        connect(this, &TSimplifiedModel::recalculated, m_formNachweis, &TForm_Nachweis::refresh);
+    }
+    m_formNachweis->show();
+    m_formNachweis->raise();
+    m_formNachweis->activateWindow();
+}
 void TSimplifiedModel::Internet1Click()
 {
     if (!m_formInfo)

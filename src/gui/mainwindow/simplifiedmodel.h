@@ -29,8 +29,11 @@
 namespace tavix::gui {
 
 class ProjectCommands;
+class TForm_FaSet;
+class TForm_C;
 class TForm_Impressum;
 class TForm_Info;
+class TForm_Nachweis;
 
 class TSimplifiedModel : public QMainWindow
 {
@@ -63,6 +66,11 @@ public:
     // The "Projektdatei:" line of the tool bar; an empty path hides it.
     void showProjectFileName(const QString &path);
 
+    // The company data window, whose field texts and logo the report prints.
+    const TForm_FaSet &companySettings() const { return *m_formFaSet; }
+    // Start-up: reads "Firma.set" and the logo from the start directory if they exist.
+    void readCompanySettings();
+
     const QImage &wallPicture() const { return m_wallPicture; }
     const QImage &floorPicture() const { return m_floorPicture; }
 
@@ -81,6 +89,7 @@ public Q_SLOTS:
     void Firmendaten1Click();
     void btn_ResultsClick();
     void button_VariantClick();
+    void button_NachweisClick();
     void Internet1Click();
     void Internet2Click();
     void HandbuchClick();
@@ -166,6 +175,8 @@ private:
     std::unique_ptr<TForm_SS> m_formSS;
     LiningClipboard m_liningClipboard;
     BuildUpSlot m_liningContext{0, 1};
+    std::unique_ptr<TForm_FaSet> m_formFaSet;
+    TForm_C *m_formC = nullptr; // results window, created hidden with the dialogs
 
     // Project lifecycle and information windows: created on first use, then reused.
 public:
@@ -187,6 +198,7 @@ private:
     ProjectCommands *m_projectCommands = nullptr;
     TForm_Info *m_formInfo = nullptr;
     TForm_Impressum *m_formImpressum = nullptr;
+    TForm_Nachweis *m_formNachweis = nullptr;
 };
 
 // The working directory at program start, where catalogues, company data and documents
