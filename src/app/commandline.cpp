@@ -21,9 +21,11 @@
 #include <QGuiApplication>
 #include <QStringList>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <optional>
 
@@ -123,19 +125,33 @@ QByteArray jsonString(const QString &text)
     return out + '"';
 }
 
-// 17 significant digits carry every double exactly; a value that is not finite has no
-// JSON form and is written as null.
-QByteArray jsonNumber(long double value)
+// Numbers as a standard JSON reader takes them back: finite doubles, 17 significant digits
+// (enough to carry every double exactly). A value beyond the range of a double, or not
+// finite, has no such form; it makes the whole document fail rather than appear as null
+// or as an exponent no reader accepts.
+class JsonNumbers
 {
-    if (!std::isfinite(value))
+public:
+    QByteArray operator()(long double value)
+    {
+        if (std::isfinite(value) && std::fabs(value) <= std::numeric_limits<double>::max()) {
+            const QByteArray text = formatGeneral(value, QLatin1Char('.'), 17).toLatin1();
+            // Rounding to 17 digits may still step past the largest double.
+            double back = 0;
+            const auto parsed = std::from_chars(text.constData(), text.constData() + text.size(), back);
+            if (parsed.ec == std::errc() && std::isfinite(back))
+                return text;
+        }
+        m_failed = true;
         return "null";
-    return formatGeneral(value, QLatin1Char('.'), 17).toLatin1();
-}
+    }
+    // A value the dialog would not show is null.
+    QByteArray operator()(std::optional<long double> value) { return value ? (*this)(*value) : "null"; }
+    bool failed() const { return m_failed; }
 
-QByteArray jsonNumber(std::optional<long double> value)
-{
-    return value ? jsonNumber(*value) : QByteArray("null");
-}
+private:
+    bool m_failed = false;
+};
 
 QByteArray jsonArray(const QList<QByteArray> &items)
 {
@@ -178,13 +194,13 @@ Recomputed recompute(const BuildUpRecord &r)
     return result;
 }
 
-QByteArray pathArray(const long double (&values)[PathCount])
+QByteArray pathArray(JsonNumbers &jsonNumber, const long double (&values)[PathCount])
 {
     return jsonArray({jsonNumber(values[PathFf]), jsonNumber(values[PathFd]), jsonNumber(values[PathDf])});
 }
 
 // The thirteen paths, largest share first, with what removing each would bring.
-QByteArray pathsJson(const ProjectModel &model)
+QByteArray pathsJson(JsonNumbers &jsonNumber, const ProjectModel &model)
 {
     QList<QByteArray> paths;
     for (const PathShare &path : computePathShares(model).paths) {
@@ -198,7 +214,7 @@ QByteArray pathsJson(const ProjectModel &model)
     return "[\n    " + paths.join(",\n    ") + "\n  ]";
 }
 
-QByteArray requirementJson(const ProjectModel &model, long double erfRw)
+QByteArray requirementJson(JsonNumbers &jsonNumber, const ProjectModel &model, long double erfRw)
 {
     const RequirementCheck check = checkRequirement(model.RwBau, erfRw);
     ObjectWriter o;
@@ -286,8 +302,9 @@ int writePdfReport(const ProjectModel &model, const QString &pdfPath)
 
 } // namespace
 
-QByteArray projectJson(const ProjectModel &model, std::optional<long double> requirement)
+QByteArray projectJson(const ProjectModel &model, std::optional<long double> requirement, QString *error)
 {
+    JsonNumbers jsonNumber;
     ObjectWriter root;
     root.add("Calculated", model.Calculated ? "true" : "false");
 
@@ -310,11 +327,9 @@ QByteArray projectJson(const ProjectModel &model, std::optional<long double> req
     }
     root.add("Slots", "[\n    " + slots.join(",\n    ") + "\n  ]");
 
-    QList<QByteArray> f0, dRw;
-    for (const BuildUpSlot &slot : LiningSlots) {
+    QList<QByteArray> f0;
+    for (const BuildUpSlot &slot : LiningSlots)
         f0 << QByteArray::number(model.f0[slot.element][slot.side]);
-        dRw << jsonNumber(model.dRw[slot.element][slot.side]);
-    }
     root.add("f0", jsonArray(f0));
 
     QList<QByteArray> codes;
@@ -323,13 +338,16 @@ QByteArray projectJson(const ProjectModel &model, std::optional<long double> req
     root.add("Stoss", jsonArray(codes));
 
     if (model.Calculated) {
+        QList<QByteArray> dRw;
+        for (const BuildUpSlot &slot : LiningSlots)
+            dRw << jsonNumber(model.dRw[slot.element][slot.side]);
         root.add("dRw", jsonArray(dRw));
         root.add("dRDd", jsonNumber(model.dRDd));
         QList<QByteArray> dRij, kij, rij, fa, rres;
         for (int n = 1; n <= FlankCount; ++n) {
-            dRij << pathArray(model.dRij[n]);
-            kij << pathArray(model.Kij[n]);
-            rij << pathArray(model.Rij[n]);
+            dRij << pathArray(jsonNumber, model.dRij[n]);
+            kij << pathArray(jsonNumber, model.Kij[n]);
+            rij << pathArray(jsonNumber, model.Rij[n]);
             fa << jsonArray({jsonNumber(model.FA[n][1]), jsonNumber(model.FA[n][2])});
         }
         for (long double r : model.Rres)
@@ -343,10 +361,18 @@ QByteArray projectJson(const ProjectModel &model, std::optional<long double> req
         root.add("RwBau", jsonNumber(model.RwBau));
         root.add("DnTw12", jsonNumber(model.DnTw12));
         root.add("DnTw21", jsonNumber(model.DnTw21));
-        root.add("Paths", pathsJson(model));
+        root.add("Paths", pathsJson(jsonNumber, model));
         if (requirement)
-            root.add("Requirement", requirementJson(model, *requirement));
+            root.add("Requirement", requirementJson(jsonNumber, model, *requirement));
     }
+    if (jsonNumber.failed()) {
+        if (error)
+            *error =
+                QString::fromUtf8("Ein Wert liegt außerhalb des Zahlenbereichs, den JSON darstellen kann.");
+        return {};
+    }
+    if (error)
+        error->clear();
     return root.text(0) + '\n';
 }
 
@@ -446,7 +472,12 @@ int runCommandLine(int argc, char *argv[])
     }
     if (pdf)
         return writePdfReport(model, parser.value(pdfOption));
-    const QByteArray output = asText ? projectText(model, sep) : projectJson(model, requirement);
+    QString jsonError;
+    const QByteArray output = asText ? projectText(model, sep) : projectJson(model, requirement, &jsonError);
+    if (!jsonError.isEmpty()) {
+        printError(path + QStringLiteral(": ") + jsonError);
+        return ExitUnreadable;
+    }
     std::fwrite(output.constData(), 1, static_cast<size_t>(output.size()), stdout);
     std::fflush(stdout);
     return model.Calculated ? ExitCalculated : ExitIncomplete;

@@ -14,11 +14,12 @@
 //   tavix-schallschutz --help | --version
 //
 // Exit status: 0 calculated, 1 inputs incomplete (the output is printed all the same),
-// 2 the file cannot be read or the arguments are wrong (German message on stderr),
-// 64 an unknown option (German message and the usage on stderr).
+// 2 the file cannot be read, a value has no JSON number, or the arguments are wrong
+// (German message on stderr), 64 an unknown option (German message and the usage on stderr).
 
 #include <QByteArray>
 #include <QChar>
+#include <QString>
 
 #include <optional>
 
@@ -35,7 +36,10 @@ int runCommandLine(int argc, char *argv[]);
 
 // The JSON document of a loaded and recalculated project (UTF-8, ends with a newline).
 // When calculated it lists the paths by share and, given erf. R'w, the requirement check.
-QByteArray projectJson(const ProjectModel &model, std::optional<long double> requirement = std::nullopt);
+// Every number is a finite double; when a value is not (beyond the range of a double, or
+// not finite) the document is empty and `error` says why.
+QByteArray projectJson(const ProjectModel &model, std::optional<long double> requirement = std::nullopt,
+                       QString *error = nullptr);
 // The detailed results text of the same project, every line ended by a newline.
 QByteArray projectText(const ProjectModel &model, QChar decimalSeparator);
 

@@ -1,6 +1,7 @@
 #include "core/calculate/recalculate.h"
 #include "core/model/numbers.h"
 #include "core/projectfile/projectfile.h"
+#include "fixtures.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,6 +11,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace tavix;
 
@@ -169,6 +172,12 @@ void TestCommandLine::unreadableFiles_data()
     QTest::newRow("comma in a number")
         << QByteArray("Projektdaten\r\n\r\n\r\n\r\n\r\n\r\n0\r\n\r\n\r\n12,5\r\n")
         << QString::fromUtf8("Ungültige numerische Eingabe");
+    // Readable, but a value has no JSON number: an error, never 1E400 or null in the output.
+    ProjectModel huge = fixtures::workedExample(QLatin1Char('.'));
+    huge.buildUp[1][1].m = 1e400L;
+    QTest::newRow("value beyond double")
+        << projectFileContent(huge, QLatin1Char('.')) << QString::fromUtf8("außerhalb des Zahlenbereichs");
+    QTest::newRow("FIFO as project file") << QByteArray("fifo") << QStringLiteral("Dateizugriff verweigert");
 }
 
 void TestCommandLine::unreadableFiles()
@@ -177,7 +186,9 @@ void TestCommandLine::unreadableFiles()
     QFETCH(QString, message);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("kaputt.dat"));
-    if (!content.isEmpty()) {
+    if (content == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (!content.isEmpty()) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);

@@ -15,6 +15,7 @@
 #include "gui/reports/form_c.h"
 #include "gui/reports/form_faset.h"
 #include "gui/reports/form_nachweis.h"
+#include "gui/variants/form_variant.h"
 
 #include <algorithm>
 
@@ -840,7 +841,14 @@ void TSimplifiedModel::btn_ResultsClick()
     Recalculate();
 }
 
-void TSimplifiedModel::button_VariantClick() {}
+void TSimplifiedModel::button_VariantClick()
+{
+    // The study window lives until the program ends; the study itself starts afresh each
+    // time it is opened after having been closed.
+    if (!m_formVariant)
+        m_formVariant = new TForm_Variant(m_model, this);
+    m_formVariant->openStudy();
+}
 
 void TSimplifiedModel::button_NachweisClick()
 {

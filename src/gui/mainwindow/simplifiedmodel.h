@@ -34,6 +34,7 @@ class TForm_C;
 class TForm_Impressum;
 class TForm_Info;
 class TForm_Nachweis;
+class TForm_Variant;
 
 class TSimplifiedModel : public QMainWindow
 {
@@ -212,6 +213,7 @@ private:
     TForm_Info *m_formInfo = nullptr;
     TForm_Impressum *m_formImpressum = nullptr;
     TForm_Nachweis *m_formNachweis = nullptr;
+    TForm_Variant *m_formVariant = nullptr;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TSimplifiedModel::EditEffects)
