@@ -8,6 +8,8 @@
 
 #include <QQueue>
 
+#include <functional>
+
 namespace tavix::gui {
 
 struct RecordedDialog
@@ -29,9 +31,13 @@ public:
     QQueue<QString> saveFileAnswers;
     QList<RecordedDialog> recorded;
     int unexpected = 0;
+    // Runs while each dialog is "open", e.g. to move the focus as a real dialog would.
+    std::function<void()> whileShown;
 
     bool askYesNo(QWidget *, MessageKind kind, const QString &text) override
     {
+        if (whileShown)
+            whileShown();
         recorded.append({QStringLiteral("question"), kind, text, {}});
         if (yesNoAnswers.isEmpty()) {
             ++unexpected;
@@ -42,11 +48,15 @@ public:
 
     void showMessage(QWidget *, MessageKind kind, const QString &text) override
     {
+        if (whileShown)
+            whileShown();
         recorded.append({QStringLiteral("message"), kind, text, {}});
     }
 
     QString getOpenFileName(QWidget *, const FileDialogOptions &options) override
     {
+        if (whileShown)
+            whileShown();
         recorded.append({QStringLiteral("open"), MessageKind::Information, {}, options});
         if (openFileAnswers.isEmpty()) {
             ++unexpected;
@@ -57,6 +67,8 @@ public:
 
     QString getSaveFileName(QWidget *, const FileDialogOptions &options) override
     {
+        if (whileShown)
+            whileShown();
         recorded.append({QStringLiteral("save"), MessageKind::Information, {}, options});
         if (saveFileAnswers.isEmpty()) {
             ++unexpected;
