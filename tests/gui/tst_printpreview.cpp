@@ -40,6 +40,15 @@ int pdfPageCount(const QByteArray &pdf)
     return int(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
 }
 
+// A text of the document information dictionary as the PDF writer stores it: UTF-16BE.
+QByteArray pdfText(const QString &text)
+{
+    QByteArray bytes("\xfe\xff");
+    for (const QChar c : text)
+        bytes.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xff));
+    return bytes;
+}
+
 } // namespace
 
 class TestPrintPreview : public QObject
@@ -49,7 +58,6 @@ class TestPrintPreview : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void toolBar_data();
     void toolBar();
     void openingShowsPageOne();
     void zoom_data();
@@ -62,8 +70,6 @@ private Q_SLOTS:
     void printFailureOffersPdf();
     void pdfSave_data();
     void pdfSave();
-    void pdfNotWritten_data();
-    void pdfNotWritten();
     void pictures();
 
 private:
@@ -105,49 +111,34 @@ void TestPrintPreview::cleanup()
     m_main.reset();
 }
 
-void TestPrintPreview::toolBar_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("hint");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<QString>("rightOf");
-    QTest::newRow("zoom") << "Zoom"
-                          << " Zoom " << QString() << true << QString();
-    QTest::newRow("100") << "btn_100"
-                         << " 100% Darstellung "
-                         << "100%" << true << "Zoom";
-    QTest::newRow("fit") << "btn_ZoomPage"
-                         << " auf Formulargröße anpassen " << QString() << true << "btn_100";
-    QTest::newRow("page 1") << "btn_Page1"
-                            << " erste Seite " << QString() << false << "btn_ZoomPage";
-    QTest::newRow("page 2") << "btn_Page2"
-                            << " zweite Seite " << QString() << true << "btn_Page1";
-    QTest::newRow("cover") << "chk_Deckblatt" << QString() << "Deckblatt drucken " << true << "btn_Page2";
-    QTest::newRow("print") << "btn_Print"
-                           << " drucken " << QString() << true << "chk_Deckblatt";
-    QTest::newRow("exit") << "btn_Exit"
-                          << " Vorschau beenden " << QString() << true << "btn_Print";
-    QTest::newRow("pdf") << "btn_PDF"
-                         << " als PDF speichern " << QString() << true << "btn_Exit";
-}
-
 void TestPrintPreview::toolBar()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, hint);
-    QFETCH(QString, caption);
-    QFETCH(bool, enabled);
-    QFETCH(QString, rightOf);
-    auto *widget = control<QWidget>(name);
-    QCOMPARE(widget->toolTip(), hint);
-    if (!caption.isEmpty())
-        QCOMPARE(widget->property("text").toString(), caption);
-    QCOMPARE(widget->isEnabled(), enabled);
-    QVERIFY(widget->isVisible());
-    if (!rightOf.isEmpty()) {
-        auto *left = control<QWidget>(rightOf);
-        QVERIFY(widget->mapTo(m_preview, QPoint()).x() > left->mapTo(m_preview, QPoint()).x());
+    struct Control
+    {
+        const char *name, *hint, *caption;
+        bool enabled;
+    };
+    // Left to right.
+    const Control controls[] = {
+        {"Zoom", " Zoom ", nullptr, true},
+        {"btn_100", " 100% Darstellung ", "100%", true},
+        {"btn_ZoomPage", " auf Formulargröße anpassen ", nullptr, true},
+        {"btn_Page1", " erste Seite ", nullptr, false},
+        {"btn_Page2", " zweite Seite ", nullptr, true},
+        {"chk_Deckblatt", "", "Deckblatt drucken ", true},
+        {"btn_Print", " drucken ", nullptr, true},
+        {"btn_Exit", " Vorschau beenden ", nullptr, true},
+        {"btn_PDF", " als PDF speichern ", nullptr, true},
+    };
+    int left = -1;
+    for (const Control &expected : controls) {
+        auto *widget = control<QWidget>(QString::fromUtf8(expected.name));
+        QVERIFY2(widget->isVisible() && widget->x() > left, expected.name);
+        left = widget->x();
+        QCOMPARE(widget->toolTip(), QString::fromUtf8(expected.hint));
+        if (expected.caption)
+            QCOMPARE(widget->property("text").toString(), QString::fromUtf8(expected.caption));
+        QCOMPARE(widget->isEnabled(), expected.enabled);
     }
     QVERIFY(control<QCheckBox>(QStringLiteral("chk_Deckblatt"))->isChecked());
 }
@@ -347,74 +338,58 @@ void TestPrintPreview::pdfSave_data()
 {
     QTest::addColumn<bool>("withCover");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("written");
-    QTest::addColumn<int>("pages");
-    QTest::newRow("with cover page") << true << "Nachweis.pdf"
-                                     << "Nachweis.pdf" << 2;
-    QTest::newRow("without cover page, suffix added") << false << "Nachweis"
-                                                      << "Nachweis.pdf" << 1;
-    QTest::newRow("upper-case suffix kept") << true << "NACHWEIS.PDF"
-                                            << "NACHWEIS.PDF" << 2;
+    QTest::addColumn<bool>("diskFull");
+    QTest::addColumn<int>("pages"); // 0: the old file stays
+    QTest::addColumn<QString>("message");
+    const QString replace =
+        QStringLiteral(" Die Datei \"Nachweis.pdf\" existiert bereits.\r Soll sie ersetzt werden? ");
+    QTest::newRow("with cover page") << true << "Nachweis.pdf" << false << 2 << QString();
+    QTest::newRow("without cover page, suffix added") << false << "Bericht" << false << 1 << QString();
+    QTest::newRow("upper-case suffix kept") << true << "NACHWEIS.PDF" << false << 2 << QString();
+    QTest::newRow("disk full") << true << "Nachweis.pdf" << true << 0 << ioErrorText(ENOSPC);
+    QTest::newRow("completed name exists, not replaced") << true << "Nachweis" << false << 0 << replace;
 }
 
 void TestPrintPreview::pdfSave()
 {
     QFETCH(bool, withCover);
     QFETCH(QString, typed);
-    QFETCH(QString, written);
-    QFETCH(int, pages);
-    control<QCheckBox>(QStringLiteral("chk_Deckblatt"))->setChecked(withCover);
-    const QDir dir(m_startDir->path());
-    ScriptedInteraction dialogs;
-    dialogs.saveFileAnswers << dir.filePath(typed);
-
-    click(QStringLiteral("btn_PDF"));
-
-    QCOMPARE(dialogs.recorded.size(), 1);
-    QCOMPARE(dialogs.recorded.constFirst().options.directory, m_startDir->path());
-    QCOMPARE(dialogs.recorded.constFirst().options.filter, QStringLiteral("PDF-Dokument (*.pdf)"));
-    const QByteArray pdf = readAll(dir.filePath(written));
-    QVERIFY(pdf.startsWith("%PDF-"));
-    QCOMPARE(pdfPageCount(pdf), pages);
-    QVERIFY(pdf.contains("/MediaBox [0 0 595"));
-    QVERIFY(pdf.contains("/FontFile2")); // embedded
-    QCOMPARE(m_report->painted.constLast(), withCover ? (QList<int>{1, 2}) : (QList<int>{2}));
-}
-
-void TestPrintPreview::pdfNotWritten_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("diskFull");
-    QTest::addColumn<QString>("lastDialog");
-    QTest::newRow("disk full") << "Nachweis.pdf" << true << ioErrorText(ENOSPC);
-    QTest::newRow("replacing the completed name declined")
-        << "Nachweis" << false
-        << " Die Datei \"Nachweis.pdf\" existiert bereits.\r Soll sie ersetzt werden? ";
-}
-
-void TestPrintPreview::pdfNotWritten()
-{
-    QFETCH(QString, typed);
     QFETCH(bool, diskFull);
-    QFETCH(QString, lastDialog);
+    QFETCH(int, pages);
+    QFETCH(QString, message);
     const QDir dir(m_startDir->path());
-    const QString existing = dir.filePath(QStringLiteral("Nachweis.pdf"));
-    {
-        QFile file(existing);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("%PDF-1.4 old report");
+    const QByteArray old("%PDF-1.4 old report");
+    if (pages == 0) {
+        QFile file(dir.filePath(QStringLiteral("Nachweis.pdf")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
     }
     if (diskFull)
         setWriteFaultHookForTesting([](WriteStep step) { return step == WriteStep::Flush ? ENOSPC : 0; });
+    control<QCheckBox>(QStringLiteral("chk_Deckblatt"))->setChecked(withCover);
     ScriptedInteraction dialogs;
     dialogs.saveFileAnswers << dir.filePath(typed);
     dialogs.yesNoAnswers << false;
 
     click(QStringLiteral("btn_PDF"));
 
-    QCOMPARE(dialogs.recorded.constLast().text, lastDialog);
-    QCOMPARE(readAll(existing), QByteArray("%PDF-1.4 old report"));
-    QCOMPARE(dir.entryList(QDir::Files), QStringList{QStringLiteral("Nachweis.pdf")});
+    QCOMPARE(dialogs.recorded.constFirst().options.directory, m_startDir->path());
+    QCOMPARE(dialogs.recorded.constFirst().options.filter, QStringLiteral("PDF-Dokument (*.pdf)"));
+    QCOMPARE(dialogs.recorded.size(), message.isEmpty() ? 1 : 2);
+    if (pages == 0) {
+        QCOMPARE(dialogs.recorded.constLast().text, message);
+        QCOMPARE(dir.entryList(QDir::Files), QStringList{QStringLiteral("Nachweis.pdf")});
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("Nachweis.pdf"))), old);
+        return;
+    }
+    const QString written =
+        typed.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? typed : typed + QStringLiteral(".pdf");
+    const QByteArray pdf = readAll(dir.filePath(written));
+    QVERIFY(pdf.startsWith("%PDF-"));
+    QCOMPARE(pdfPageCount(pdf), pages);
+    QVERIFY(pdf.contains("/MediaBox [0 0 595"));                // A4
+    QVERIFY(pdf.contains("/FontFile2"));                        // fonts embedded
+    QVERIFY(pdf.contains(pdfText(m_preview->documentTitle()))); // document title
+    QCOMPARE(m_report->painted.constLast(), withCover ? (QList<int>{1, 2}) : (QList<int>{2}));
 }
 
 void TestPrintPreview::pictures()
