@@ -66,7 +66,10 @@ TForm_QRep::TForm_QRep(QWidget *parent)
     FormCreate();
 }
 
-TForm_QRep::~TForm_QRep() = default;
+TForm_QRep::~TForm_QRep()
+{
+    delete m_view; // before the printer it draws on, which is a member and goes first
+}
 
 void TForm_QRep::createControls()
 {
