@@ -8,11 +8,12 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev
   libgl-dev libglx-dev libopengl-dev libvulkan-dev
   libqt6opengl6-dev libxkbcommon-dev
-  qt6-qpa-plugins libqt6printsupport6
+  qt6-qpa-plugins libqt6printsupport6 qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth
+  dpkg-dev file lintian desktop-file-utils appstream shared-mime-info poppler-utils
 )
 
 missing=()

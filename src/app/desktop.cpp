@@ -1,5 +1,6 @@
 #include "app/desktop.h"
 
+#include "gui/common/germantranslations.h"
 #include "gui/mainwindow/simplifiedmodel.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ int runDesktop(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavix-Schallschutz Rechner"));
+    gui::installGermanQtTranslations(app);
 
     gui::TSimplifiedModel window;
     // Catalogues, company data and documents are looked for where the program started,

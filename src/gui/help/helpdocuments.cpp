@@ -1,10 +1,10 @@
 #include "gui/help/helpdocuments.h"
 
+#include "core/io/shippedfiles.h"
 #include "gui/common/userinteraction.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 
 namespace tavix::gui {
 
@@ -50,11 +50,27 @@ bool openWithShell(const QUrl &url)
     return QDesktopServices::openUrl(url);
 }
 
+QString findHelpDocument(const QString &startDirectory, HelpDocument document,
+                         const QStringList &shippedFolders)
+{
+    // The start directory first, whatever folder a file dialog visited since: a document
+    // there is the user's own; then the documents installed with the program.
+    QStringList folders{startDirectory};
+    folders += shippedFolders;
+    return findShippedFile(folders, helpDocumentFileName(document));
+}
+
 void openHelpDocument(QWidget *parent, const QString &startDirectory, HelpDocument document)
 {
-    // Always the start directory, whatever folder a file dialog visited since.
-    const QString path = QDir(startDirectory).absoluteFilePath(helpDocumentFileName(document));
-    const bool opened = QFileInfo::exists(path) && openWithShell(QUrl::fromLocalFile(path));
+    openHelpDocument(parent, startDirectory, document,
+                     helpDocumentFolders(QCoreApplication::applicationDirPath()));
+}
+
+void openHelpDocument(QWidget *parent, const QString &startDirectory, HelpDocument document,
+                      const QStringList &shippedFolders)
+{
+    const QString path = findHelpDocument(startDirectory, document, shippedFolders);
+    const bool opened = !path.isEmpty() && openWithShell(QUrl::fromLocalFile(path));
     if (!opened)
         userInteraction().showMessage(parent, MessageKind::Error, helpDocumentErrorText(document));
 }

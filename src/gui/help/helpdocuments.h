@@ -5,6 +5,7 @@
 // replaceable function so that tests never launch a viewer.
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <functional>
@@ -30,7 +31,16 @@ using ShellOpener = std::function<bool(const QUrl &)>;
 void setShellOpener(ShellOpener opener); // an empty function restores QDesktopServices
 bool openWithShell(const QUrl &url);
 
-// Opens the document from `startDirectory`; reports a failure through the message interface.
+// The document in the start directory, else in the first of `shippedFolders` that holds
+// it; empty when none does.
+QString findHelpDocument(const QString &startDirectory, HelpDocument document,
+                         const QStringList &shippedFolders);
+
+// Opens the document from `startDirectory` or from where the program installed it;
+// reports a failure through the message interface.
 void openHelpDocument(QWidget *parent, const QString &startDirectory, HelpDocument document);
+// The same with the folders of the shipped documents given.
+void openHelpDocument(QWidget *parent, const QString &startDirectory, HelpDocument document,
+                      const QStringList &shippedFolders);
 
 } // namespace tavix::gui

@@ -164,11 +164,11 @@ void TForm_SS::buildControls()
     btn_Exit = new QPushButton(QStringLiteral("&Übernehmen"), this);
     btn_Exit->setObjectName(QStringLiteral("btn_Exit"));
     btn_Exit->setDefault(true);
-    btn_Exit->setFont(bold);
     btn_ESC = new QPushButton(QStringLiteral("&Abbrechen"), this);
     btn_ESC->setObjectName(QStringLiteral("btn_ESC"));
+    // Both buttons in one font: the one in which the wider caption fits its button.
     fitText(btn_Exit, QStringLiteral("Übernehmen"), 82 - 12);
-    fitText(btn_ESC, QStringLiteral("Abbrechen"), 80 - 14);
+    btn_ESC->setFont(btn_Exit->font());
     connect(btn_Exit, &QPushButton::clicked, this, &TForm_SS::btn_ExitClick);
     connect(btn_ESC, &QPushButton::clicked, this, &TForm_SS::btn_ESCClick);
 }

@@ -14,6 +14,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -27,6 +28,28 @@
 namespace tavix::gui {
 
 namespace {
+
+// The sketch keeps its colours while the main window is disabled behind an editing
+// dialog: a plain label would grey its picture out exactly while the user chooses a
+// build-up for the highlighted flank.
+class SketchLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        const QPixmap shown = pixmap();
+        if (isEnabled() || shown.isNull()) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        const QSize size = shown.deviceIndependentSize().toSize();
+        painter.drawPixmap(QStyle::alignedRect(layoutDirection(), alignment(), size, contentsRect()), shown);
+    }
+};
 
 const QColor RoomColour[3] = {QColor(), QColor(0, 0, 128), QColor(0, 128, 0)};
 
@@ -137,7 +160,8 @@ void MainWindowControls::setupUi(QMainWindow *window)
     columns->addLayout(left, 1);
 
     auto *right = new QVBoxLayout;
-    right->addWidget(setupResultArea());
+    // The result area takes its full height first; the drawing gets what is left.
+    right->addWidget(setupResultArea(), 100);
     right->addWidget(setupDrawingPanel(), 1);
     columns->addLayout(right, 0);
 
@@ -299,8 +323,8 @@ QWidget *MainWindowControls::setupProjectPanel()
     edit_PLZ->setFixedWidth(edit_PLZ->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 12);
     edit_Ort = textField(QStringLiteral("edit_Ort"), 50);
     edit_Variante = textField(QStringLiteral("edit_Variante"), 33);
-    edit_Ort->setMinimumWidth(140);
-    edit_Projekt->setMinimumWidth(230);
+    edit_Ort->setMinimumWidth(100);
+    edit_Projekt->setMinimumWidth(170);
     grid->addWidget(caption(QStringLiteral("Projekt:")), 0, 1);
     grid->addWidget(edit_Projekt, 0, 2, 1, 2);
     grid->addWidget(caption(QStringLiteral("Straße:")), 1, 1);
@@ -690,8 +714,11 @@ QWidget *MainWindowControls::setupResultArea()
     rightTop->addWidget(SpeedButton3);
     rightTop->addStretch(1);
     layout->addLayout(rightTop);
-    // Tall enough for the seventeen lines of a fresh project without scrolling.
-    frame->setFixedHeight(352);
+    // Tall enough for the seventeen lines of a fresh project without scrolling where the
+    // screen allows; on a 768-pixel laptop screen the message list scrolls instead, so
+    // that the whole window fits.
+    frame->setMinimumHeight(240);
+    frame->setMaximumHeight(352);
     return frame;
 }
 
@@ -702,8 +729,8 @@ QWidget *MainWindowControls::setupDrawingPanel()
     panel_Grafic->setToolTip(hint);
     auto *layout = new QGridLayout(panel_Grafic);
     layout->setContentsMargins(4, 4, 4, 4);
-    Image1 = named(new QLabel, QStringLiteral("Image1"));
-    Image2 = named(new QLabel, QStringLiteral("Image2"));
+    Image1 = named(new SketchLabel, QStringLiteral("Image1"));
+    Image2 = named(new SketchLabel, QStringLiteral("Image2"));
     Image1->setFixedSize(WallPictureWidth, WallPictureHeight);
     Image2->setFixedSize(FloorPictureWidth, FloorPictureHeight);
     graphicMenu = named(new QMenu(panel_Grafic), QStringLiteral("popup_Grafik"));

@@ -156,18 +156,23 @@ public:
             polygon(liningShape, lining, pen);
     }
 
-    // " name " on an opaque background, top left at `at`.
-    void label(QPoint at, const QString &name, const QColor &text, const QColor &background)
+    // " name " on an opaque background, top left at `at`; a name wider than `maxWidth`
+    // is shortened with "…" so that it stays on its face.
+    void label(QPoint at, const QString &name, const QColor &text, const QColor &background, int maxWidth)
     {
-        const QString padded = QLatin1Char(' ') + name + QLatin1Char(' ');
         const SketchFont &f = sketchFont(false);
+        const QString padded = QLatin1Char(' ') + f.metrics.elidedText(name, Qt::ElideRight, maxWidth) + QLatin1Char(' ');
         p.fillRect(QRect(at, QSize(f.metrics.horizontalAdvance(padded), f.metrics.height())), background);
         write(f, at, padded, text);
     }
 
-    void text(QPoint at, const QString &content, const QColor &colour, bool bold = false)
+    // Text that ends before `maxWidth` (by default the picture's right edge), shortened
+    // with "…" where needed.
+    void text(QPoint at, const QString &content, const QColor &colour, bool bold = false, int maxWidth = 0)
     {
-        write(sketchFont(bold), at, content, colour);
+        const SketchFont &f = sketchFont(bold);
+        const int room = maxWidth > 0 ? maxWidth : p.device()->width() - at.x() - 2;
+        write(f, at, f.metrics.elidedText(content, Qt::ElideRight, room), colour);
     }
 
     void legendBox(const QRect &box, const QColor &colour)
@@ -284,15 +289,19 @@ void flankLabel(SketchPainter &sketch, const ProjectModel &model, int flank, QPo
                 const QColor &background)
 {
     const QColor text = model.Highlight == flank ? Silver : Black;
-    sketch.label(at, model.fields.Flanke[flank], text, background);
+    // About the width of a face, so that a long name does not cover its neighbours.
+    constexpr int MaxFlankLabelWidth = 100;
+    sketch.label(at, model.fields.Flanke[flank], text, background, MaxFlankLabelWidth);
 }
 
 void drawRoomNames(SketchPainter &sketch, const ProjectModel &model, QPoint room1, QPoint room2)
 {
     const QPoint volumeLine(0, 15);
-    sketch.text(room1, model.fields.room1, Navy, true);
+    // Side by side, room 1's name must end before room 2's begins.
+    const int room1Width = room2.x() > room1.x() ? room2.x() - room1.x() - 6 : 0;
+    sketch.text(room1, model.fields.room1, Navy, true, room1Width);
     if (model.Vol1 > 0)
-        sketch.text(room1 + volumeLine, volumeText(1, model.fields.Vol1), Navy);
+        sketch.text(room1 + volumeLine, volumeText(1, model.fields.Vol1), Navy, false, room1Width);
     sketch.text(room2, model.fields.room2, Green, true);
     if (model.Vol2 > 0)
         sketch.text(room2 + volumeLine, volumeText(2, model.fields.Vol2), Green);

@@ -75,9 +75,21 @@ TSimplifiedModel::TSimplifiedModel(QWidget *parent) : QMainWindow(parent)
     connectHandlers();
     connectFamilies();
     installFilters();
-    resize(1440, 820);
+    resize(defaultWindowSize());
     FormCreate();
     createDialogs();
+}
+
+// 1440 × 820 where the screen has room for it, else the available screen less the frame,
+// so that a 1366 × 768 laptop shows the whole window.
+QSize TSimplifiedModel::defaultWindowSize() const
+{
+    const QSize preferred(1440, 820);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return preferred;
+    const QSize frame(12, 40); // window-manager frame and title bar
+    return preferred.boundedTo(screen->availableGeometry().size() - frame).expandedTo(minimumSizeHint());
 }
 
 // The editing dialogs are created once, after the main window, and reused.

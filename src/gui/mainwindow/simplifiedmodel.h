@@ -121,6 +121,7 @@ protected:
 
 private:
     void FormCreate();
+    QSize defaultWindowSize() const;
     void createDialogs();
     void connectHandlers();
     void connectFamilies();
