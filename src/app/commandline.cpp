@@ -5,14 +5,23 @@
 #include "core/model/numbers.h"
 #include "core/model/variablen.h"
 #include "core/projectfile/projectfile.h"
+#include "core/reports/resultstext.h"
 #include "core/model/appversion.h"
+#include "core/reports/companydata.h"
+#include "core/reports/reportdocument.h"
+#include "gui/reports/companylogo.h"
+#include "gui/reports/reportpainter.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QGuiApplication>
 #include <QStringList>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <optional>
 
 namespace tavix::app {
@@ -106,6 +115,63 @@ void printError(const QString &text)
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
 }
 
+// The PDF report is painted with fonts, which needs the GUI side of Qt; without a display
+// it paints on the offscreen platform.
+bool wantsPdf(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0)
+            return false;
+        if (std::strcmp(argv[i], "--pdf") == 0 || std::strncmp(argv[i], "--pdf=", 6) == 0)
+            return true;
+    }
+    return false;
+}
+
+std::unique_ptr<QCoreApplication> createApplication(int &argc, char *argv[])
+{
+    if (!wantsPdf(argc, argv))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+// The two-page report of a calculated project with the company data of the current
+// directory, written atomically to `pdfPath`.
+int writePdfReport(const ProjectModel &model, const QString &pdfPath)
+{
+    if (!model.Calculated) {
+        printError(noResultsWarning().trimmed());
+        for (const QString &message : model.Messages)
+            printError(message);
+        return ExitIncomplete;
+    }
+    const LoadedCompanyData company = loadCompanyData(QDir::current().filePath(CompanyDataFileName));
+    if (!company.ok()) {
+        printError(CompanyDataFileName + QStringLiteral(": ") + company.error);
+        return ExitUnreadable;
+    }
+    ReportComposer composer;
+    const ReportOutcome outcome =
+        composer.compose(model, company.data, QDate::currentDate(), localeDecimalSeparator());
+    if (!outcome.ok()) {
+        printError(outcome.message);
+        return ExitUnreadable;
+    }
+    const gui::ReportPainter report(outcome.document,
+                                    gui::reportPictures(outcome.document, gui::reportSketch(model),
+                                                        gui::loadCompanyLogo(company.data.Logo)));
+    const QString error =
+        gui::writeReportPdf(report, gui::reportPages(report, true), pdfPath, outcome.document.title);
+    if (!error.isEmpty()) {
+        printError(pdfPath + QStringLiteral(": ") + error);
+        return ExitUnreadable;
+    }
+    return ExitCalculated;
+}
+
 } // namespace
 
 QByteArray projectJson(const ProjectModel &model)
@@ -169,17 +235,26 @@ QByteArray projectJson(const ProjectModel &model)
     return root.text(0) + '\n';
 }
 
+QByteArray projectText(const ProjectModel &model, QChar decimalSeparator)
+{
+    QByteArray out;
+    for (const QString &line : BuildResultsText(model, decimalSeparator))
+        out += line.toUtf8() + '\n';
+    return out;
+}
+
 bool wantsCommandLineMode(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         const char *arg = argv[i];
         if (std::strcmp(arg, "--") == 0)
             return false;
-        for (const char *option : {"--json", "--help", "--version", "-h", "-v", "-?"}) {
+        for (const char *option : {"--json", "--text", "--pdf", "--help", "--version", "-h", "-v", "-?"}) {
             if (std::strcmp(arg, option) == 0)
                 return true;
         }
-        if (std::strncmp(arg, "--json=", 7) == 0)
+        if (std::strncmp(arg, "--json=", 7) == 0 || std::strncmp(arg, "--text=", 7) == 0 ||
+            std::strncmp(arg, "--pdf=", 6) == 0)
             return true;
     }
     return false;
@@ -187,7 +262,7 @@ bool wantsCommandLineMode(int argc, char *argv[])
 
 int runCommandLine(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = createApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tavix-schallschutz"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVIX_VERSION_STRING));
 
@@ -204,6 +279,21 @@ int runCommandLine(int argc, char *argv[])
                           "Rückgabewert 0: berechnet, 1: Eingaben unvollständig, 2: Datei nicht lesbar."),
         QStringLiteral("datei"));
     parser.addOption(jsonOption);
+    const QCommandLineOption textOption(
+        QStringLiteral("text"),
+        QString::fromUtf8("Liest die Projektdatei <datei>, berechnet sie und gibt die Eingabedaten und "
+                          "Berechnungsergebnisse als Text aus. Rückgabewerte wie bei --json."),
+        QStringLiteral("datei"));
+    parser.addOption(textOption);
+    const QCommandLineOption pdfOption(
+        QStringLiteral("pdf"),
+        QString::fromUtf8(
+            "Schreibt den zweiseitigen Bericht der Projektdatei (Deckblatt und Berechnungsblatt, "
+            "Firmendaten aus Firma.set im aktuellen Verzeichnis) als PDF nach <ausgabe.pdf>: "
+            "tavix-schallschutz --pdf <ausgabe.pdf> <projekt.dat>. Rückgabewerte wie bei --json; "
+            "bei unvollständigen Eingaben wird nichts geschrieben."),
+        QStringLiteral("ausgabe.pdf"));
+    parser.addOption(pdfOption);
     parser.addPositionalArgument(QStringLiteral("projekt.dat"),
                                  QString::fromUtf8("Projektdatei, die im Programmfenster geöffnet wird."),
                                  QStringLiteral("[projekt.dat]"));
@@ -216,12 +306,17 @@ int runCommandLine(int argc, char *argv[])
         parser.showHelp(ExitCalculated);
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
-    if (!parser.isSet(jsonOption)) {
-        printError(QString::fromUtf8("Keine Projektdatei angegeben (--json DATEI.dat)."));
+    const bool pdf = parser.isSet(pdfOption);
+    const bool asText = parser.isSet(textOption);
+    const int modes = int(pdf) + int(asText) + int(parser.isSet(jsonOption));
+    if (modes != 1 || (pdf && parser.positionalArguments().size() != 1)) {
+        printError(QString::fromUtf8("Aufruf: tavix-schallschutz --json PROJEKT.dat | --text PROJEKT.dat | "
+                                     "--pdf AUSGABE.pdf PROJEKT.dat"));
         return ExitUnreadable;
     }
 
-    const QString path = parser.value(jsonOption);
+    const QString path =
+        pdf ? parser.positionalArguments().constFirst() : parser.value(asText ? textOption : jsonOption);
     const QChar sep = localeDecimalSeparator();
     LoadedProject loaded = loadProject(path, sep);
     if (!loaded.ok()) {
@@ -238,8 +333,10 @@ int runCommandLine(int argc, char *argv[])
         printError(path + QStringLiteral(": ") + outcome.error);
         return ExitUnreadable;
     }
-    const QByteArray json = projectJson(model);
-    std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
+    if (pdf)
+        return writePdfReport(model, parser.value(pdfOption));
+    const QByteArray output = asText ? projectText(model, sep) : projectJson(model);
+    std::fwrite(output.constData(), 1, static_cast<size_t>(output.size()), stdout);
     std::fflush(stdout);
     return model.Calculated ? ExitCalculated : ExitIncomplete;
 }

@@ -33,6 +33,7 @@ int runDesktop(int argc, char *argv[])
     // Catalogues, company data and documents are looked for where the program started,
     // whatever folder a file dialog visits later.
     gui::setStartDirectory(QDir::currentPath());
+    window.readCompanySettings();
     window.show();
 
     // Opened once the window is on screen, so that messages have their window behind them;

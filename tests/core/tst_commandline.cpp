@@ -6,6 +6,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -22,9 +24,12 @@ struct Run
 };
 
 // The program without any display, as on a build server.
-Run run(const QStringList &arguments, const QString &locale = QStringLiteral("C.UTF-8"))
+Run run(const QStringList &arguments, const QString &locale = QStringLiteral("C.UTF-8"),
+        const QString &workingDirectory = QString())
 {
     QProcess process;
+    if (!workingDirectory.isEmpty())
+        process.setWorkingDirectory(workingDirectory);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(name));
@@ -50,6 +55,16 @@ QJsonObject parse(const QByteArray &json)
     return doc.object();
 }
 
+// The output of a poppler tool for `pdf`; empty when the tool is missing or fails.
+QString popplerOutput(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 } // namespace
 
 class TestCommandLine : public QObject
@@ -63,6 +78,10 @@ private Q_SLOTS:
     void unreadableFiles_data();
     void unreadableFiles();
     void helpAndVersion();
+    void pdfReport_data();
+    void pdfReport();
+    void resultsText_data();
+    void resultsText();
 };
 
 void TestCommandLine::workedExample_data()
@@ -169,12 +188,131 @@ void TestCommandLine::helpAndVersion()
     const Run help = run({QStringLiteral("--help")});
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.contains("--json <datei>"));
+    QVERIFY(help.out.contains("--pdf <ausgabe.pdf>"));
+    QVERIFY(help.out.contains("--text <datei>"));
     const Run version = run({QStringLiteral("-v")});
     QCOMPARE(version.exitCode, 0);
     QVERIFY(version.out.contains("tavix-schallschutz 2.0"));
     const Run missingValue = run({QStringLiteral("--json")});
     QCOMPARE(missingValue.exitCode, 2);
     QVERIFY(!missingValue.err.isEmpty());
+}
+
+void TestCommandLine::pdfReport_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("complete");
+    QTest::addColumn<QByteArray>("firmaSet"); // empty: no Firma.set in the working directory
+    QTest::addColumn<bool>("targetDirExists");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("expected"); // in the PDF's text, or on stderr when it fails
+    const QByteArray firm = "Bauphysik Nord\r\nHafenweg 2\r\n20457\r\nHamburg\r\nJ. Jansen\r\n"
+                            "1. 3. 2027\r\n \r\n \r\n \r\n \r\n \r\n25\r\n0\r\n0\r\n30\r\n1\r\n";
+    QTest::newRow("worked example, German locale")
+        << "de_DE.UTF-8" << true << firm << true << 0
+        << QStringList{QStringLiteral("51,8 [dB]"), QStringLiteral("Bauphysik Nord"),
+                       QStringLiteral("Aufgestellt: Hamburg, den 1. 3. 2027"),
+                       QStringLiteral("Seite 2 von 2")};
+    QTest::newRow("no company data, C locale")
+        << "C.UTF-8" << true << QByteArray() << true << 0
+        << QStringList{QStringLiteral("51.8 [dB]"), QStringLiteral("SCHALLTECHNISCHE UNTERSUCHUNG")};
+    QTest::newRow("incomplete project")
+        << "C.UTF-8" << false << QByteArray() << true << 1
+        << QStringList{QStringLiteral("Keine Berechnungsergebnisse vorhanden!")};
+    QTest::newRow("position that is no integer")
+        << "C.UTF-8" << true << QByteArray(" \r\n \r\n \r\n \r\n \r\n \r\n \r\n \r\n \r\n \r\n \r\nx1\r\n")
+        << true << 2 << QStringList{QString::fromUtf8("'x1' ist kein gültiger Integerwert")};
+    QTest::newRow("target folder missing")
+        << "C.UTF-8" << true << QByteArray() << false << 2 << QStringList{QStringLiteral("bericht.pdf")};
+}
+
+// The report of a project written as PDF without any display: two A4 pages with the
+// results, or nothing at all and the reason on stderr.
+void TestCommandLine::pdfReport()
+{
+    QFETCH(QString, locale);
+    QFETCH(bool, complete);
+    QFETCH(QByteArray, firmaSet);
+    QFETCH(bool, targetDirExists);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, expected);
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (pdftotext.isEmpty() || pdfinfo.isEmpty())
+        QSKIP("poppler-utils (pdftotext, pdfinfo) are not installed: scripts/install-deps.sh");
+
+    QTemporaryDir dir;
+    QString project = Example;
+    if (!complete) {
+        project = dir.filePath(QStringLiteral("neu.dat"));
+        ProjectModel model;
+        resetModel(model, QLatin1Char('.'));
+        QCOMPARE(saveProject(model, project, QLatin1Char('.')), QString());
+    }
+    if (!firmaSet.isEmpty()) {
+        QFile file(dir.filePath(QStringLiteral("Firma.set")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(firmaSet);
+    }
+    const QString pdf =
+        dir.filePath(targetDirExists ? QStringLiteral("bericht.pdf") : QStringLiteral("fehlt/bericht.pdf"));
+    const Run r = run({QStringLiteral("--pdf"), pdf, project}, locale, dir.path());
+    QCOMPARE(r.exitCode, exitCode);
+    QCOMPARE(r.out, QByteArray());
+    if (exitCode != 0) {
+        QVERIFY(!QFile::exists(pdf));
+        for (const QString &text : expected)
+            QVERIFY2(QString::fromUtf8(r.err).contains(text), r.err.constData());
+        return;
+    }
+    const QString info = popplerOutput(pdfinfo, {pdf});
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))), qPrintable(info));
+    QVERIFY2(info.contains(QStringLiteral("(A4)")), qPrintable(info));
+    const QString text = popplerOutput(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    for (const QString &item : expected)
+        QVERIFY2(text.contains(item), qPrintable(item));
+    QCOMPARE(text.count(QChar(u'\f')), 2); // one form feed after each page
+}
+
+// The detailed results text: the hand-written text of the worked example in the locale's
+// notation, the notice for missing inputs, nothing for a file that cannot be read.
+void TestCommandLine::resultsText_data()
+{
+    QTest::addColumn<QString>("project"); // empty: a fresh project without inputs
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("expected");
+    QFile golden(QStringLiteral(TAVIX_TEST_DATA_DIR "/worked-example-results.txt"));
+    QVERIFY(golden.open(QIODevice::ReadOnly));
+    const QByteArray text = golden.readAll();
+    QString german = QString::fromUtf8(text);
+    german.replace(QRegularExpression(QStringLiteral("(\\d)\\.(\\d)")), QStringLiteral("\\1,\\2"));
+    QTest::newRow("worked example") << Example << "C.UTF-8" << 0 << text;
+    QTest::newRow("worked example, decimal comma") << Example << "de_DE.UTF-8" << 0 << german.toUtf8();
+    QTest::newRow("inputs missing")
+        << QString() << "C.UTF-8" << 1
+        << QString::fromUtf8("\n Eingabefehler -> keine Berechnung möglich!\n").toUtf8();
+    QTest::newRow("no such file") << QStringLiteral("/nonexistent/projekt.dat") << "C.UTF-8" << 2
+                                  << QByteArray();
+}
+
+void TestCommandLine::resultsText()
+{
+    QFETCH(QString, project);
+    QFETCH(QString, locale);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, expected);
+    QTemporaryDir dir;
+    if (project.isEmpty()) {
+        project = dir.filePath(QStringLiteral("neu.dat"));
+        ProjectModel model;
+        resetModel(model, QLatin1Char('.'));
+        QCOMPARE(saveProject(model, project, QLatin1Char('.')), QString());
+    }
+    const Run r = run({QStringLiteral("--text"), project}, locale);
+    QCOMPARE(r.exitCode, exitCode);
+    QCOMPARE(QString::fromUtf8(r.out), QString::fromUtf8(expected));
+    QCOMPARE(r.err.isEmpty(), exitCode != 2);
 }
 
 QTEST_APPLESS_MAIN(TestCommandLine)

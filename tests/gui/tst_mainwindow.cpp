@@ -249,7 +249,7 @@ private Q_SLOTS:
         QCOMPARE(
             menus,
             (QStringList{
-                QStringLiteral("&Datei: &Neu | &Öffnen... | &Speichern unter... | - | &Druckvorschau | - | "
+                QStringLiteral("&Datei: &Neu | &Öffnen... | &Speichern | &Speichern unter... | - | &Druckvorschau | - | "
                                "&Beenden"),
                 QStringLiteral("Ein&stellungen: Firmendaten editieren"),
                 QStringLiteral("&Ergebnisse: Berechnungsergebnisse | Variantenuntersuchung"),

@@ -5,10 +5,13 @@
 #include "gui/mainwindow/simplifiedmodel.h"
 #include "scriptedinteraction.h"
 
+#include <QAction>
 #include <QDir>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace tavix;
@@ -24,6 +27,9 @@ private Q_SLOTS:
     void windowFitsLaptopScreen();
     void qtTextsAreGerman();
     void sketchKeepsColoursWhileDisabled();
+    void fileCommandsHaveTheirKeys_data();
+    void fileCommandsHaveTheirKeys();
+    void plainSaveWritesTheOpenFile();
 };
 
 void TestUsability::windowFitsLaptopScreen()
@@ -78,6 +84,63 @@ void TestUsability::sketchKeepsColoursWhileDisabled()
     window.setEnabled(false); // as while an editing dialog is open
     const QImage disabled = sketch->grab().toImage();
     QCOMPARE(disabled, enabled);
+    QCOMPARE(dialogs.unexpected, 0);
+}
+
+void TestUsability::fileCommandsHaveTheirKeys_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::newRow("Neu") << "FileNewItem" << QKeySequence(QStringLiteral("Ctrl+N"));
+    QTest::newRow("Öffnen") << "FileOpenItem" << QKeySequence(QStringLiteral("Ctrl+O"));
+    QTest::newRow("Speichern") << "FileSaveItem" << QKeySequence(QStringLiteral("Ctrl+S"));
+    QTest::newRow("Speichern unter") << "save_as" << QKeySequence(QStringLiteral("Ctrl+Shift+S"));
+}
+
+void TestUsability::fileCommandsHaveTheirKeys()
+{
+    QFETCH(QString, action);
+    QFETCH(QKeySequence, keys);
+    ScriptedInteraction dialogs;
+    TSimplifiedModel window;
+    const QAction *command = window.findChild<QAction *>(action);
+    QVERIFY(command);
+    QCOMPARE(command->shortcut(), keys);
+}
+
+void TestUsability::plainSaveWritesTheOpenFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("projekt.dat"));
+    ScriptedInteraction dialogs;
+    TSimplifiedModel window;
+    QAction *save = window.findChild<QAction *>(QStringLiteral("FileSaveItem"));
+
+    // Without a project file "Speichern" is "Speichern unter...".
+    dialogs.saveFileAnswers.enqueue(path);
+    save->trigger();
+    QCOMPARE(dialogs.recorded.size(), 1);
+    QCOMPARE(dialogs.recorded.first().type, QStringLiteral("save"));
+    QVERIFY(window.model().Saved);
+
+    // With one, it writes there without asking.
+    window.findChild<QLineEdit *>(QStringLiteral("edit_Projekt"))->setText(QStringLiteral("Neubau"));
+    window.model().Saved = false;
+    save->trigger();
+    QCOMPARE(dialogs.recorded.size(), 1);
+    QVERIFY(window.model().Saved);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("Neubau"));
+
+    // A write that fails says so and leaves the project unsaved.
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir().mkpath(path)); // a folder where the file was
+    window.model().Saved = false;
+    save->trigger();
+    QCOMPARE(dialogs.recorded.size(), 2);
+    QCOMPARE(dialogs.recorded.last().kind, MessageKind::Error);
+    QVERIFY(!window.model().Saved);
     QCOMPARE(dialogs.unexpected, 0);
 }
 

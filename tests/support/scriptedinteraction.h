@@ -14,7 +14,7 @@ namespace tavix::gui {
 
 struct RecordedDialog
 {
-    QString type; // "question", "message", "open", "save"
+    QString type; // "question", "message", "open", "save", "openPicture"
     MessageKind kind = MessageKind::Information;
     QString text;
     FileDialogOptions options;
@@ -29,6 +29,7 @@ public:
     QQueue<bool> yesNoAnswers;
     QQueue<QString> openFileAnswers;
     QQueue<QString> saveFileAnswers;
+    QQueue<QString> openPictureAnswers;
     QList<RecordedDialog> recorded;
     int unexpected = 0;
     // Runs while each dialog is "open", e.g. to move the focus as a real dialog would.
@@ -75,6 +76,16 @@ public:
             return {};
         }
         return saveFileAnswers.dequeue();
+    }
+
+    QString getOpenPictureFileName(QWidget *, const FileDialogOptions &options) override
+    {
+        recorded.append({QStringLiteral("openPicture"), MessageKind::Information, {}, options});
+        if (openPictureAnswers.isEmpty()) {
+            ++unexpected;
+            return {};
+        }
+        return openPictureAnswers.dequeue();
     }
 
     QStringList texts() const

@@ -2,6 +2,7 @@
 
 #include "core/io/filelayer.h"
 
+#include <QDate>
 #include <QFileInfo>
 #include <QList>
 #include <QStringDecoder>
@@ -13,11 +14,35 @@ namespace {
 
 // A few hundred bytes in practice; the cap keeps a foreign file from filling the memory.
 constexpr qint64 MaxCompanyFileSize = 1024 * 1024;
+const char *const Codec = "Windows-1252";
+constexpr char EndOfFile = 26;
 
 QList<QString *> textFields(CompanyData &d)
 {
-    return {&d.Fa,   &d.Str, &d.PLZ,  &d.Ort,      &d.Bearbeiter, &d.Date,     &d.Tel,      &d.Fax,
+    return {&d.Fa,   &d.Str, &d.PLZ,  &d.Ort,      &d.Bearbeiter, &d.Date,       &d.Tel,      &d.Fax,
             &d.Mail, &d.www, &d.Logo, &d.LogoLeft, &d.LogoTop,    &d.FaNameLeft, &d.FaNameTop};
+}
+
+// The converter writes byte 26 for a character it cannot carry, which text readers take
+// for the end of the file; such characters become "?". Control characters would break the
+// line layout and become blanks.
+QByteArray encodeLine(const QString &text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u < 0x20 || u == 0x7f) {
+            out += ' ';
+        } else if (u < 0x80) {
+            out += static_cast<char>(u);
+        } else {
+            QStringEncoder encoder(Codec, QStringConverter::Flag::Stateless);
+            const QByteArray b = encoder.encode(QString(c));
+            out += (encoder.hasError() || b.size() != 1 || b.at(0) == EndOfFile) ? QByteArray("?") : b;
+        }
+    }
+    return out;
 }
 
 } // namespace
@@ -25,15 +50,10 @@ QList<QString *> textFields(CompanyData &d)
 QByteArray companyDataFileContent(const CompanyData &data)
 {
     CompanyData copy = data;
-    QStringEncoder encode("Windows-1252", QStringConverter::Flag::Default);
     QByteArray out;
-    for (QString *field : textFields(copy)) {
-        QString line = *field;
-        // A line break inside a value would shift every later line.
-        line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        if (line.isEmpty())
-            line = QStringLiteral(" ");
-        out += encode.encode(line);
+    for (const QString *field : textFields(copy)) {
+        // No line may be empty: an empty text is written as a single blank.
+        out += field->isEmpty() ? QByteArray(" ") : encodeLine(*field);
         out += "\r\n";
     }
     out += "1\r\n";
@@ -43,12 +63,12 @@ QByteArray companyDataFileContent(const CompanyData &data)
 CompanyData parseCompanyData(const QByteArray &content)
 {
     CompanyData data;
-    for (QString *field : textFields(data))
-        field->clear();
-    QStringDecoder decode("Windows-1252");
-    const QString text = decode.decode(content);
-    QStringList lines = text.split(QLatin1Char('\n'));
     const QList<QString *> fields = textFields(data);
+    for (QString *field : fields)
+        field->clear();
+    QStringDecoder decode(Codec);
+    const QString text = decode.decode(content);
+    const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < fields.size() && i < lines.size(); ++i) {
         QString line = lines.at(i);
         if (line.endsWith(QLatin1Char('\r')))
@@ -76,6 +96,60 @@ LoadedCompanyData loadCompanyData(const QString &path)
 QString saveCompanyData(const CompanyData &data, const QString &path)
 {
     return writeFileAtomically(path, companyDataFileContent(data));
+}
+
+QString companyDateText(const QDate &date)
+{
+    return QStringLiteral("%1. %2. %3").arg(date.day()).arg(date.month()).arg(date.year());
+}
+
+QString invalidIntegerText(const QString &text)
+{
+    // Concatenated, not arg(): a pasted "%1" must appear as typed.
+    return QLatin1Char('\'') + text + QString::fromUtf8("' ist kein gültiger Integerwert");
+}
+
+QString companySettingsRefusedText()
+{
+    return QString::fromUtf8("Falsche Eingabe!  Einstellungen wurden nicht übernommen.");
+}
+
+QString noCompanyLogoText()
+{
+    return QStringLiteral("Kein Logo definiert oder\rfalscher Logo- bzw. Pfadname.");
+}
+
+CheckedCompanyPositions checkCompanyPositions(const CompanyData &data)
+{
+    CheckedCompanyPositions checked;
+    const std::pair<const QString *, int *> positions[] = {{&data.LogoLeft, &checked.values.logoLeft},
+                                                           {&data.LogoTop, &checked.values.logoTop},
+                                                           {&data.FaNameLeft, &checked.values.nameLeft},
+                                                           {&data.FaNameTop, &checked.values.nameTop}};
+    for (const auto &[text, value] : positions) {
+        bool ok = false;
+        *value = text->toInt(&ok, 10);
+        if (!ok) {
+            checked.values = {};
+            checked.problem = CheckedCompanyPositions::Problem::NotAnInteger;
+            checked.message = invalidIntegerText(*text);
+            return checked;
+        }
+    }
+    for (const auto &[text, value] : positions) {
+        if (*value < 0 || *value > MaxCompanyPosition) {
+            checked.problem = CheckedCompanyPositions::Problem::OutOfRange;
+            checked.message = companySettingsRefusedText();
+            return checked;
+        }
+    }
+    return checked;
+}
+
+bool isPositionFieldCharacter(QChar c)
+{
+    const ushort u = c.unicode();
+    return u < 0x20 || u == 0x7f || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
 }
 
 } // namespace tavix

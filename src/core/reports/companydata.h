@@ -6,11 +6,12 @@
 // sixteen lines, one value each, Windows-1252 text with CR LF, an empty text written as a
 // single space, line 16 the constant 1 (written, never read).
 //
-// The four position fields are kept as the texts the user typed: the report converts them
-// when it is composed, and a text that is not a whole number stops it with the message of
-// the conversion.
+// The four position fields are kept as the texts the user typed: they are converted with
+// checkCompanyPositions() when the settings are accepted and when a report is composed.
 
 #include <QString>
+
+class QDate;
 
 namespace tavix {
 
@@ -21,7 +22,7 @@ struct CompanyData
     QString PLZ;        // postal code
     QString Ort;        // town
     QString Bearbeiter; // person in charge
-    QString Date;       // at most 20 characters
+    QString Date;       // at most CompanyDateMaxLength characters in the settings window
     QString Tel;
     QString Fax;
     QString Mail;
@@ -34,6 +35,7 @@ struct CompanyData
 };
 
 inline const QString CompanyDataFileName = QStringLiteral("Firma.set");
+constexpr int CompanyDateMaxLength = 20;
 
 struct LoadedCompanyData
 {
@@ -43,7 +45,9 @@ struct LoadedCompanyData
     bool ok() const { return error.isEmpty(); }
 };
 
-// The file content of the sixteen lines.
+// The file content of the sixteen lines. A character Windows-1252 cannot carry is written
+// as "?", a control character (a pasted line break or tab) as a blank, so that every value
+// stays on its own line.
 QByteArray companyDataFileContent(const CompanyData &data);
 // Reads lines 1 to 15 as they stand; missing lines give empty texts.
 CompanyData parseCompanyData(const QByteArray &content);
@@ -51,5 +55,51 @@ CompanyData parseCompanyData(const QByteArray &content);
 LoadedCompanyData loadCompanyData(const QString &path);
 // Writes atomically; returns the German error text, empty on success.
 QString saveCompanyData(const CompanyData &data, const QString &path);
+
+// The date shortcut of the settings window: day, month and year without leading zeros,
+// joined by ". " (7. 12. 2026).
+QString companyDateText(const QDate &date);
+
+// The positions of logo and company name in the report's page header, in report pixels
+// (1/96 inch), measured from the left and top edges of the header band.
+struct CompanyPositions
+{
+    int logoLeft = 0;
+    int logoTop = 0;
+    int nameLeft = 0;
+    int nameTop = 0;
+};
+
+// Far beyond any page: larger values are refused like negative ones, so that the report's
+// offsets cannot overflow.
+constexpr int MaxCompanyPosition = 10000;
+
+struct CheckedCompanyPositions
+{
+    enum class Problem
+    {
+        None,
+        NotAnInteger, // message: "'…' ist kein gültiger Integerwert" (general error display)
+        OutOfRange    // message: "Falsche Eingabe!  Einstellungen wurden nicht übernommen."
+    };
+    CompanyPositions values;
+    Problem problem = Problem::None;
+    QString message;
+    bool ok() const { return problem == Problem::None; }
+};
+
+// Converts the four position texts in the order logo left, logo top, name left, name top.
+// All four are converted before the range is checked, so a text that is not a whole number
+// is reported even when another field is negative.
+CheckedCompanyPositions checkCompanyPositions(const CompanyData &data);
+
+QString invalidIntegerText(const QString &text);
+// "Falsche Eingabe!  Einstellungen wurden nicht übernommen."
+QString companySettingsRefusedText();
+// "Kein Logo definiert oder\rfalscher Logo- bzw. Pfadname."
+QString noCompanyLogoText();
+
+// The position fields take digits only; control characters (backspace, shortcuts) pass.
+bool isPositionFieldCharacter(QChar c);
 
 } // namespace tavix

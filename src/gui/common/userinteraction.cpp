@@ -1,6 +1,10 @@
 #include "gui/common/userinteraction.h"
 
+#include "gui/common/picturefile.h"
+
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -70,6 +74,31 @@ public:
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix(options.defaultSuffix);
         dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+
+    QString getOpenPictureFileName(QWidget *parent, const FileDialogOptions &options) override
+    {
+        // Qt's own dialog, because a preview cannot be added to the platform's.
+        QFileDialog dialog(parent, options.caption, options.directory, options.filter);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        auto *preview = new QLabel(&dialog);
+        preview->setObjectName(QStringLiteral("picturePreview"));
+        const QSize previewSize(160, 160);
+        preview->setFixedSize(previewSize);
+        preview->setAlignment(Qt::AlignCenter);
+        preview->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
+            grid->addWidget(preview, 1, grid->columnCount(), 1, 1, Qt::AlignTop);
+        QObject::connect(&dialog, &QFileDialog::currentChanged, preview,
+                         [preview, previewSize](const QString &path) {
+                             const QImage picture = readPictureFile(path, previewSize);
+                             preview->setPixmap(QPixmap::fromImage(picture));
+                         });
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
         return dialog.selectedFiles().constFirst();

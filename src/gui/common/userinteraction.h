@@ -42,6 +42,12 @@ public:
     virtual QString getOpenFileName(QWidget *parent, const FileDialogOptions &options) = 0;
     // Empty when the user cancels; the dialog itself asks before overwriting.
     virtual QString getSaveFileName(QWidget *parent, const FileDialogOptions &options) = 0;
+    // An open dialog that previews the picture under the cursor; empty when cancelled.
+    // Without a preview of its own an implementation shows its plain open dialog.
+    virtual QString getOpenPictureFileName(QWidget *parent, const FileDialogOptions &options)
+    {
+        return getOpenFileName(parent, options);
+    }
 };
 
 // The interface the program uses; a widget implementation unless a test installed another.

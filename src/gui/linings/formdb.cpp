@@ -1,13 +1,16 @@
 #include "gui/linings/formdb.h"
 
-#include "gui/common/userinteraction.h"
-#include "gui/linings/liningsketches.h"
+#include "core/io/shippedfiles.h"
+
 #include "core/linings/resonance.h"
 #include "core/model/numbers.h"
+#include "gui/common/userinteraction.h"
+#include "gui/linings/liningsketches.h"
 
 #include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -555,7 +558,9 @@ void TForm_DB::loadCatalogue()
     QString path = QDir(m_startDirectory).filePath(fileName);
     if (!QFileInfo::exists(path)) {
         FileDialogOptions options;
-        options.directory = m_startDirectory;
+        // The starter catalogues shipped with the program are the likely choice.
+        const QStringList shipped = starterCatalogueFolders(QCoreApplication::applicationDirPath());
+        options.directory = shipped.isEmpty() ? m_startDirectory : shipped.first();
         options.filter = QStringLiteral("Vorsatzschalen-Bibliothek (*.lib)");
         options.defaultSuffix = QStringLiteral("lib");
         path = userInteraction().getOpenFileName(this, options);

@@ -9,6 +9,8 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -50,6 +52,20 @@ protected:
         painter.drawPixmap(QStyle::alignedRect(layoutDirection(), alignment(), size, contentsRect()), shown);
     }
 };
+
+// The save icon with three dots, for "Speichern unter..." beside the plain save button.
+QIcon withEllipsis(const QIcon &icon, QSize size)
+{
+    QPixmap picture = icon.pixmap(size);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 128));
+    const int dot = qMax(3, size.width() / 7);
+    for (int i = 0; i < 3; ++i)
+        painter.drawEllipse(QRect(size.width() - (3 - i) * (dot + 1), size.height() - dot, dot, dot));
+    return QIcon(picture);
+}
 
 const QColor RoomColour[3] = {QColor(), QColor(0, 0, 128), QColor(0, 128, 0)};
 
@@ -198,7 +214,12 @@ void MainWindowControls::setupMenus(QMainWindow *window)
     QMenu *datei = named(bar->addMenu(QStringLiteral("&Datei")), QStringLiteral("menu_Datei"));
     FileNewItem = action(datei, QStringLiteral("FileNewItem"), QStringLiteral("&Neu"));
     FileOpenItem = action(datei, QStringLiteral("FileOpenItem"), QStringLiteral("&Öffnen..."));
+    FileSaveItem = action(datei, QStringLiteral("FileSaveItem"), QStringLiteral("&Speichern"));
     save_as = action(datei, QStringLiteral("save_as"), QStringLiteral("&Speichern unter..."));
+    FileNewItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    FileOpenItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    FileSaveItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    save_as->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     datei->addSeparator();
     FilePrintItem = action(datei, QStringLiteral("FilePrintItem"), QStringLiteral("&Druckvorschau"));
     datei->addSeparator();
@@ -247,8 +268,11 @@ void MainWindowControls::setupToolBar(QMainWindow *window)
                             QStringLiteral(" Neues Projekt (alle Eingaben rücksetzen) "));
     SpeedButtonOpen = button(QStringLiteral("SpeedButtonOpen"), QStyle::SP_DialogOpenButton,
                              QStringLiteral(" Neues Projekt öffnen "));
+    SpeedButtonSaveFile = button(QStringLiteral("SpeedButtonSaveFile"), QStyle::SP_DialogSaveButton,
+                                 QStringLiteral(" Projekt speichern (Strg+S) "));
     SpeedButtonSave = button(QStringLiteral("SpeedButtonSave"), QStyle::SP_DialogSaveButton,
                              QStringLiteral(" Projekt speichern unter... "));
+    SpeedButtonSave->setIcon(withEllipsis(SpeedButtonSave->icon(), SpeedBar->iconSize()));
     SpeedBar->addSeparator();
     SpeedButtonPrint = button(QStringLiteral("SpeedButtonPrint"), QStyle::SP_FileDialogContentsView,
                               QStringLiteral(" Druckvorschau "));

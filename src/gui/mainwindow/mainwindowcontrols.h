@@ -31,6 +31,7 @@ struct MainWindowControls
     // Tool bar
     QToolBar *SpeedBar = nullptr;
     QToolButton *SpeedButtonNew = nullptr, *SpeedButtonOpen = nullptr, *SpeedButtonSave = nullptr;
+    QToolButton *SpeedButtonSaveFile = nullptr; // "Speichern" into the open project file
     QToolButton *SpeedButtonPrint = nullptr, *button_Variant = nullptr, *btn_Results = nullptr;
     QToolButton *SpeedButtonHandbuch = nullptr, *SpeedButtonBerechnungsgrundlagen = nullptr;
     QToolButton *SpeedButtonTavixTipps = nullptr, *SpeedButton3 = nullptr;
@@ -38,6 +39,7 @@ struct MainWindowControls
     QLabel *lb_Datei = nullptr, *label_DatName = nullptr;
 
     // Menus
+    QAction *FileSaveItem = nullptr;
     QAction *FileNewItem = nullptr, *FileOpenItem = nullptr, *save_as = nullptr, *FilePrintItem = nullptr,
             *FileExitItem = nullptr;
     QAction *Firmendaten1 = nullptr;

@@ -11,6 +11,8 @@
 #include "gui/help/homepageimage.h"
 #include "core/model/numbers.h"
 #include "gui/projectfile/projectcommands.h"
+#include "gui/reports/form_c.h"
+#include "gui/reports/form_faset.h"
 
 #include <algorithm>
 
@@ -19,6 +21,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -102,6 +105,8 @@ void TSimplifiedModel::createDialogs()
     m_formBT = std::make_unique<TForm_BT>(m_model, this);
     connect(m_formBT.get(), &TForm_BT::buildUpCommitted, this, &TSimplifiedModel::buildUpCommitted);
     connect(m_formBT.get(), &TForm_BT::buildUpAccepted, this, &TSimplifiedModel::buildUpAccepted);
+    m_formFaSet = std::make_unique<TForm_FaSet>(this);
+    m_formC = new TForm_C(m_model, this);
 }
 
 TSimplifiedModel::~TSimplifiedModel() = default;
@@ -128,6 +133,7 @@ void TSimplifiedModel::connectHandlers()
     };
     both(ui.FileNewItem, ui.SpeedButtonNew, &TSimplifiedModel::FileNewItemClick);
     both(ui.FileOpenItem, ui.SpeedButtonOpen, &TSimplifiedModel::FileOpenItemClick);
+    both(ui.FileSaveItem, ui.SpeedButtonSaveFile, &TSimplifiedModel::FileSaveItemClick);
     both(ui.save_as, ui.SpeedButtonSave, &TSimplifiedModel::save_asClick);
     both(ui.FilePrintItem, ui.SpeedButtonPrint, &TSimplifiedModel::SpeedButtonPrintClick);
     both(ui.FileExitItem, nullptr, &TSimplifiedModel::FileExitItemClick);
@@ -495,7 +501,8 @@ void TSimplifiedModel::drawSchematic()
 
 void TSimplifiedModel::refreshResultsText()
 {
-    // The detailed results window rebuilds its text here while it is open (ResultsShown).
+    if (m_model.ResultsShown && m_formC)
+        m_formC->BuildResultsText();
 }
 
 QColor TSimplifiedModel::windowBackground() const
@@ -795,12 +802,53 @@ void TSimplifiedModel::FileOpenItemClick()
     projectCommands().openProject();
 }
 
+void TSimplifiedModel::FileSaveItemClick()
+{
+    projectCommands().save();
+}
+
 void TSimplifiedModel::save_asClick()
 {
     projectCommands().saveAs();
 }
 
-void TSimplifiedModel::SpeedButtonPrintClick() {}
+// Composes the report of the last recalculation, saves the sketch beside it into the start
+// directory and hands both pages to the preview; nothing opens when either step fails.
+void TSimplifiedModel::SpeedButtonPrintClick()
+{
+    if (!m_model.Calculated) {
+        userInteraction().showMessage(this, MessageKind::Warning, noResultsWarning());
+        return;
+    }
+    const ReportCompany company = currentCompanyData();
+    const ReportOutcome outcome =
+        m_reportComposer.compose(m_model, company.data, QDate::currentDate(), localeDecimalSeparator());
+    if (!outcome.ok()) {
+        showError(this, outcome.message);
+        return;
+    }
+    const QImage &sketch = m_model.Orientation == 1 ? m_floorPicture : m_wallPicture;
+    const QString sketchPath = QDir(startDirectory()).filePath(reportSketchFileName(m_model.Orientation));
+    const QString error = writeReportSketch(sketch, sketchPath);
+    if (!error.isEmpty()) {
+        showError(this, error);
+        return;
+    }
+    showPrintPreview(std::make_shared<ReportPainter>(outcome.document,
+                                                     reportPictures(outcome.document, sketch, company.logo)));
+}
+
+// The texts of the company window as they stand, also after a cancel: the report prints
+// what was typed, "Firma.set" keeps what was accepted.
+ReportCompany TSimplifiedModel::currentCompanyData() const
+{
+    return {m_formFaSet->companyData(), m_formFaSet->logo()};
+}
+
+void TSimplifiedModel::showPrintPreview(std::shared_ptr<ReportPageSource> source)
+{
+    Q_UNUSED(source);
+}
 
 void TSimplifiedModel::FileExitItemClick()
 {
@@ -813,8 +861,24 @@ void TSimplifiedModel::FormClose(QCloseEvent *event)
         event->ignore();
 }
 
-void TSimplifiedModel::Firmendaten1Click() {}
-void TSimplifiedModel::btn_ResultsClick() {}
+void TSimplifiedModel::Firmendaten1Click()
+{
+    m_formFaSet->setStartDirectory(startDirectory());
+    m_formFaSet->openSettings();
+}
+
+void TSimplifiedModel::readCompanySettings()
+{
+    m_formFaSet->setStartDirectory(startDirectory());
+    m_formFaSet->readCompanyFile();
+}
+
+void TSimplifiedModel::btn_ResultsClick()
+{
+    m_formC->FormShow();
+    Recalculate();
+}
+
 void TSimplifiedModel::button_VariantClick() {}
 void TSimplifiedModel::Internet1Click()
 {

@@ -18,6 +18,7 @@
 #include "gui/mainwindow/mainwindowcontrols.h"
 #include "gui/mainwindow/schematic.h"
 #include "core/model/variablen.h"
+#include "gui/reports/reportpainter.h"
 
 #include <QHash>
 #include <QImage>
@@ -28,6 +29,8 @@
 namespace tavix::gui {
 
 class ProjectCommands;
+class TForm_FaSet;
+class TForm_C;
 class TForm_Impressum;
 class TForm_Info;
 
@@ -62,6 +65,11 @@ public:
     // The "Projektdatei:" line of the tool bar; an empty path hides it.
     void showProjectFileName(const QString &path);
 
+    // The company data window, whose field texts and logo the report prints.
+    const TForm_FaSet &companySettings() const { return *m_formFaSet; }
+    // Start-up: reads "Firma.set" and the logo from the start directory if they exist.
+    void readCompanySettings();
+
     const QImage &wallPicture() const { return m_wallPicture; }
     const QImage &floorPicture() const { return m_floorPicture; }
 
@@ -73,6 +81,7 @@ public Q_SLOTS:
     // Menu and tool bar commands whose windows belong to later work.
     void FileNewItemClick();
     void FileOpenItemClick();
+    void FileSaveItemClick();
     void save_asClick();
     void SpeedButtonPrintClick();
     void FileExitItemClick();
@@ -164,6 +173,8 @@ private:
     std::unique_ptr<TForm_SS> m_formSS;
     LiningClipboard m_liningClipboard;
     BuildUpSlot m_liningContext{0, 1};
+    std::unique_ptr<TForm_FaSet> m_formFaSet;
+    TForm_C *m_formC = nullptr; // results window, created hidden with the dialogs
 
     // Project lifecycle and information windows: created on first use, then reused.
 public:
@@ -175,6 +186,12 @@ public:
     bool openProjectFile(const QString &path);
 
 private:
+    // Printed report: the company data and logo it is composed with, and the preview it
+    // is handed to.
+    ReportCompany currentCompanyData() const;
+    void showPrintPreview(std::shared_ptr<ReportPageSource> source);
+    ReportComposer m_reportComposer;
+
     ProjectCommands &projectCommands();
     ProjectCommands *m_projectCommands = nullptr;
     TForm_Info *m_formInfo = nullptr;

@@ -119,19 +119,33 @@ void ProjectCommands::saveAs()
         // The dialog appends the suffix itself; a platform dialog that does not is covered here.
         if (QFileInfo(path).suffix().isEmpty())
             path += QStringLiteral(".dat");
-        const QString fullPath = QFileInfo(path).absoluteFilePath();
-        const QString error = saveProject(model, fullPath, localeDecimalSeparator());
-        if (error.isEmpty()) {
-            m_projectFileName = fullPath;
-            m_window.showProjectFileName(fullPath);
-            model.Saved = true;
-        } else {
-            // The project stays associated with the file it had: nothing was written
-            // to the new one, and an existing file there is untouched.
-            showError(&m_window, error);
-        }
+        writeTo(QFileInfo(path).absoluteFilePath());
     }
     model.RecalcEnabled = true;
+}
+
+void ProjectCommands::save()
+{
+    if (m_projectFileName.isEmpty())
+        saveAs();
+    else
+        writeTo(m_projectFileName);
+}
+
+bool ProjectCommands::writeTo(const QString &fullPath)
+{
+    ProjectModel &model = m_window.model();
+    const QString error = saveProject(model, fullPath, localeDecimalSeparator());
+    if (!error.isEmpty()) {
+        // The project stays associated with the file it had: nothing was written to the
+        // new one, and an existing file there is untouched.
+        showError(&m_window, error);
+        return false;
+    }
+    m_projectFileName = fullPath;
+    m_window.showProjectFileName(fullPath);
+    model.Saved = true;
+    return true;
 }
 
 bool ProjectCommands::mayClose()

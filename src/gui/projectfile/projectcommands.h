@@ -38,12 +38,19 @@ public:
     bool openFile(const QString &path);
     // "&Speichern unter...": asks for a file name and writes the project.
     void saveAs();
+    // "&Speichern": writes to the open project file without asking; without one it acts
+    // as "&Speichern unter...".
+    void save();
     // True when the window may close: the project is saved, or the user declines saving.
     bool mayClose();
 
     static QString fileFilter();
 
 private:
+    // Writes the project to `fullPath`; on success the project is associated with it and
+    // saved, otherwise the error is shown and name, saved state and file stay as they were.
+    bool writeTo(const QString &fullPath);
+
     TSimplifiedModel &m_window;
     QString m_projectFileName;
 };

@@ -1,0 +1,411 @@
+#include "core/reports/reportdocument.h"
+
+#include "core/junctions/junctioncodes.h"
+#include "core/model/appversion.h"
+#include "core/model/numbers.h"
+
+#include <algorithm>
+
+namespace tavix {
+
+namespace {
+
+// Report fonts as character heights in report pixels.
+constexpr int Small = 11;  // 8 pt
+constexpr int Normal = 13; // 10 pt
+constexpr int Large = 15;  // 11 pt
+constexpr int Title = 16;  // 12 pt
+// Subscripts of the 11 px formula letters.
+constexpr int SubscriptSize = 8;
+
+// A position field converted to report pixels. Far-off values are kept far off the page,
+// but never so far that adding the header offset could overflow.
+int headerPosition(int field, int offset)
+{
+    constexpr long long Limit = 100000;
+    return static_cast<int>(std::clamp(static_cast<long long>(field) + offset, -Limit, Limit));
+}
+
+// Writes the items of one band: positions are given relative to the band's top.
+class BandWriter
+{
+public:
+    BandWriter(ReportPage &page, int top) : m_page(page), m_top(top) {}
+
+    ReportText &text(int x, int y, const QString &text, ReportFont font)
+    {
+        ReportText item;
+        item.position = QPoint(x, m_top + y);
+        item.text = text;
+        item.font = font;
+        m_page.texts.append(item);
+        return m_page.texts.last();
+    }
+    // A formula letter with its subscript, e.g. R with "w", and what follows it.
+    ReportText &formula(int x, int y, const QString &letter, const QString &subscript, ReportFont font,
+                        int subscriptSize = SubscriptSize, const QString &suffix = QString())
+    {
+        ReportText &item = text(x, y, letter, font);
+        item.subscript = subscript;
+        item.subscriptPixelSize = subscriptSize;
+        item.suffix = suffix;
+        return item;
+    }
+    void line(int x1, int y1, int x2, int y2)
+    {
+        m_page.lines.append({QPoint(x1, m_top + y1), QPoint(x2, m_top + y2)});
+    }
+    void frame(int x, int y, int width, int height)
+    {
+        m_page.frames.append(QRect(x, m_top + y, width, height));
+    }
+    ReportPictureSlot &picture(ReportPicture kind, int x, int y, int width, int height)
+    {
+        ReportPictureSlot slot;
+        slot.picture = kind;
+        slot.box = QRect(x, m_top + y, width, height);
+        m_page.pictures.append(slot);
+        return m_page.pictures.last();
+    }
+
+private:
+    ReportPage &m_page;
+    int m_top;
+};
+
+ReportFont font(int size, bool bold = false, bool underline = false)
+{
+    return ReportFont{size, bold, underline, ReportColour::Black};
+}
+
+QString summaryLine(const QStringList &summary, int index)
+{
+    return index < summary.size() ? summary.at(index) : QString();
+}
+
+// The masonry mortar of Tavix masonry (construction kind 0); empty for every other kind.
+QString mortarLine(const BuildUpRecord &record)
+{
+    if (record.Konstrukt != 0)
+        return {};
+    return record.Moertel == 1 ? QString::fromUtf8("(Tavix-Mauerwerk / Normalmörtel)")
+                               : QString::fromUtf8("(Tavix-Mauerwerk / Dünnbettmörtel)");
+}
+
+// The three summary lines of a slot, with the mortar line between lines 2 and 3 when
+// there is one; `ys` are the four line positions from the top.
+void buildUpLines(BandWriter &band, int x, const int (&ys)[4], const QStringList &summary,
+                  const BuildUpRecord &record)
+{
+    band.text(x, ys[0], summaryLine(summary, 0), font(Small));
+    band.text(x, ys[1], summaryLine(summary, 1), font(Small));
+    const QString mortar = mortarLine(record);
+    if (mortar.isEmpty()) {
+        band.text(x, ys[2], summaryLine(summary, 2), font(Small));
+    } else {
+        band.text(x, ys[2], mortar, font(Small));
+        band.text(x, ys[3], summaryLine(summary, 2), font(Small));
+    }
+}
+
+QString liningText(const QString &lining)
+{
+    return lining.isEmpty() ? QStringLiteral("keine Vorsatzschale") : lining;
+}
+
+// The junction kind a code prints; nullopt for a text that is none of the twenty codes.
+std::optional<QString> junctionKind(const QString &code)
+{
+    const std::optional<JunctionCode> parsed = parseJunctionCode(code);
+    if (!parsed)
+        return std::nullopt;
+    switch (parsed->type) {
+    case JunctionType::T:
+        return QString::fromUtf8("T-Stoß");
+    case JunctionType::Cross:
+        return QString::fromUtf8("Kreuz-Stoß");
+    case JunctionType::CornerA:
+    case JunctionType::CornerB:
+        return QString::fromUtf8("Winkelstoß");
+    }
+    return std::nullopt;
+}
+
+struct HeaderPositions
+{
+    int logoLeft, logoTop, nameLeft, nameTop;
+};
+
+class Composition
+{
+public:
+    Composition(const ProjectModel &model, const CompanyData &company, const QDate &date, QChar sep)
+        : m_model(model), m_fields(model.fields), m_company(company), m_date(date), m_sep(sep)
+    {
+    }
+
+    ReportDocument compose(const HeaderPositions &header, const QString (&junctionKinds)[ElementCount])
+    {
+        ReportDocument document;
+        document.pages.resize(2);
+        document.title = m_fields.Projekt;
+        for (int k = 1; k <= FlankCount; ++k)
+            document.junctionCodes[k] = m_model.Stoss[k];
+        for (int p = 0; p < document.pages.size(); ++p) {
+            pageHeader(document.pages[p], header);
+            pageFooter(document.pages[p], p + 1, int(document.pages.size()));
+        }
+        coverPage(document.pages[0]);
+        sheetUpperPart(document.pages[1]);
+        flankTable(document.pages[1], junctionKinds);
+        results(document.pages[1]);
+        return document;
+    }
+
+private:
+    QString number(long double value, int significantDigits) const
+    {
+        return formatFixed(value, significantDigits, 1, m_sep);
+    }
+    QString rooms() const { return m_fields.room1 + QStringLiteral(" und ") + m_fields.room2; }
+    QString variant() const
+    {
+        return m_fields.Variante.isEmpty() ? QString() : QStringLiteral("Variante: ") + m_fields.Variante;
+    }
+
+    void pageHeader(ReportPage &page, const HeaderPositions &pos) const
+    {
+        BandWriter band(page, 0);
+        const QRect bandRect(0, 0, ReportPageWidth, ReportHeaderHeight);
+        band.picture(ReportPicture::ProgramMark, 35, 6, 109, 80);
+        band.picture(ReportPicture::CompanyLogo, headerPosition(pos.logoLeft, ReportHeaderFieldOffset),
+                     headerPosition(pos.logoTop, 0), 554, 85)
+            .clip = bandRect;
+        band.text(headerPosition(pos.nameLeft, ReportHeaderFieldOffset), headerPosition(pos.nameTop, 0),
+                  m_company.Fa, font(Title, true))
+            .clip = bandRect;
+        band.line(40, 92, 700, 92);
+    }
+
+    void pageFooter(ReportPage &page, int number, int count) const
+    {
+        BandWriter band(page, ReportFooterTop);
+        band.line(0, 3, ReportPageWidth, 3);
+        ReportText &text = band.text(710, 10, reportFooterText(m_date, number, count), font(Small));
+        text.alignRight = true;
+    }
+
+    void coverPage(ReportPage &page) const
+    {
+        BandWriter band(page, ReportBodyTop);
+        const CompanyData &c = m_company;
+        const std::pair<int, QString> address[] = {
+            {5, c.Fa},
+            {21, c.Str},
+            {37, c.PLZ + QLatin1Char(' ') + c.Ort},
+            {53, c.www},
+            {77, QStringLiteral("Bearbeiter: ") + c.Bearbeiter},
+            {93, QStringLiteral("Tel. : ") + c.Tel},
+            {109, QStringLiteral("Fax. : ") + c.Fax},
+            {125, QStringLiteral("email: ") + c.Mail},
+        };
+        for (const auto &[y, text] : address)
+            band.text(524, y, text, font(Small));
+
+        band.text(60, 214, QStringLiteral("SCHALLTECHNISCHE UNTERSUCHUNG"), font(Title, true));
+        band.text(60, 246, QStringLiteral("PROJEKT:"), font(Title, true));
+        ReportText &project = band.text(60, 267, m_fields.Projekt, font(Title, true));
+        project.box = QSize(605, 95);
+        project.wordWrap = true;
+        band.text(60, 369, m_fields.Str, font(Title, true));
+        band.text(60, 393, m_fields.PLZ + QLatin1Char(' ') + m_fields.Ort, font(Title, true));
+
+        band.text(60, 507, QString::fromUtf8("Berechnung der Luftschalldämmung zwischen den Räumen"),
+                  font(Normal, true));
+        band.text(60, 531, rooms(), font(Normal, true));
+        band.text(60, 555, QStringLiteral("nach DIN EN 12354-1"), font(Normal, true));
+        band.text(60, 579, variant(), font(Normal, true));
+
+        band.text(60, 744, QStringLiteral("Aufgestellt: ") + c.Ort + QStringLiteral(", den ") + c.Date,
+                  font(Normal));
+        band.text(60, 776, QStringLiteral("Bearbeiter:"), font(Normal));
+        band.text(60, 848, c.Bearbeiter, font(Normal));
+    }
+
+    void sheetUpperPart(ReportPage &page) const
+    {
+        BandWriter band(page, ReportBodyTop);
+        const BuildUpRecord &tb = m_model.buildUp[0][0];
+        band.text(43, 4, QStringLiteral("PROJEKT: ") + m_fields.Projekt, font(Large, true));
+        band.text(43, 28, QString::fromUtf8("Berechnung der Luftschalldämmung zwischen:"),
+                  font(Normal, true));
+        band.text(43, 46, rooms(), font(Normal, true));
+        ReportFont blue = font(Small, true);
+        blue.colour = ReportColour::Blue;
+        band.text(43, 65, variant(), blue);
+
+        band.text(54, 91, QStringLiteral("Trennbauteil:"), font(Normal, true, true));
+        band.text(164, 93, m_fields.TB == QLatin1String("Trennbauteil") ? QString() : m_fields.TB,
+                  font(Small));
+        band.text(54, 113, QStringLiteral("Bauteilaufbau:"), font(Small));
+        buildUpLines(band, 164, {113, 134, 152, 171}, m_fields.Memo[0][0], tb);
+
+        band.text(54, 197, QStringLiteral("Fläche:"), font(Small));
+        band.text(164, 197, m_fields.A + QString::fromUtf8(" [m²]"), font(Small));
+        band.text(54, 214, QStringLiteral("Flächenmasse m':"), font(Small));
+        band.text(164, 214, number(tb.m, 5) + QString::fromUtf8(" [kg/m²]"), font(Small));
+        band.formula(54, 231, QStringLiteral("R"), QStringLiteral("w"), font(Small));
+        band.text(164, 231, number(tb.Rw, 3) + QStringLiteral(" [dB]"), font(Small));
+        band.formula(54, 251, QStringLiteral("R"), QStringLiteral("w,d"), font(Small));
+        band.text(78, 251, QStringLiteral("Trennbauteil:"), font(Small, true));
+        band.text(164, 251, number(m_model.Rres[0], 3) + QStringLiteral(" [dB]"), font(Small, true));
+
+        band.text(54, 279, QStringLiteral("Vorsatzschale(n):"), font(Normal, false, true));
+        band.text(54, 303, m_fields.room1, font(Small));
+        band.text(54, 319, liningText(m_fields.VS[0][1]), font(Small));
+        band.text(54, 343, m_fields.room2, font(Small));
+        band.text(54, 359, liningText(m_fields.VS[0][2]), font(Small));
+
+        band.picture(ReportPicture::Sketch, 353, 16, 360, 357);
+    }
+
+    void flankTable(ReportPage &page, const QString (&junctionKinds)[ElementCount]) const
+    {
+        BandWriter band(page, ReportBodyTop);
+        band.frame(50, 379, 660, 29);
+        band.text(54, 385, QStringLiteral("Flankierende Bauteile:"), font(Normal, true));
+        band.text(220, 385, QStringLiteral("Bauteilaufbau ") + m_fields.room1, font(Normal, true));
+        band.text(467, 385, QStringLiteral("Bauteilaufbau ") + m_fields.room2, font(Normal, true));
+
+        for (int k = 1; k <= FlankCount; ++k) {
+            const int o = 111 * (k - 1);
+            band.frame(50, 407 + o, 660, 112);
+            band.line(216, 407 + o, 216, 484 + o);
+            band.line(463, 407 + o, 463, 484 + o);
+            band.line(50, 484 + o, 710, 484 + o);
+
+            band.text(54, 411 + o, m_fields.Flanke[k], font(Normal, true));
+            band.picture(ReportPicture::Junction, 161, 415 + o, 49, 47).flank = k;
+            band.text(54, 432 + o, junctionKinds[k], font(Small));
+            band.text(54, 449 + o,
+                      QString::fromUtf8("Kantenlänge: ") + m_fields.LF[k] + QStringLiteral(" [m]"),
+                      font(Small));
+            band.text(54, 468 + o,
+                      QString::fromUtf8("Flankendämm-Maß: ") + number(m_model.Rres[k], 3) +
+                          QStringLiteral(" [dB]"),
+                      font(Small, true));
+
+            const int columns[3] = {0, 220, 467};
+            const int formulaX[3] = {0, 383, 629};
+            for (int side = 1; side <= 2; ++side) {
+                const BuildUpRecord &record = m_model.buildUp[k][side];
+                const int x = columns[side];
+                buildUpLines(band, x, {410 + o, 424 + o, 438 + o, 452 + o}, m_fields.Memo[k][side], record);
+                band.text(x, 468 + o,
+                          QString::fromUtf8("Flächenmasse: ") + number(record.m, 5) +
+                              QString::fromUtf8(" [kg/m²]"),
+                          font(Small));
+                band.formula(formulaX[side], 468 + o, QStringLiteral("R"), QStringLiteral("w"), font(Small));
+                band.text(formulaX[side] + 21, 468 + o,
+                          QStringLiteral("= ") + number(record.Rw, 5) + QStringLiteral(" [dB]"), font(Small));
+            }
+            const QString rooms[3] = {QString(), m_fields.room1, m_fields.room2};
+            for (int side = 1; side <= 2; ++side) {
+                const int y = (side == 1 ? 487 : 502) + o;
+                band.text(54, y, QStringLiteral("Vorsatzschale ") + rooms[side], font(Small));
+                band.text(240, y, liningText(m_fields.VS[k][side]), font(Small));
+            }
+        }
+    }
+
+    void results(ReportPage &page) const
+    {
+        BandWriter band(page, ReportBodyTop);
+        // The subscripts follow their letters as the font measures them: at fixed places
+        // they would run into the "=" with fonts narrower than the screen fonts of old.
+        band.frame(50, 851, 660, 24);
+        band.formula(166, 854, QString::fromUtf8("bewertetes Bau-Schalldämm-Maß:  R'"), QStringLiteral("w"),
+                     font(Normal, true), Small, QStringLiteral(" ="));
+        band.text(502, 856, number(m_model.RwBau, 4) + QStringLiteral(" [dB]"), font(Normal, true));
+
+        band.frame(50, 874, 660, 24);
+        band.formula(166, 877, QStringLiteral("bewertete Standard-Schallpegeldifferenz:  D"),
+                     QStringLiteral("nT,w"), font(Normal, true), Small, QStringLiteral(" ="));
+        // The smaller direction is the one from the larger room into the smaller; it is
+        // the value that counts, whatever direction the main window shows.
+        const long double dnTw = std::min(m_model.DnTw12, m_model.DnTw21);
+        band.text(502, 878, number(dnTw, 4) + QStringLiteral(" [dB]"), font(Normal, true));
+
+        band.text(262, 903, QStringLiteral("(Berechnungsergebnisse ohne Vorhaltemaß)"), font(Small));
+    }
+
+    const ProjectModel &m_model;
+    const FieldTexts &m_fields;
+    const CompanyData &m_company;
+    QDate m_date;
+    QChar m_sep;
+};
+
+} // namespace
+
+QString noResultsWarning()
+{
+    return QStringLiteral(" Keine Berechnungsergebnisse vorhanden!\r  ");
+}
+
+QString invalidIntegerMessage(const QString &text)
+{
+    return QString::fromUtf8("'%1' ist kein gültiger Integerwert").arg(text);
+}
+
+QString reportFooterText(const QDate &date, int page, int pageCount)
+{
+    return QString::fromUtf8("Tavix-Schallschutz Rechner %1  ·  %2  ·  Seite %3 von %4")
+        .arg(QStringLiteral(TAVIX_VERSION_STRING), date.toString(QStringLiteral("dd.MM.yyyy")))
+        .arg(page)
+        .arg(pageCount);
+}
+
+QString reportSketchFileName(int orientation)
+{
+    return orientation == 1 ? QStringLiteral("img_v.bmp") : QStringLiteral("img_h.bmp");
+}
+
+ReportComposer::ReportComposer()
+{
+    for (QString &kind : m_junctionKind)
+        kind = QString::fromUtf8("Stoßstelle:");
+}
+
+ReportOutcome ReportComposer::compose(const ProjectModel &model, const CompanyData &company,
+                                      const QDate &date, QChar decimalSeparator)
+{
+    ReportOutcome outcome;
+    if (!model.Calculated) {
+        outcome.status = ReportOutcome::Status::NoResults;
+        outcome.message = noResultsWarning();
+        return outcome;
+    }
+    HeaderPositions header{};
+    const std::pair<const QString *, int *> fields[] = {{&company.LogoLeft, &header.logoLeft},
+                                                        {&company.LogoTop, &header.logoTop},
+                                                        {&company.FaNameLeft, &header.nameLeft},
+                                                        {&company.FaNameTop, &header.nameTop}};
+    for (const auto &[text, value] : fields) {
+        const std::optional<int> converted = parseWholeNumber(*text);
+        if (!converted) {
+            outcome.status = ReportOutcome::Status::InvalidPosition;
+            outcome.message = invalidIntegerMessage(*text);
+            return outcome;
+        }
+        *value = *converted;
+    }
+    for (int k = 1; k <= FlankCount; ++k) {
+        if (const std::optional<QString> kind = junctionKind(model.Stoss[k]))
+            m_junctionKind[k] = *kind;
+    }
+    outcome.document = Composition(model, company, date, decimalSeparator).compose(header, m_junctionKind);
+    return outcome;
+}
+
+} // namespace tavix

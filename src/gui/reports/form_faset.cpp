@@ -1,0 +1,217 @@
+#include "gui/reports/form_faset.h"
+
+#include "gui/common/userinteraction.h"
+#include "gui/reports/companylogo.h"
+#include "ui_form_faset.h"
+
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QWindow>
+
+namespace tavix::gui {
+
+TForm_FaSet::TForm_FaSet(QWidget *mainWindow)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      ui(std::make_unique<Ui::TForm_FaSet>()), m_mainWindow(mainWindow)
+{
+    ui->setupUi(this);
+    setModal(false);
+    ui->edit_Date->setMaxLength(CompanyDateMaxLength);
+    ui->edit_Date->installEventFilter(this);
+    for (QLineEdit *field : positionFields()) {
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::textChanged, this, [this, field] { edit_LogoLeftChange(field); });
+    }
+    connect(ui->Button_Save_FaDat, &QPushButton::clicked, this, &TForm_FaSet::Button_Save_FaDatClick);
+    connect(ui->Button2, &QPushButton::clicked, this, &TForm_FaSet::Button2Click);
+    connect(ui->Button1, &QPushButton::clicked, this, &TForm_FaSet::Button1Click);
+}
+
+TForm_FaSet::~TForm_FaSet() = default;
+
+QList<QLineEdit *> TForm_FaSet::positionFields() const
+{
+    return {ui->edit_LogoLeft, ui->edit_LogoTop, ui->edit_FaNameLeft, ui->edit_FaNameTop};
+}
+
+QString TForm_FaSet::companyFilePath() const
+{
+    return QDir(m_startDirectory).filePath(CompanyDataFileName);
+}
+
+CompanyData TForm_FaSet::companyData() const
+{
+    CompanyData d;
+    d.Fa = ui->edit_Fa->text();
+    d.Str = ui->edit_Str->text();
+    d.PLZ = ui->edit_PLZ->text();
+    d.Ort = ui->edit_Ort->text();
+    d.Bearbeiter = ui->edit_Bearbeiter->text();
+    d.Date = ui->edit_Date->text();
+    d.Tel = ui->edit_Tel->text();
+    d.Fax = ui->edit_Fax->text();
+    d.Mail = ui->edit_Mail->text();
+    d.www = ui->edit_www->text();
+    d.Logo = ui->edit_Logo->text();
+    d.LogoLeft = ui->edit_LogoLeft->text();
+    d.LogoTop = ui->edit_LogoTop->text();
+    d.FaNameLeft = ui->edit_FaNameLeft->text();
+    d.FaNameTop = ui->edit_FaNameTop->text();
+    return d;
+}
+
+void TForm_FaSet::setCompanyData(const CompanyData &d)
+{
+    ui->edit_Fa->setText(d.Fa);
+    ui->edit_Str->setText(d.Str);
+    ui->edit_PLZ->setText(d.PLZ);
+    ui->edit_Ort->setText(d.Ort);
+    ui->edit_Bearbeiter->setText(d.Bearbeiter);
+    ui->edit_Date->setText(d.Date);
+    ui->edit_Tel->setText(d.Tel);
+    ui->edit_Fax->setText(d.Fax);
+    ui->edit_Mail->setText(d.Mail);
+    ui->edit_www->setText(d.www);
+    ui->edit_Logo->setText(d.Logo);
+    // Through the change handlers: a position missing from the file becomes "0".
+    ui->edit_LogoLeft->setText(d.LogoLeft);
+    ui->edit_LogoTop->setText(d.LogoTop);
+    ui->edit_FaNameLeft->setText(d.FaNameLeft);
+    ui->edit_FaNameTop->setText(d.FaNameTop);
+}
+
+void TForm_FaSet::readCompanyFile()
+{
+    const LoadedCompanyData loaded = loadCompanyData(companyFilePath());
+    if (!loaded.ok()) {
+        showError(m_mainWindow ? m_mainWindow.data() : this, loaded.error);
+        return;
+    }
+    if (!loaded.found)
+        return; // the initial texts stay, no logo
+    setCompanyData(loaded.data);
+    m_logo = loadCompanyLogo(ui->edit_Logo->text());
+    if (m_logo.isNull())
+        ui->edit_Logo->clear();
+}
+
+void TForm_FaSet::openSettings()
+{
+    if (m_mainWindow)
+        m_mainWindow->setEnabled(false);
+    // Not a child of the main window, which is disabled meanwhile, but kept above it.
+    if (m_mainWindow && m_mainWindow->window()->windowHandle()) {
+        winId();
+        windowHandle()->setTransientParent(m_mainWindow->window()->windowHandle());
+    }
+    adjustSize();
+    if (const QScreen *s = m_mainWindow ? m_mainWindow->screen() : screen())
+        move(s->availableGeometry().center() - rect().center());
+    show();
+    activateWindow();
+}
+
+void TForm_FaSet::Button_Save_FaDatClick()
+{
+    const CheckedCompanyPositions positions = checkCompanyPositions(companyData());
+    switch (positions.problem) {
+    case CheckedCompanyPositions::Problem::NotAnInteger:
+        showError(this, positions.message);
+        return;
+    case CheckedCompanyPositions::Problem::OutOfRange:
+        userInteraction().showMessage(this, MessageKind::Information, positions.message);
+        return;
+    case CheckedCompanyPositions::Problem::None:
+        break;
+    }
+    m_logo = loadCompanyLogo(ui->edit_Logo->text());
+    if (m_logo.isNull())
+        userInteraction().showMessage(this, MessageKind::Information, noCompanyLogoText());
+    const QString error = saveCompanyData(companyData(), companyFilePath());
+    if (!error.isEmpty()) {
+        showError(this, error);
+        return;
+    }
+    finish();
+    Q_EMIT companyDataAccepted();
+}
+
+void TForm_FaSet::Button2Click()
+{
+    // The typed texts stay: the report uses them until the program ends.
+    finish();
+}
+
+void TForm_FaSet::Button1Click()
+{
+    FileDialogOptions options;
+    options.caption = QString::fromUtf8("Firmenlogo öffnen");
+    options.directory = logoDialogDirectory();
+    options.filter = QStringLiteral("*.bmp (*.bmp *.BMP);;*.jpg (*.jpg *.jpeg *.JPG *.JPEG)");
+    const QString path = userInteraction().getOpenPictureFileName(this, options);
+    if (!path.isEmpty())
+        ui->edit_Logo->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+}
+
+QString TForm_FaSet::logoDialogDirectory() const
+{
+    const QString logo = ui->edit_Logo->text().trimmed();
+    if (!logo.isEmpty()) {
+        const QFileInfo folder(QFileInfo(logo).absolutePath());
+        if (folder.isDir())
+            return folder.absoluteFilePath();
+    }
+    return m_startDirectory;
+}
+
+void TForm_FaSet::edit_DateDblClick()
+{
+    ui->edit_Date->setText(companyDateText(QDate::currentDate()));
+}
+
+void TForm_FaSet::edit_LogoLeftChange(QLineEdit *field)
+{
+    if (field->text().isEmpty())
+        field->setText(QStringLiteral("0"));
+}
+
+bool TForm_FaSet::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->edit_Date && event->type() == QEvent::MouseButtonDblClick) {
+        edit_DateDblClick();
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress && positionFields().contains(qobject_cast<QLineEdit *>(watched))) {
+        const QString text = static_cast<QKeyEvent *>(event)->text();
+        // Keys without a character (arrows, Delete) pass; of the characters only digits.
+        if (text.size() == 1 && !isPositionFieldCharacter(text.at(0)))
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TForm_FaSet::finish()
+{
+    if (m_mainWindow)
+        m_mainWindow->setEnabled(true);
+    hide();
+}
+
+void TForm_FaSet::reject()
+{
+    Button2Click(); // Escape cancels
+}
+
+void TForm_FaSet::closeEvent(QCloseEvent *event)
+{
+    // No close box, but the window system may still close it: that is a cancel.
+    if (m_mainWindow)
+        m_mainWindow->setEnabled(true);
+    QDialog::closeEvent(event);
+}
+
+} // namespace tavix::gui

@@ -1,0 +1,258 @@
+#include "gui/reports/reportpainter.h"
+
+#include "core/io/filelayer.h"
+#include "gui/junctions/junctionpictures.h"
+#include "gui/mainwindow/schematic.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace tavix::gui {
+
+namespace {
+
+// Junction pictures are drawn from shapes; four times the button size stays sharp in print.
+constexpr int JunctionPrintSize = 4 * JunctionPictureSize;
+// Room for a single line that grows to the right (or left, when right-aligned).
+constexpr qreal OpenWidth = 4 * ReportPageWidth;
+
+QFont reportFont(const ReportFont &f)
+{
+    QFont font;
+    // Arial where installed, else its metric twin, so that every line keeps its length.
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(f.pixelSize);
+    font.setBold(f.bold);
+    font.setUnderline(f.underline);
+    // Hinting would bend glyph positions to the device's pixel grid and let the line
+    // lengths differ between screen and print.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setKerning(false);
+    return font;
+}
+
+QColor textColour(ReportColour colour)
+{
+    return colour == ReportColour::Blue ? QColor(0, 0, 255) : QColor(Qt::black);
+}
+
+// `image` scaled into `box` without distortion, centred.
+QRectF fitted(const QSizeF &image, const QRectF &box)
+{
+    if (image.isEmpty())
+        return {};
+    const QSizeF size = image.scaled(box.size(), Qt::KeepAspectRatio);
+    return QRectF(box.x() + (box.width() - size.width()) / 2, box.y() + (box.height() - size.height()) / 2,
+                  size.width(), size.height());
+}
+
+} // namespace
+
+ReportPictures reportPictures(const ReportDocument &document, const QImage &sketch, const QImage &logo)
+{
+    ReportPictures pictures;
+    pictures.logo = logo;
+    pictures.sketch = sketch;
+    for (int k = 1; k <= FlankCount; ++k)
+        pictures.junction[k] = junctionPicture(document.junctionCodes[k], JunctionPrintSize).toImage();
+    return pictures;
+}
+
+ReportPainter::ReportPainter(ReportDocument document, ReportPictures pictures)
+    : m_document(std::move(document)), m_pictures(std::move(pictures))
+{
+}
+
+int ReportPainter::pageCount() const
+{
+    return int(m_document.pages.size());
+}
+
+bool ReportPainter::paint(QPagedPaintDevice *device, const QList<int> &pages) const
+{
+    QPainter painter;
+    if (!device || !painter.begin(device))
+        return false;
+    bool first = true;
+    for (const int page : pages) {
+        if (page < 1 || page > pageCount())
+            continue;
+        if (!first)
+            device->newPage();
+        first = false;
+        painter.save();
+        painter.scale(device->logicalDpiX() / 96.0, device->logicalDpiY() / 96.0);
+        paintPage(painter, page);
+        painter.restore();
+    }
+    return painter.end();
+}
+
+void ReportPainter::paintPage(QPainter &painter, int page) const
+{
+    if (page < 1 || page > pageCount())
+        return;
+    const ReportPage &content = m_document.pages.at(page - 1);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setClipRect(QRectF(0, 0, ReportPageWidth, ReportPageHeight));
+
+    painter.setPen(QPen(Qt::black, 1.0));
+    painter.setBrush(Qt::NoBrush);
+    for (const QRect &frame : content.frames)
+        painter.drawRect(QRectF(frame));
+    for (const ReportLine &line : content.lines)
+        painter.drawLine(QPointF(line.from), QPointF(line.to));
+    for (const ReportPictureSlot &slot : content.pictures)
+        paintPicture(painter, slot);
+    for (const ReportText &text : content.texts)
+        paintText(painter, text);
+    painter.restore();
+}
+
+void ReportPainter::paintText(QPainter &painter, const ReportText &text) const
+{
+    if (text.text.isEmpty())
+        return;
+    painter.save();
+    if (!text.clip.isEmpty())
+        painter.setClipRect(QRectF(text.clip), Qt::IntersectClip);
+    const QFont font = reportFont(text.font);
+    const QFontMetricsF metrics(font);
+    painter.setFont(font);
+    painter.setPen(textColour(text.font.colour));
+    const qreal lineHeight = metrics.height();
+    const QPointF at(text.position);
+    if (!text.box.isEmpty()) {
+        const QRectF box(at, QSizeF(text.box));
+        painter.setClipRect(box, Qt::IntersectClip);
+        int flags = Qt::AlignLeft | Qt::AlignTop;
+        if (text.wordWrap)
+            flags |= Qt::TextWordWrap;
+        painter.drawText(box, flags, text.text);
+    } else if (text.alignRight) {
+        painter.drawText(QRectF(at.x() - OpenWidth, at.y(), OpenWidth, lineHeight),
+                         Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine, text.text);
+    } else {
+        // A line that would leave the page ends in "…" rather than in half a letter.
+        const qreal room = ReportPageWidth - at.x();
+        const QString shown = metrics.elidedText(text.text, Qt::ElideRight, room);
+        painter.drawText(QRectF(at.x(), at.y(), OpenWidth, lineHeight),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown);
+        if (!text.subscript.isEmpty() && shown == text.text) {
+            ReportFont small = text.font;
+            small.pixelSize = text.subscriptPixelSize > 0 ? text.subscriptPixelSize : text.font.pixelSize;
+            const QFont subFont = reportFont(small);
+            const QFontMetricsF subMetrics(subFont);
+            // The subscript's baseline lies a third of its height below the letter's.
+            const qreal x = at.x() + metrics.horizontalAdvance(text.text) + 0.5;
+            const qreal top = at.y() + metrics.ascent() + subMetrics.ascent() / 3 - subMetrics.ascent();
+            painter.setFont(subFont);
+            painter.drawText(QPointF(x, top + subMetrics.ascent()), text.subscript);
+            if (!text.suffix.isEmpty()) {
+                painter.setFont(font);
+                painter.drawText(
+                    QPointF(x + subMetrics.horizontalAdvance(text.subscript), at.y() + metrics.ascent()),
+                    text.suffix);
+            }
+        }
+    }
+    painter.restore();
+}
+
+void ReportPainter::paintPicture(QPainter &painter, const ReportPictureSlot &slot) const
+{
+    const QRectF box(slot.box);
+    switch (slot.picture) {
+    case ReportPicture::ProgramMark:
+        paintProgramMark(painter, box);
+        return;
+    case ReportPicture::CompanyLogo: {
+        const QImage &logo = m_pictures.logo;
+        if (logo.isNull())
+            return;
+        // At its own size: one picture pixel per report pixel, whatever resolution the file names.
+        painter.save();
+        painter.setClipRect(box, Qt::IntersectClip);
+        if (!slot.clip.isEmpty())
+            painter.setClipRect(QRectF(slot.clip), Qt::IntersectClip);
+        painter.drawImage(QRectF(box.topLeft(), QSizeF(logo.size())), logo);
+        painter.restore();
+        return;
+    }
+    case ReportPicture::Sketch:
+        if (!m_pictures.sketch.isNull())
+            painter.drawImage(fitted(m_pictures.sketch.size(), box), m_pictures.sketch);
+        return;
+    case ReportPicture::Junction:
+        if (slot.flank >= 1 && slot.flank <= FlankCount && !m_pictures.junction[slot.flank].isNull()) {
+            const QImage &picture = m_pictures.junction[slot.flank];
+            painter.drawImage(fitted(picture.size(), box), picture);
+        }
+        return;
+    }
+}
+
+QImage reportSketch(const ProjectModel &model)
+{
+    QImage wall;
+    QImage floor;
+    DrawSchematic(model, PrepareSchematicColours(model, Qt::white), 0, wall, floor);
+    return model.Orientation == 1 ? floor : wall;
+}
+
+QString writeReportSketch(const QImage &sketch, const QString &path)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (sketch.isNull() || !sketch.save(&buffer, "BMP"))
+        return QStringLiteral("Die Skizze konnte nicht als Bitmap gespeichert werden.");
+    return writeFileAtomically(path, bytes);
+}
+
+void paintProgramMark(QPainter &painter, const QRectF &box)
+{
+    painter.save();
+    painter.translate(box.topLeft());
+    painter.setClipRect(QRectF(QPointF(0, 0), box.size()), Qt::IntersectClip);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal w = box.width();
+    const QColor wall = separatingElementColour();
+    const QColor wave(90, 90, 90);
+
+    // The separating wall between two rooms; sound arrives strong from the left and
+    // leaves it weak on the right.
+    const qreal wallX = w * 0.5 - 4;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(wall);
+    painter.drawRect(QRectF(wallX, 4, 8, 44));
+    painter.setBrush(Qt::NoBrush);
+    const qreal source = wallX - 30;
+    for (int i = 0; i < 3; ++i) {
+        const qreal r = 8 + 7 * i;
+        painter.setPen(QPen(wave, 1.4 + 0.4 * i, Qt::SolidLine, Qt::RoundCap));
+        painter.drawArc(QRectF(source - r, 26 - r, 2 * r, 2 * r), -45 * 16, 90 * 16);
+    }
+    painter.setPen(QPen(wave.lighter(170), 1.0, Qt::SolidLine, Qt::RoundCap));
+    painter.drawArc(QRectF(wallX + 8 - 8, 26 - 8, 16, 16), -40 * 16, 80 * 16);
+
+    QFont font = reportFont(ReportFont{17, true, false, ReportColour::Black});
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+    painter.setFont(font);
+    painter.setPen(wall.darker(150));
+    painter.drawText(QRectF(0, 50, w, 20), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("TAVIX"));
+    painter.setFont(reportFont(ReportFont{9, false, false, ReportColour::Black}));
+    painter.setPen(wave);
+    painter.drawText(QRectF(0, 69, w, 11), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Schallschutz"));
+    painter.restore();
+}
+
+} // namespace tavix::gui
