@@ -1,14 +1,16 @@
 #include "app/commandline.h"
 
 #include "core/buildup/buildupcalc.h"
+#include "core/calculate/pathshares.h"
 #include "core/calculate/recalculate.h"
+#include "core/model/appversion.h"
 #include "core/model/numbers.h"
 #include "core/model/variablen.h"
 #include "core/projectfile/projectfile.h"
-#include "core/reports/resultstext.h"
-#include "core/model/appversion.h"
 #include "core/reports/companydata.h"
 #include "core/reports/reportdocument.h"
+#include "core/reports/requirements.h"
+#include "core/reports/resultstext.h"
 #include "gui/reports/companylogo.h"
 #include "gui/reports/reportpainter.h"
 
@@ -18,9 +20,11 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QStringList>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <optional>
 
@@ -49,19 +53,33 @@ QByteArray jsonString(const QString &text)
     return out + '"';
 }
 
-// 17 significant digits carry every double exactly; a value that is not finite has no
-// JSON form and is written as null.
-QByteArray jsonNumber(long double value)
+// Numbers as a standard JSON reader takes them back: finite doubles, 17 significant digits
+// (enough to carry every double exactly). A value beyond the range of a double, or not
+// finite, has no such form; it makes the whole document fail rather than appear as null
+// or as an exponent no reader accepts.
+class JsonNumbers
 {
-    if (!std::isfinite(value))
+public:
+    QByteArray operator()(long double value)
+    {
+        if (std::isfinite(value) && std::fabs(value) <= std::numeric_limits<double>::max()) {
+            const QByteArray text = formatGeneral(value, QLatin1Char('.'), 17).toLatin1();
+            // Rounding to 17 digits may still step past the largest double.
+            double back = 0;
+            const auto parsed = std::from_chars(text.constData(), text.constData() + text.size(), back);
+            if (parsed.ec == std::errc() && std::isfinite(back))
+                return text;
+        }
+        m_failed = true;
         return "null";
-    return formatGeneral(value, QLatin1Char('.'), 17).toLatin1();
-}
+    }
+    // A value the dialog would not show is null.
+    QByteArray operator()(std::optional<long double> value) { return value ? (*this)(*value) : "null"; }
+    bool failed() const { return m_failed; }
 
-QByteArray jsonNumber(std::optional<long double> value)
-{
-    return value ? jsonNumber(*value) : QByteArray("null");
-}
+private:
+    bool m_failed = false;
+};
 
 QByteArray jsonArray(const QList<QByteArray> &items)
 {
@@ -104,9 +122,47 @@ Recomputed recompute(const BuildUpRecord &r)
     return result;
 }
 
-QByteArray pathArray(const long double (&values)[PathCount])
+QByteArray pathArray(JsonNumbers &jsonNumber, const long double (&values)[PathCount])
 {
     return jsonArray({jsonNumber(values[PathFf]), jsonNumber(values[PathFd]), jsonNumber(values[PathDf])});
+}
+
+// The thirteen paths, largest share first, with what removing each would bring.
+QByteArray pathsJson(JsonNumbers &jsonNumber, const ProjectModel &model)
+{
+    QList<QByteArray> paths;
+    for (const PathShare &path : computePathShares(model).paths) {
+        ObjectWriter o;
+        o.add("Path", jsonString(pathCode(path)));
+        o.add("R", jsonNumber(path.R));
+        o.add("Share", jsonNumber(100 * path.share));
+        o.add("RwWithout", jsonNumber(path.rwWithout));
+        paths << o.inlineText();
+    }
+    return "[\n    " + paths.join(",\n    ") + "\n  ]";
+}
+
+QByteArray requirementJson(JsonNumbers &jsonNumber, const ProjectModel &model, long double erfRw)
+{
+    const RequirementCheck check = checkRequirement(model.RwBau, erfRw);
+    ObjectWriter o;
+    o.add("erfRw", jsonNumber(check.erfRw));
+    o.add("uprog", jsonNumber(UProg));
+    o.add("RwMinusU", jsonNumber(check.rwMinusU));
+    o.add("Fulfilled", check.fulfilled ? "true" : "false");
+    o.add("Margin", jsonNumber(check.margin));
+    return o.inlineText();
+}
+
+// "--anforderung 53" or "53,5": the required R'w in dB.
+std::optional<long double> requirementArgument(const QString &text)
+{
+    for (const QChar sep : {QLatin1Char('.'), QLatin1Char(',')}) {
+        const std::optional<long double> value = parseReal(text, sep);
+        if (value && std::isfinite(*value) && *value > 0)
+            return value;
+    }
+    return std::nullopt;
 }
 
 void printError(const QString &text)
@@ -174,8 +230,9 @@ int writePdfReport(const ProjectModel &model, const QString &pdfPath)
 
 } // namespace
 
-QByteArray projectJson(const ProjectModel &model)
+QByteArray projectJson(const ProjectModel &model, std::optional<long double> requirement, QString *error)
 {
+    JsonNumbers jsonNumber;
     ObjectWriter root;
     root.add("Calculated", model.Calculated ? "true" : "false");
 
@@ -198,11 +255,9 @@ QByteArray projectJson(const ProjectModel &model)
     }
     root.add("Slots", "[\n    " + slots.join(",\n    ") + "\n  ]");
 
-    QList<QByteArray> f0, dRw;
-    for (const BuildUpSlot &slot : LiningSlots) {
+    QList<QByteArray> f0;
+    for (const BuildUpSlot &slot : LiningSlots)
         f0 << QByteArray::number(model.f0[slot.element][slot.side]);
-        dRw << jsonNumber(model.dRw[slot.element][slot.side]);
-    }
     root.add("f0", jsonArray(f0));
 
     QList<QByteArray> codes;
@@ -211,13 +266,16 @@ QByteArray projectJson(const ProjectModel &model)
     root.add("Stoss", jsonArray(codes));
 
     if (model.Calculated) {
+        QList<QByteArray> dRw;
+        for (const BuildUpSlot &slot : LiningSlots)
+            dRw << jsonNumber(model.dRw[slot.element][slot.side]);
         root.add("dRw", jsonArray(dRw));
         root.add("dRDd", jsonNumber(model.dRDd));
         QList<QByteArray> dRij, kij, rij, fa, rres;
         for (int n = 1; n <= FlankCount; ++n) {
-            dRij << pathArray(model.dRij[n]);
-            kij << pathArray(model.Kij[n]);
-            rij << pathArray(model.Rij[n]);
+            dRij << pathArray(jsonNumber, model.dRij[n]);
+            kij << pathArray(jsonNumber, model.Kij[n]);
+            rij << pathArray(jsonNumber, model.Rij[n]);
             fa << jsonArray({jsonNumber(model.FA[n][1]), jsonNumber(model.FA[n][2])});
         }
         for (long double r : model.Rres)
@@ -231,7 +289,18 @@ QByteArray projectJson(const ProjectModel &model)
         root.add("RwBau", jsonNumber(model.RwBau));
         root.add("DnTw12", jsonNumber(model.DnTw12));
         root.add("DnTw21", jsonNumber(model.DnTw21));
+        root.add("Paths", pathsJson(jsonNumber, model));
+        if (requirement)
+            root.add("Requirement", requirementJson(jsonNumber, model, *requirement));
     }
+    if (jsonNumber.failed()) {
+        if (error)
+            *error =
+                QString::fromUtf8("Ein Wert liegt außerhalb des Zahlenbereichs, den JSON darstellen kann.");
+        return {};
+    }
+    if (error)
+        error->clear();
     return root.text(0) + '\n';
 }
 
@@ -249,12 +318,13 @@ bool wantsCommandLineMode(int argc, char *argv[])
         const char *arg = argv[i];
         if (std::strcmp(arg, "--") == 0)
             return false;
-        for (const char *option : {"--json", "--text", "--pdf", "--help", "--version", "-h", "-v", "-?"}) {
+        for (const char *option :
+             {"--json", "--text", "--pdf", "--anforderung", "--help", "--version", "-h", "-v", "-?"}) {
             if (std::strcmp(arg, option) == 0)
                 return true;
         }
         if (std::strncmp(arg, "--json=", 7) == 0 || std::strncmp(arg, "--text=", 7) == 0 ||
-            std::strncmp(arg, "--pdf=", 6) == 0)
+            std::strncmp(arg, "--pdf=", 6) == 0 || std::strncmp(arg, "--anforderung=", 14) == 0)
             return true;
     }
     return false;
@@ -294,6 +364,13 @@ int runCommandLine(int argc, char *argv[])
             "bei unvollständigen Eingaben wird nichts geschrieben."),
         QStringLiteral("ausgabe.pdf"));
     parser.addOption(pdfOption);
+    const QCommandLineOption requirementOption(
+        QStringLiteral("anforderung"),
+        QString::fromUtf8(
+            "Mit --json: prüft R'w − u_prog (u_prog = 2 dB) gegen die Anforderung erf. R'w = <dB> "
+            "und gibt das Ergebnis unter \"Requirement\" aus."),
+        QStringLiteral("dB"));
+    parser.addOption(requirementOption);
     parser.addPositionalArgument(QStringLiteral("projekt.dat"),
                                  QString::fromUtf8("Projektdatei, die im Programmfenster geöffnet wird."),
                                  QStringLiteral("[projekt.dat]"));
@@ -313,6 +390,17 @@ int runCommandLine(int argc, char *argv[])
         printError(QString::fromUtf8("Aufruf: tavix-schallschutz --json PROJEKT.dat | --text PROJEKT.dat | "
                                      "--pdf AUSGABE.pdf PROJEKT.dat"));
         return ExitUnreadable;
+    }
+
+    std::optional<long double> requirement;
+    if (parser.isSet(requirementOption)) {
+        requirement = requirementArgument(parser.value(requirementOption));
+        if (!requirement) {
+            printError(
+                QString::fromUtf8("Ungültige Anforderung '%1': erwartet wird erf. R'w in dB, z. B. 53.")
+                    .arg(parser.value(requirementOption)));
+            return ExitUnreadable;
+        }
     }
 
     const QString path =
@@ -335,7 +423,12 @@ int runCommandLine(int argc, char *argv[])
     }
     if (pdf)
         return writePdfReport(model, parser.value(pdfOption));
-    const QByteArray output = asText ? projectText(model, sep) : projectJson(model);
+    QString jsonError;
+    const QByteArray output = asText ? projectText(model, sep) : projectJson(model, requirement, &jsonError);
+    if (!jsonError.isEmpty()) {
+        printError(path + QStringLiteral(": ") + jsonError);
+        return ExitUnreadable;
+    }
     std::fwrite(output.constData(), 1, static_cast<size_t>(output.size()), stdout);
     std::fflush(stdout);
     return model.Calculated ? ExitCalculated : ExitIncomplete;

@@ -1,6 +1,7 @@
 #include "core/calculate/recalculate.h"
 #include "core/model/numbers.h"
 #include "core/projectfile/projectfile.h"
+#include "fixtures.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,6 +11,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace tavix;
 
@@ -78,6 +81,8 @@ private Q_SLOTS:
     void unreadableFiles_data();
     void unreadableFiles();
     void helpAndVersion();
+    void pathsAndRequirement_data();
+    void pathsAndRequirement();
     void pdfReport_data();
     void pdfReport();
     void resultsText_data();
@@ -98,7 +103,7 @@ void TestCommandLine::workedExample()
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.err, QByteArray());
     const QJsonObject o = parse(r.out);
-    QCOMPARE(o.keys().size(), 16);
+    QCOMPARE(o.keys().size(), 17);
     QVERIFY(o.value(QStringLiteral("Calculated")).toBool());
     QVERIFY(o.value(QStringLiteral("Messages")).toArray().isEmpty());
 
@@ -164,6 +169,12 @@ void TestCommandLine::unreadableFiles_data()
     QTest::newRow("comma in a number")
         << QByteArray("Projektdaten\r\n\r\n\r\n\r\n\r\n\r\n0\r\n\r\n\r\n12,5\r\n")
         << QString::fromUtf8("Ungültige numerische Eingabe");
+    // Readable, but a value has no JSON number: an error, never 1E400 or null in the output.
+    ProjectModel huge = fixtures::workedExample(QLatin1Char('.'));
+    huge.buildUp[1][1].m = 1e400L;
+    QTest::newRow("value beyond double")
+        << projectFileContent(huge, QLatin1Char('.')) << QString::fromUtf8("außerhalb des Zahlenbereichs");
+    QTest::newRow("FIFO as project file") << QByteArray("fifo") << QStringLiteral("Dateizugriff verweigert");
 }
 
 void TestCommandLine::unreadableFiles()
@@ -172,7 +183,9 @@ void TestCommandLine::unreadableFiles()
     QFETCH(QString, message);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("kaputt.dat"));
-    if (!content.isEmpty()) {
+    if (content == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (!content.isEmpty()) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
@@ -196,6 +209,48 @@ void TestCommandLine::helpAndVersion()
     const Run missingValue = run({QStringLiteral("--json")});
     QCOMPARE(missingValue.exitCode, 2);
     QVERIFY(!missingValue.err.isEmpty());
+}
+
+void TestCommandLine::pathsAndRequirement_data()
+{
+    QTest::addColumn<QString>("requirement"); // empty: no --anforderung
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("expected"); // the "Requirement" object, empty when there is none
+    QTest::newRow("without requirement") << QString() << 0 << QString();
+    QTest::newRow("not fulfilled")
+        << "53" << 0 << R"({"erfRw":53,"uprog":2,"RwMinusU":49.8,"Fulfilled":false,"Margin":-3.2})";
+    QTest::newRow("exactly fulfilled, decimal comma")
+        << "49,8" << 0 << R"({"erfRw":49.8,"uprog":2,"RwMinusU":49.8,"Fulfilled":true,"Margin":0})";
+    QTest::newRow("not a number") << "dreiundfünfzig" << 2 << QString();
+}
+
+void TestCommandLine::pathsAndRequirement()
+{
+    QFETCH(QString, requirement);
+    QFETCH(int, exitCode);
+    QFETCH(QString, expected);
+    QStringList arguments{QStringLiteral("--json"), Example};
+    if (!requirement.isEmpty())
+        arguments << QStringLiteral("--anforderung") << requirement;
+    const Run r = run(arguments);
+    QCOMPARE(r.exitCode, exitCode);
+    if (exitCode != 0) {
+        QVERIFY(r.out.isEmpty());
+        QVERIFY(r.err.contains("Anforderung"));
+        return;
+    }
+    const QJsonObject o = parse(r.out);
+    const QJsonArray paths = o.value(QStringLiteral("Paths")).toArray();
+    QCOMPARE(paths.size(), 13);
+    QCOMPARE(paths.at(0).toObject().value(QStringLiteral("Path")).toString(), QStringLiteral("Dd"));
+    double share = 0;
+    for (const QJsonValue &p : paths)
+        share += p.toObject().value(QStringLiteral("Share")).toDouble();
+    QVERIFY(qAbs(share - 100) < 1e-9);
+    QCOMPARE(o.value(QStringLiteral("Requirement")).toObject(),
+             expected.isEmpty() ? QJsonObject() : parse(expected.toUtf8()));
+    // The new keys come after the existing ones.
+    QVERIFY(r.out.indexOf("\"Paths\"") > r.out.indexOf("\"DnTw21\""));
 }
 
 void TestCommandLine::pdfReport_data()

@@ -104,6 +104,9 @@ private Q_SLOTS:
         QCOMPARE(wide.rows.size(), 1);
         QCOMPARE(wide.rows.at(0).description.size(), MaxCatalogueLineLength);
         QCOMPARE(wide.rows.at(0).frequency, QStringLiteral("85")); // the rest of the line was dropped
+        QVERIFY(wide.truncated);                                   // and saving it back would say so
+        QVERIFY(
+            !parseLiningCatalogue(Header + QByteArray(MaxCatalogueLineLength, 'a') + "\r\n85\r\n").truncated);
     }
 
     void writeIsExact()

@@ -77,6 +77,8 @@ void TestNumbers::formatFixed_data()
     QTest::newRow("half away from zero") << 54.25 << 3 << 1 << "54.3";
     QTest::newRow("negative half") << -3.25 << 3 << 1 << "-3.3";
     QTest::newRow("tiny negative rounds to zero") << -0.04 << 3 << 1 << "0.0";
+    QTest::newRow("negative two places below the last") << -0.006 << 3 << 1 << "0.0";
+    QTest::newRow("negative zero") << -0.0 << 3 << 1 << "0.0";
     QTest::newRow("carry to next power") << 99.96 << 3 << 1 << "100.0";
     QTest::newRow("more integer digits than precision") << 1234.5 << 3 << 1 << "1.23E3";
     QTest::newRow("mass four significant") << 417.6 << 4 << 1 << "417.6";
@@ -139,6 +141,10 @@ void TestNumbers::fileReals_data()
     QTest::newRow("4:1") << 53.0 << 4 << 1 << "53.0";
     QTest::newRow("negative") << -1.25 << 6 << 1 << "  -1.3";
     QTest::newRow("rounding") << 58.7849 << 3 << 3 << "58.785";
+    QTest::newRow("negative rounding to zero") << -0.0004 << 3 << 3 << "0.000";
+    QTest::newRow("negative far below the last place") << -0.00006 << 5 << 3 << "0.000";
+    QTest::newRow("negative zero") << -0.0 << 4 << 1 << " 0.0";
+    QTest::newRow("negative rounding up to the last place") << -0.0005 << 3 << 3 << "-0.001";
 }
 
 void TestNumbers::fileReals()

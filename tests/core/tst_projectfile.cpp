@@ -1,9 +1,13 @@
-#include "fixtures.h"
 #include "core/model/numbers.h"
 #include "core/projectfile/projectfile.h"
+#include "fixtures.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <charconv>
+#include <cmath>
 
 using namespace tavix;
 
@@ -159,6 +163,8 @@ private Q_SLOTS:
     void summariesRebuilt();
     void fileErrors();
     void saveReplacesOnlyWhenComplete();
+    void valueRoundTrip_data();
+    void valueRoundTrip();
 };
 
 void TestProjectFile::defaultProjectRoundTrip()
@@ -386,6 +392,9 @@ void TestProjectFile::invalidNumbers_data()
     QTest::newRow("not a number") << 19 << QByteArray("nan");
     QTest::newRow("lone point") << 20 << QByteArray(".");
     QTest::newRow("edge length beyond double") << 138 << QByteArray("1e400");
+    // Longer than any real the writer writes: refused, never cut to a different value.
+    QTest::newRow("overlong real") << 20 << QByteArray(5001, '1');
+    QTest::newRow("overlong integer") << 13 << QByteArray(32, '0') + "1";
 }
 
 void TestProjectFile::invalidNumbers()
@@ -530,6 +539,99 @@ void TestProjectFile::saveReplacesOnlyWhenComplete()
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("old content\r\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("alt.dat")});
+}
+
+void TestProjectFile::valueRoundTrip_data()
+{
+    QTest::addColumn<QString>(
+        "where"); // "m" of TB (5:2), "Rw" of TB (3:3), field "A" (4:3), field "LF1" (3:3)
+    QTest::addColumn<QString>("value"); // decimal text, "." as point
+    QTest::addColumn<bool>("saves");    // false: refused with the number message
+    QTest::newRow("10^60") << "m"
+                           << "1e60" << true;
+    QTest::newRow("-10^60 as a field") << "A"
+                                       << "-1.234567890123456e60" << true;
+    QTest::newRow("10^300") << "Rw"
+                            << "-3.5e300" << true;
+    QTest::newRow("10^4000") << "m"
+                             << "7.25e4000" << true;
+    QTest::newRow("largest value") << "m"
+                                   << "1.18973149535723176502e4932" << true;
+    QTest::newRow("largest negative field") << "A"
+                                            << "-1.18973149535723176e4932" << true;
+    QTest::newRow("smallest value") << "Rw"
+                                    << "3.6e-4951" << true;
+    QTest::newRow("negative rounding to zero") << "Rw"
+                                               << "-0.00006" << true;
+    QTest::newRow("largest edge length") << "LF1"
+                                         << "1.79769313486231e308" << true;
+    QTest::newRow("edge length at the end of double") << "LF1"
+                                                      << "1.7976931348623157e308" << false;
+    QTest::newRow("infinite") << "m"
+                              << "inf" << false;
+    QTest::newRow("not a number") << "Rw"
+                                  << "nan" << false;
+    QTest::newRow("edge length beyond double") << "LF1"
+                                               << "1e400" << false;
+}
+
+void TestProjectFile::valueRoundTrip()
+{
+    QFETCH(QString, where);
+    QFETCH(QString, value);
+    QFETCH(bool, saves);
+    long double number = 0;
+    const QByteArray ascii = value.toLatin1();
+    std::from_chars(ascii.constData(), ascii.constData() + ascii.size(), number);
+    ProjectModel m = filledProject(Dot);
+    BuildUpRecord &tb = m.buildUp[0][0];
+    if (where == QLatin1String("m"))
+        tb.m = number;
+    else if (where == QLatin1String("Rw"))
+        tb.Rw = number;
+    else if (where == QLatin1String("A"))
+        m.fields.A = value;
+    else
+        m.fields.LF[1] = value;
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.dat"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old\r\n");
+    old.close();
+    const QString error = saveProject(m, path, Dot);
+    if (!saves) {
+        QCOMPARE(error, QString::fromUtf8("Ungültige numerische Eingabe"));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old\r\n"));
+        return;
+    }
+    QCOMPARE(error, QString());
+    const LoadedProject loaded = loadProject(path, Dot);
+    QVERIFY2(loaded.ok(), qPrintable(loaded.error));
+    const ProjectModel &back = loaded.model;
+    long double got = 0;
+    int decimals = 3;
+    if (where == QLatin1String("m")) {
+        got = back.buildUp[0][0].m;
+        decimals = 2;
+    } else if (where == QLatin1String("Rw")) {
+        got = back.buildUp[0][0].Rw;
+    } else {
+        got = where == QLatin1String("A") ? back.A : back.LF[1];
+    }
+    // To the precision of the line: its decimals, and 18 significant digits (an edge
+    // length: those of a double).
+    const long double relative = where == QLatin1String("LF1") ? 1.2e-16L : 1e-17L;
+    const long double tolerance = 0.5L * std::pow(10.0L, -decimals) + std::fabs(number) * relative;
+    QVERIFY2(std::fabs(got - number) <= tolerance, qPrintable(formatGeneral(got, Dot, 18)));
+    // A value that rounds to zero carries no sign, and a second save writes the same bytes.
+    QVERIFY(!QRegularExpression(QStringLiteral("^ *-0\\.0*\r?$"), QRegularExpression::MultilineOption)
+                 .match(QString::fromLatin1(projectFileContent(back, Dot)))
+                 .hasMatch());
+    QCOMPARE(saveProject(back, path, Dot), QString());
+    QCOMPARE(projectFileContent(loadProject(path, Dot).model, Dot), projectFileContent(back, Dot));
 }
 
 QTEST_APPLESS_MAIN(TestProjectFile)

@@ -1,11 +1,12 @@
 // New, Open, Save as and closing of the main window, the file named on the command line,
 // and the help commands, driven through the window with scripted dialog answers.
+#include "core/io/filelayer.h"
+#include "core/model/numbers.h"
+#include "core/projectfile/projectfile.h"
 #include "fixtures.h"
 #include "gui/help/forminfo.h"
 #include "gui/help/helpdocuments.h"
 #include "gui/mainwindow/simplifiedmodel.h"
-#include "core/model/numbers.h"
-#include "core/projectfile/projectfile.h"
 #include "scriptedinteraction.h"
 
 #include <QCheckBox>
@@ -27,6 +28,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cerrno>
 
 using namespace tavix;
 using namespace tavix::gui;
@@ -412,27 +415,38 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("answer");   // relative to the start directory; "" cancels
         QTest::addColumn<QString>("expected"); // the file written; "" none
+        QTest::addColumn<int>("fault");        // errno of a failing flush, 0 none
         QTest::newRow("cancelled") << ""
-                                   << "";
+                                   << "" << 0;
         QTest::newRow("no extension gets .dat") << "ohne"
-                                                << "ohne.dat";
+                                                << "ohne.dat" << 0;
         QTest::newRow("with extension") << "mit.dat"
-                                        << "mit.dat";
+                                        << "mit.dat" << 0;
         QTest::newRow("folder missing: error") << "fehlt/p.dat"
-                                               << "";
+                                               << "" << 0;
+        QTest::newRow("target is a folder: error") << "ordner.dat"
+                                                   << "" << 0;
+        // The disk fills while the last bytes are written: the old file stays as it was.
+        QTest::newRow("disk full over the open file") << "saved-before.dat"
+                                                      << "" << ENOSPC;
     }
     void saveAs()
     {
         QFETCH(QString, answer);
         QFETCH(QString, expected);
+        QFETCH(int, fault);
         TSimplifiedModel w;
         ScriptedInteraction dialogs;
         const QString opened = m_startDir.filePath(QStringLiteral("saved-before.dat"));
         openModifiedExample(w, dialogs, opened);
+        const QByteArray before = readAll(opened);
+        QDir(m_startDir.path()).mkdir(QStringLiteral("ordner.dat"));
         QSignalSpy recalculated(&w, &TSimplifiedModel::recalculated);
 
         dialogs.saveFileAnswers << (answer.isEmpty() ? QString() : m_startDir.filePath(answer));
+        setWriteFaultHookForTesting([fault](WriteStep step) { return step == WriteStep::Flush ? fault : 0; });
         w.save_asClick();
+        setWriteFaultHookForTesting({});
 
         QCOMPARE(dialogs.recorded.first().type, QStringLiteral("save"));
         const FileDialogOptions &o = dialogs.recorded.first().options;
@@ -448,6 +462,10 @@ private Q_SLOTS:
             QCOMPARE(dialogs.recorded.size(), answer.isEmpty() ? 1 : 2); // the error when writing failed
             if (!answer.isEmpty())
                 QCOMPARE(dialogs.recorded.last().kind, MessageKind::Error);
+            if (fault)
+                QCOMPARE(dialogs.recorded.last().text,
+                         QString::fromUtf8("Kapazität der Diskette/Festplatte erschöpft"));
+            QCOMPARE(readAll(opened), before);
             return;
         }
         const QString written = m_startDir.filePath(expected);

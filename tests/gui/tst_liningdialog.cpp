@@ -1,5 +1,8 @@
+#include "core/io/filelayer.h"
 #include "gui/linings/formdb.h"
 #include "scriptedinteraction.h"
+
+#include <cerrno>
 
 #include <QDir>
 #include <QFile>
@@ -465,6 +468,58 @@ private Q_SLOTS:
         script->yesNoAnswers << false;
         dialog->Button_EnterClick();
         QCOMPARE(script->texts().last(), Warning);
+    }
+
+    // Saving the table replaces the file only when that loses nothing the planner did not
+    // agree to lose, and only when the write succeeded completely.
+    void savingOnlyWhatWasRead_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<bool>("asked");   // the question about lost rows comes
+        QTest::addColumn<bool>("answer");  // "&Ja" to it
+        QTest::addColumn<int>("fault");    // errno of a failing flush, 0 none
+        QTest::addColumn<bool>("written"); // the file holds the table afterwards
+        QByteArray many = WallCatalogue;
+        for (int i = 0; i < MaxCatalogueRows; ++i)
+            many += "Schale\r\n85\r\n";
+        const QByteArray wide = WallCatalogue + QByteArray(MaxCatalogueLineLength + 1, 'w') + "\r\n60\r\n";
+        QTest::newRow("complete: no question") << WallCatalogue << false << false << 0 << true;
+        QTest::newRow("rows beyond the cap, Nein") << many << true << false << 0 << false;
+        QTest::newRow("rows beyond the cap, Ja") << many << true << true << 0 << true;
+        QTest::newRow("line cut, Nein") << wide << true << false << 0 << false;
+        QTest::newRow("disk full: error, file kept") << WallCatalogue << false << false << ENOSPC << false;
+    }
+    void savingOnlyWhatWasRead()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(bool, asked);
+        QFETCH(bool, answer);
+        QFETCH(int, fault);
+        QFETCH(bool, written);
+        const QString path = dir->filePath(QStringLiteral("VS_Wand.lib"));
+        writeFile(path, contents);
+        dialog->openForSlot(QStringLiteral("TB_VS1"));
+        const int messagesAfterLoading = script->recorded.size();
+        dialog->btn_EditTabClick();
+        table()->item(0, 0)->setText(QStringLiteral("Geändert"));
+        script->yesNoAnswers << answer;
+        setWriteFaultHookForTesting([fault](WriteStep step) { return step == WriteStep::Flush ? fault : 0; });
+        dialog->btn_SaveTabClick();
+        setWriteFaultHookForTesting({});
+
+        const QList<RecordedDialog> saving = script->recorded.mid(messagesAfterLoading);
+        QCOMPARE(saving.size(), asked || fault ? 1 : 0);
+        if (asked) {
+            QCOMPARE(saving.at(0).type, QStringLiteral("question"));
+            QVERIFY(saving.at(0).text.contains(QStringLiteral("nur teilweise eingelesen")));
+        }
+        if (fault) {
+            QCOMPARE(saving.at(0).kind, MessageKind::Error);
+            QCOMPARE(saving.at(0).text, QString::fromUtf8("Kapazität der Diskette/Festplatte erschöpft"));
+        }
+        QCOMPARE(readFile(path) == contents, !written);
+        QCOMPARE(readFile(path).contains("Ge\xe4ndert"), written);
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("VS_Wand.lib")});
     }
 
     void unreadableCatalogueIsReported()

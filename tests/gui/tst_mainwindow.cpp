@@ -252,7 +252,8 @@ private Q_SLOTS:
                 QStringLiteral("&Datei: &Neu | &Öffnen... | &Speichern | &Speichern unter... | - | &Druckvorschau | - | "
                                "&Beenden"),
                 QStringLiteral("Ein&stellungen: Firmendaten editieren"),
-                QStringLiteral("&Ergebnisse: Berechnungsergebnisse | Variantenuntersuchung"),
+                QStringLiteral("&Ergebnisse: Berechnungsergebnisse | Variantenuntersuchung | "
+                               "Nachweis und Übertragungswege"),
                 QStringLiteral("&Info: Haftung | Impressum"),
                 QStringLiteral(
                     "&Handbuch: Programmbedienung (pdf-Datei) | Berechnungsgrundlagen (pdf-Datei) | "

@@ -1,7 +1,7 @@
 #include "core/calculate/recalculate.h"
 
-#include "core/model/numbers.h"
 #include "core/calculate/transmission.h"
+#include "core/model/numbers.h"
 
 #include <array>
 
@@ -106,6 +106,10 @@ RecalcOutcome Recalculate(ProjectModel &model, QChar decimalSeparator)
         long double ln = 0;
         if (!reader.readPositive(f.LF[n], ln))
             return {reader.error()};
+        // Edge lengths are double precision: a value beyond that range is no valid length
+        // and could not be saved either.
+        if (ln > MaxEdgeLength)
+            return {invalidRealMessage(f.LF[n])};
         model.LF[n] = static_cast<double>(ln);
         if (!(model.LF[n] > 0)) {
             model.LF[n] = 0;

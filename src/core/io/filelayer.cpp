@@ -6,6 +6,12 @@
 
 #include <cerrno>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace tavix {
 
 namespace {
@@ -38,6 +44,42 @@ QString fileErrorText(const QFileDevice &file, int savedErrno)
     }
 }
 
+// Opens `path` for reading only if it is a regular file. On Unix the type is checked on
+// the opened descriptor (opened without blocking), so a FIFO swapped in after a check by
+// name cannot make the open wait for a writer.
+int openRegularFile(const QString &path, QFile &file)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        const int error = S_ISDIR(status.st_mode) ? EISDIR : EACCES;
+        ::close(fd);
+        return error;
+    }
+    // Reads of a regular file never block; the flag is cleared all the same.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return EIO;
+    }
+    return 0;
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return ENOENT;
+    if (!info.isFile())
+        return info.isDir() ? EISDIR : EACCES;
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        return errno != 0 ? errno : (file.error() == QFileDevice::PermissionsError ? EACCES : EIO);
+    return 0;
+#endif
+}
+
 } // namespace
 
 QString ioErrorText(int error)
@@ -50,11 +92,13 @@ QString ioErrorText(int error)
     case EPERM:
     case EROFS:
     case EISDIR:
+    case ETXTBSY:
         return QStringLiteral("Dateizugriff verweigert");
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
+    case EFBIG:
         return QString::fromUtf8("Kapazität der Diskette/Festplatte erschöpft");
     default:
         return QStringLiteral("I/O-Fehler %1").arg(error);
@@ -69,34 +113,31 @@ QString fileTooLargeText(qint64 maxBytes)
 FileReadResult readFileCapped(const QString &path, qint64 maxBytes)
 {
     FileReadResult result;
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        result.error = ioErrorText(ENOENT);
+    QFile file;
+    if (const int error = openRegularFile(path, file)) {
+        result.error = ioErrorText(error);
         return result;
     }
-    // Only regular files: a FIFO would block the open, a device such as /dev/zero would
-    // never end, a folder is no file.
-    if (!info.isFile()) {
-        result.error = ioErrorText(EACCES);
-        return result;
-    }
-    if (info.size() > maxBytes) {
+    if (file.size() > maxBytes) {
         result.error = fileTooLargeText(maxBytes);
         return result;
     }
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = fileErrorText(file, errno);
-        return result;
+    // Read in pieces up to one byte past the cap: a file that grows while it is read is
+    // refused instead of read without end, and memory follows what is really there.
+    constexpr qint64 Chunk = 64 * 1024;
+    while (result.content.size() <= maxBytes) {
+        errno = 0;
+        const QByteArray piece = file.read(std::min(Chunk, maxBytes + 1 - result.content.size()));
+        if (file.error() != QFileDevice::NoError) {
+            result.error = fileErrorText(file, errno);
+            result.content.clear();
+            return result;
+        }
+        if (piece.isEmpty())
+            break;
+        result.content += piece;
     }
-    // One byte more than allowed tells a file that grew after the size check.
-    errno = 0;
-    result.content = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        result.error = fileErrorText(file, errno);
-        result.content.clear();
-    } else if (result.content.size() > maxBytes) {
+    if (result.content.size() > maxBytes) {
         result.error = fileTooLargeText(maxBytes);
         result.content.clear();
     }
@@ -105,8 +146,14 @@ FileReadResult readFileCapped(const QString &path, qint64 maxBytes)
 
 QString writeFileAtomically(const QString &path, const QByteArray &content)
 {
-    if (QFileInfo(path).isDir())
+    // Only a regular file is ever replaced: renaming over a folder fails, and renaming
+    // over a FIFO or a device node (with a symbolic link followed to it) would swap a
+    // system object for a plain file.
+    const QFileInfo target(path);
+    if (target.isDir())
         return ioErrorText(EISDIR);
+    if (target.exists() && !target.isFile())
+        return ioErrorText(EACCES);
     QSaveFile file(path);
     auto fail = [&file](int savedErrno) {
         const QString error = fileErrorText(file, savedErrno);
@@ -123,6 +170,7 @@ QString writeFileAtomically(const QString &path, const QByteArray &content)
         return fail(fault);
     if (file.write(content) != content.size())
         return fail(errno);
+    // commit() alone may report success although its own last flush failed.
     errno = 0;
     if (int fault = injectedFault(WriteStep::Flush))
         return fail(fault);

@@ -45,7 +45,13 @@ QString ioErrorText(int error);
 QString fileTooLargeText(qint64 maxBytes);
 
 // Test seam: the steps of an atomic write, so that tests can make flush or commit fail.
-enum class WriteStep { Open, Write, Flush, Commit };
+enum class WriteStep
+{
+    Open,
+    Write,
+    Flush,
+    Commit
+};
 // While set, the hook is asked before each step; returning an errno value other than 0
 // makes that step fail with it. Pass an empty function to remove the hook.
 void setWriteFaultHookForTesting(std::function<int(WriteStep)> hook);

@@ -1,126 +1,53 @@
 #include "core/linings/liningcatalogue.h"
 
-#include <QBuffer>
-#include <QFile>
-#include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "core/io/codepage.h"
+#include "core/io/filelayer.h"
+
+#include <algorithm>
 
 namespace tavix {
 
 namespace {
 
-constexpr const char *CodePage = "windows-1252";
-
-QString decodeLine(const QByteArray &bytes)
-{
-    QStringDecoder decoder(CodePage);
-    if (!decoder.isValid()) // a Qt without ICU: Latin-1 differs only in 0x80..0x9F
-        decoder = QStringDecoder(QStringConverter::Latin1);
-    return decoder.decode(bytes);
-}
-
-// Characters the code page lacks become "?", as a single-byte file cannot carry them.
-QByteArray encodeLine(const QString &text)
-{
-    QStringEncoder encoder(CodePage);
-    if (!encoder.isValid())
-        encoder = QStringEncoder(QStringConverter::Latin1);
-    QByteArray bytes = encoder.encode(text);
-    if (!encoder.hasError())
-        return bytes;
-    bytes.clear();
-    for (int i = 0; i < text.size(); ++i) {
-        const int length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        QStringEncoder single(CodePage);
-        if (!single.isValid())
-            single = QStringEncoder(QStringConverter::Latin1);
-        const QByteArray one = single.encode(QStringView(text).mid(i, length));
-        bytes += single.hasError() ? QByteArray("?") : one;
-        i += length - 1;
-    }
-    return bytes;
-}
-
-// Splits a device into lines without ever holding more than one capped line, so that
-// neither a huge file nor a file without line breaks can use up memory.
-class LineReader
+// Splits file contents into lines (CR LF, LF or CR), keeping at most MaxCatalogueLineLength
+// characters of each and noting when a line was longer.
+class LineSplitter
 {
 public:
-    explicit LineReader(QIODevice &device) : m_device(device) {}
+    explicit LineSplitter(const QByteArray &data) : m_data(data) {}
 
-    // false at the end of the data (or on a read error, see error()).
+    // false at the end of the data.
     bool next(QByteArray &line)
     {
-        line.clear();
-        bool any = false;
-        while (true) {
-            if (m_pos >= m_buffer.size()) {
-                if (!refill())
-                    return any;
-            }
-            const char c = m_buffer.at(m_pos++);
-            any = true;
-            if (c == '\n')
-                return true;
-            if (c == '\r') {
-                if (m_pos >= m_buffer.size())
-                    refill();
-                if (m_pos < m_buffer.size() && m_buffer.at(m_pos) == '\n')
-                    ++m_pos;
-                return true;
-            }
-            if (line.size() < MaxCatalogueLineLength)
-                line += c;
-        }
-    }
-
-    QString error() const { return m_error; }
-
-private:
-    bool refill()
-    {
-        m_buffer = m_device.read(64 * 1024);
-        m_pos = 0;
-        if (m_buffer.isEmpty()) {
-            if (!m_device.atEnd() && m_error.isEmpty())
-                m_error = m_device.errorString();
+        if (m_pos >= m_data.size())
             return false;
+        qsizetype end = m_pos;
+        while (end < m_data.size() && m_data.at(end) != '\r' && m_data.at(end) != '\n')
+            ++end;
+        if (end - m_pos > MaxCatalogueLineLength)
+            m_cut = true;
+        line = m_data.mid(m_pos, std::min<qsizetype>(end - m_pos, MaxCatalogueLineLength));
+        // Character 26 marks the end of a text file for some readers; in a cell it is a blank,
+        // as the writer would write it.
+        line.replace('\x1a', ' ');
+        m_pos = end;
+        if (m_pos < m_data.size() && m_data.at(m_pos) == '\r') {
+            ++m_pos;
+            if (m_pos < m_data.size() && m_data.at(m_pos) == '\n')
+                ++m_pos;
+        } else if (m_pos < m_data.size()) {
+            ++m_pos; // LF
         }
         return true;
     }
 
-    QIODevice &m_device;
-    QByteArray m_buffer;
-    qsizetype m_pos = 0;
-    QString m_error;
-};
+    bool cut() const { return m_cut; }
 
-LiningCatalogueReadResult readFrom(QIODevice &device)
-{
-    LiningCatalogueReadResult result;
-    LineReader reader(device);
-    QByteArray line;
-    for (int i = 0; i < 4; ++i) {
-        if (!reader.next(line)) {
-            result.error = reader.error();
-            return result;
-        }
-    }
-    while (reader.next(line)) {
-        if (result.rows.size() >= MaxCatalogueRows) {
-            result.truncated = true;
-            break;
-        }
-        LiningCatalogueRow row;
-        row.description = decodeLine(line);
-        if (reader.next(line))
-            row.frequency = decodeLine(line);
-        result.rows.append(row);
-    }
-    result.error = reader.error();
-    return result;
-}
+private:
+    const QByteArray &m_data;
+    qsizetype m_pos = 0;
+    bool m_cut = false;
+};
 
 QString singleLine(QString text)
 {
@@ -165,21 +92,43 @@ QStringList liningCatalogueHeader(int category)
 
 LiningCatalogueReadResult readLiningCatalogue(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!codePageAvailable()) {
         LiningCatalogueReadResult result;
-        result.error = file.errorString();
+        result.error = codePageMissingText();
         return result;
     }
-    return readFrom(file);
+    const FileReadResult file = readFileCapped(path, MaxCatalogueFileSize);
+    if (!file.ok()) {
+        LiningCatalogueReadResult result;
+        result.error = file.error;
+        result.truncated = file.error == fileTooLargeText(MaxCatalogueFileSize);
+        return result;
+    }
+    return parseLiningCatalogue(file.content);
 }
 
 LiningCatalogueReadResult parseLiningCatalogue(const QByteArray &contents)
 {
-    QByteArray copy = contents;
-    QBuffer buffer(&copy);
-    buffer.open(QIODevice::ReadOnly);
-    return readFrom(buffer);
+    LiningCatalogueReadResult result;
+    LineSplitter lines(contents);
+    QByteArray line;
+    for (int i = 0; i < 4; ++i) {
+        if (!lines.next(line))
+            return result;
+    }
+    while (lines.next(line)) {
+        if (result.rows.size() >= MaxCatalogueRows) {
+            result.truncated = true;
+            break;
+        }
+        LiningCatalogueRow row;
+        row.description = decodeCodePage(line);
+        if (lines.next(line))
+            row.frequency = decodeCodePage(line);
+        result.rows.append(row);
+    }
+    result.truncated = result.truncated || lines.cut();
+    return result;
 }
 
 QByteArray serializeLiningCatalogue(int category, const QList<LiningCatalogueRow> &rows)
@@ -187,30 +136,21 @@ QByteArray serializeLiningCatalogue(int category, const QList<LiningCatalogueRow
     QByteArray out;
     const QByteArray eol("\r\n");
     for (const QString &line : liningCatalogueHeader(category))
-        out += encodeLine(line) + eol;
+        out += encodeCodePageLine(line) + eol;
     for (const LiningCatalogueRow &row : rows) {
         if (row.description.isEmpty())
             continue;
-        out += encodeLine(singleLine(row.description)) + eol;
-        out += encodeLine(singleLine(row.frequency)) + eol;
+        out += encodeCodePageLine(singleLine(row.description)) + eol;
+        out += encodeCodePageLine(singleLine(row.frequency)) + eol;
     }
     return out;
 }
 
 QString writeLiningCatalogue(const QString &path, int category, const QList<LiningCatalogueRow> &rows)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QByteArray contents = serializeLiningCatalogue(category, rows);
-    if (file.write(contents) != contents.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    if (!codePageAvailable())
+        return codePageMissingText();
+    return writeFileAtomically(path, serializeLiningCatalogue(category, rows));
 }
 
 } // namespace tavix

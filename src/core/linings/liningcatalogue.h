@@ -14,9 +14,12 @@ namespace tavix {
 constexpr int LiningCategoryCount = 3; // 1 wall linings, 2 suspended ceilings, 3 floating screeds
 
 // Rows beyond this are not read, so that a huge or foreign file cannot exhaust memory
-// or freeze the table; lines are cut at MaxCatalogueLineLength characters likewise.
+// or freeze the table; lines are cut at MaxCatalogueLineLength characters likewise, and a
+// file larger than MaxCatalogueFileSize is not read at all. A catalogue read only in part
+// is marked so: writing the table back would lose what was not read.
 constexpr int MaxCatalogueRows = 10000;
 constexpr int MaxCatalogueLineLength = 1000;
+constexpr qint64 MaxCatalogueFileSize = 32 * 1024 * 1024;
 
 struct LiningCatalogueRow
 {
@@ -37,12 +40,17 @@ QStringList liningCatalogueHeader(int category);
 struct LiningCatalogueReadResult
 {
     QList<LiningCatalogueRow> rows; // in file order; may be empty
-    bool truncated = false;         // the file held more rows than MaxCatalogueRows
-    QString error;                  // empty when the file could be read
+    // The file holds more than `rows`: a row, line or size cap was hit.
+    bool truncated = false;
+    QString error; // empty when the file could be read
+    // Writing `rows` back would replace the file with less than it holds (or held).
+    bool partial() const { return truncated || !error.isEmpty(); }
 };
 
-// Reads a catalogue file. A record whose frequency line is missing at the end of the
-// file gets an empty frequency. Line ends CR LF, LF and CR are all accepted.
+// Reads a catalogue file: a regular file of at most MaxCatalogueFileSize bytes (a FIFO,
+// a device or a folder is refused with an error, never waited for). A record whose
+// frequency line is missing at the end of the file gets an empty frequency. Line ends
+// CR LF, LF and CR are all accepted.
 LiningCatalogueReadResult readLiningCatalogue(const QString &path);
 // The same for file contents already in memory (Windows code page).
 LiningCatalogueReadResult parseLiningCatalogue(const QByteArray &contents);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace tavix {
@@ -36,6 +37,20 @@ Decimal toDecimal(long double value)
     mantissa.erase(std::remove(mantissa.begin(), mantissa.end(), '.'), mantissa.end());
     d.digits = mantissa;
     d.exponent = exp10 + 1;
+    // Next to the largest finite value, rounding to MaxDigits can give a decimal beyond
+    // it, which no reader could take back: cut instead of rounding up there.
+    if (d.exponent > std::numeric_limits<long double>::max_exponent10) {
+        long double back = 0;
+        const std::string text = "0." + d.digits + "e" + std::to_string(d.exponent);
+        const auto parsed = std::from_chars(text.data(), text.data() + text.size(), back);
+        if (parsed.ec != std::errc() || !std::isfinite(back)) {
+            int i = static_cast<int>(d.digits.size()) - 1;
+            while (i >= 0 && d.digits[i] == '0')
+                d.digits[i--] = '9';
+            if (i >= 0)
+                d.digits[i] -= 1;
+        }
+    }
     while (!d.digits.empty() && d.digits.back() == '0')
         d.digits.pop_back();
     return d;
@@ -44,8 +59,12 @@ Decimal toDecimal(long double value)
 // Keeps at most `count` significant digits, rounding half away from zero.
 void roundToDigits(Decimal &d, int count)
 {
-    if (count < 0)
-        count = 0;
+    // Below half a unit of the last kept place: the value rounds to zero, without a sign.
+    if (count < 0) {
+        d.digits.clear();
+        d.negative = false;
+        return;
+    }
     if (static_cast<int>(d.digits.size()) <= count)
         return;
     const bool roundUp = d.digits[count] >= '5';

@@ -20,6 +20,11 @@ namespace tavix {
 
 QChar localeDecimalSeparator(); // of QLocale(), the default locale of the program
 
+// Edge lengths are double precision. The largest one accepted anywhere (field, file) is
+// the largest 15-digit decimal within the range of a double, so that the field text of
+// any accepted length is itself accepted again.
+constexpr long double MaxEdgeLength = 1.79769313486231e308L;
+
 // A field text as a number; std::nullopt when the text is not a number.
 // Blanks around the number are allowed, an exponent too; thousands separators are not.
 std::optional<long double> parseReal(const QString &text, QChar decimalSeparator);

@@ -1,12 +1,11 @@
 #include "core/projectfile/projectfile.h"
 
 #include "core/buildup/buildupcalc.h"
+#include "core/io/codepage.h"
 #include "core/io/filelayer.h"
-#include "core/model/numbers.h"
 #include "core/model/appversion.h"
+#include "core/model/numbers.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -21,52 +20,45 @@ namespace {
 const char *const Ruler = "______________________";
 constexpr char EndOfFile = 26;
 const char *const InvalidNumber = "Ungültige numerische Eingabe";
-const char *const Codec = "Windows-1252";
+// The longest real the writer produces: every digit of the largest finite value, a sign,
+// the point and three decimals. Longer tokens are refused, never cut.
+constexpr int MaxRealTokenLength = 5000;
+constexpr int MaxIntegerTokenLength = 32;
 
 // ---------------------------------------------------------------------------------------
 // Writing
-
-// A character Windows-1252 cannot carry is written as "?": the converter would emit byte
-// 26, which readers take for the end of the file. Control characters would break the
-// line layout, so they become blanks.
-QByteArray encodeLine(const QString &text)
-{
-    QByteArray out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        const ushort u = c.unicode();
-        if (u < 0x20 || u == 0x7f) {
-            out += ' ';
-        } else if (u < 0x80) {
-            out += static_cast<char>(u);
-        } else {
-            QStringEncoder encoder(Codec, QStringConverter::Flag::Stateless);
-            const QByteArray b = encoder.encode(QString(c));
-            if (encoder.hasError() || b.size() != 1 || b.at(0) == EndOfFile)
-                out += '?';
-            else
-                out += b;
-        }
-    }
-    return out;
-}
 
 class LineWriter
 {
 public:
     void text(const QString &value)
     {
-        m_out += encodeLine(value);
+        m_out += encodeCodePageLine(value);
         m_out += "\r\n";
     }
     void literal(const char *value) { text(QString::fromUtf8(value)); }
     void integer(long long value, int width = 0) { text(formatFileInteger(value, width)); }
-    void real(long double value, int width, int decimals) { text(formatFileReal(value, width, decimals)); }
+    // A value that is not finite has no line the reader could take back.
+    void real(long double value, int width, int decimals)
+    {
+        if (!std::isfinite(value))
+            m_unwritable = true;
+        text(formatFileReal(value, width, decimals));
+    }
+    // Edge lengths are double precision; the reader refuses anything beyond their range.
+    void realDouble(long double value, int width, int decimals)
+    {
+        if (std::fabs(value) > MaxEdgeLength)
+            m_unwritable = true;
+        real(value, width, decimals);
+    }
     void boolean(bool value) { literal(value ? "TRUE" : "FALSE"); }
     const QByteArray &bytes() const { return m_out; }
+    bool unwritable() const { return m_unwritable; }
 
 private:
     QByteArray m_out;
+    bool m_unwritable = false;
 };
 
 void writeRecord(LineWriter &w, const BuildUpRecord &r)
@@ -97,8 +89,7 @@ class LineReader
 {
 public:
     explicit LineReader(const QByteArray &content)
-        : m_data(content.left(content.indexOf(EndOfFile) >= 0 ? content.indexOf(EndOfFile) : content.size())),
-          m_decoder(Codec, QStringConverter::Flag::Stateless)
+        : m_data(content.left(content.indexOf(EndOfFile) >= 0 ? content.indexOf(EndOfFile) : content.size()))
     {
     }
 
@@ -110,7 +101,7 @@ public:
         const qsizetype begin = m_pos;
         while (m_pos < m_data.size() && m_data.at(m_pos) != '\r' && m_data.at(m_pos) != '\n')
             ++m_pos;
-        const QString value = m_decoder.decode(QByteArrayView(m_data).sliced(begin, m_pos - begin));
+        const QString value = decodeCodePage(QByteArrayView(m_data).sliced(begin, m_pos - begin));
         skipLineEnd();
         return value;
     }
@@ -118,7 +109,7 @@ public:
 
     int integer()
     {
-        const QByteArray token = nextToken(32);
+        const QByteArray token = nextToken(MaxIntegerTokenLength);
         if (m_failed || token.isEmpty())
             return 0;
         long long value = 0;
@@ -142,7 +133,7 @@ public:
 
     long double real()
     {
-        const QByteArray token = nextToken(64);
+        const QByteArray token = nextToken(MaxRealTokenLength);
         if (m_failed || token.isEmpty())
             return 0;
         // Sign, digits with an optional point, optional exponent; nothing else.
@@ -187,11 +178,11 @@ public:
         return *p == '-' ? -value : value;
     }
 
-    // Edge lengths are double precision: a value beyond its range is no valid number.
+    // Edge lengths are double precision: a value beyond their range is no valid number.
     double realDouble()
     {
         const long double value = real();
-        if (std::fabs(value) > std::numeric_limits<double>::max()) {
+        if (std::fabs(value) > MaxEdgeLength) {
             m_failed = true;
             return 0;
         }
@@ -212,8 +203,8 @@ private:
 
     static bool isSeparator(char c) { return static_cast<unsigned char>(c) < 33; }
 
-    // The next blank-delimited token, at most `limit` characters of it; the rest of its
-    // line is skipped. Empty at the end of the file.
+    // The next blank-delimited token; the rest of its line is skipped. Empty at the end of
+    // the file. A token longer than `limit` fails: cutting it would change its value.
     QByteArray nextToken(int limit)
     {
         if (m_failed)
@@ -223,7 +214,9 @@ private:
         const qsizetype begin = m_pos;
         while (m_pos < m_data.size() && !isSeparator(m_data.at(m_pos)))
             ++m_pos;
-        const QByteArray token = m_data.mid(begin, std::min<qsizetype>(m_pos - begin, limit));
+        if (m_pos - begin > limit)
+            m_failed = true;
+        const QByteArray token = m_failed ? QByteArray() : m_data.mid(begin, m_pos - begin);
         while (m_pos < m_data.size() && m_data.at(m_pos) != '\r' && m_data.at(m_pos) != '\n')
             ++m_pos;
         skipLineEnd();
@@ -233,7 +226,6 @@ private:
     QByteArray m_data;
     qsizetype m_pos = 0;
     bool m_failed = false;
-    QStringDecoder m_decoder;
 };
 
 void readRecord(LineReader &r, BuildUpRecord &b)
@@ -384,10 +376,11 @@ long double fieldNumber(const QString &text, QChar sep, long double fallback)
 
 } // namespace
 
-QByteArray projectFileContent(const ProjectModel &model, QChar sep)
+namespace {
+
+void writeContent(LineWriter &w, const ProjectModel &model, QChar sep)
 {
     const FieldTexts &f = model.fields;
-    LineWriter w;
     w.literal(ProjectFileHeader);
     w.literal(Ruler);
     w.text(f.Projekt);
@@ -428,7 +421,7 @@ QByteArray projectFileContent(const ProjectModel &model, QChar sep)
                 }
             }
         }
-        w.real(fieldNumber(f.LF[k], sep, model.LF[k]), 3, 3);
+        w.realDouble(fieldNumber(f.LF[k], sep, model.LF[k]), 3, 3);
         w.text(model.Stoss[k]);
         w.boolean(model.IdF[k]);
     }
@@ -447,12 +440,27 @@ QByteArray projectFileContent(const ProjectModel &model, QChar sep)
         w.integer(b.Zulassung2);
     }
     w.text(f.TB);
+}
+
+} // namespace
+
+QByteArray projectFileContent(const ProjectModel &model, QChar sep)
+{
+    LineWriter w;
+    writeContent(w, model, sep);
     return w.bytes();
 }
 
 QString saveProject(const ProjectModel &model, const QString &path, QChar sep)
 {
-    return writeFileAtomically(path, projectFileContent(model, sep));
+    if (!codePageAvailable())
+        return codePageMissingText();
+    LineWriter w;
+    writeContent(w, model, sep);
+    // A file that could not be read back is never written; the old one stays.
+    if (w.unwritable())
+        return QString::fromUtf8(InvalidNumber);
+    return writeFileAtomically(path, w.bytes());
 }
 
 LoadedProject readProject(const QByteArray &content, QChar sep)
@@ -460,6 +468,10 @@ LoadedProject readProject(const QByteArray &content, QChar sep)
     LoadedProject result;
     resetModel(result.model, sep);
     result.model.RecalcEnabled = false;
+    if (!codePageAvailable()) {
+        result.error = codePageMissingText();
+        return result;
+    }
     LineReader reader(content);
     FieldNumbers numbers;
     if (!readContent(reader, result.model, numbers, result.fileVersion)) {

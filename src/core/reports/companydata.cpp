@@ -1,12 +1,11 @@
 #include "core/reports/companydata.h"
 
+#include "core/io/codepage.h"
 #include "core/io/filelayer.h"
 
 #include <QDate>
 #include <QFileInfo>
 #include <QList>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace tavix {
 
@@ -14,8 +13,6 @@ namespace {
 
 // A few hundred bytes in practice; the cap keeps a foreign file from filling the memory.
 constexpr qint64 MaxCompanyFileSize = 1024 * 1024;
-const char *const Codec = "Windows-1252";
-constexpr char EndOfFile = 26;
 
 QList<QString *> textFields(CompanyData &d)
 {
@@ -23,26 +20,15 @@ QList<QString *> textFields(CompanyData &d)
             &d.Mail, &d.www, &d.Logo, &d.LogoLeft, &d.LogoTop,    &d.FaNameLeft, &d.FaNameTop};
 }
 
-// The converter writes byte 26 for a character it cannot carry, which text readers take
-// for the end of the file; such characters become "?". Control characters would break the
-// line layout and become blanks.
-QByteArray encodeLine(const QString &text)
+// Control characters would break the line layout and become blanks; the code page does
+// the rest ("?" for what it cannot carry).
+QByteArray encodeLine(QString text)
 {
-    QByteArray out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        const ushort u = c.unicode();
-        if (u < 0x20 || u == 0x7f) {
-            out += ' ';
-        } else if (u < 0x80) {
-            out += static_cast<char>(u);
-        } else {
-            QStringEncoder encoder(Codec, QStringConverter::Flag::Stateless);
-            const QByteArray b = encoder.encode(QString(c));
-            out += (encoder.hasError() || b.size() != 1 || b.at(0) == EndOfFile) ? QByteArray("?") : b;
-        }
+    for (QChar &c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            c = QLatin1Char(' ');
     }
-    return out;
+    return encodeCodePageLine(text);
 }
 
 } // namespace
@@ -66,8 +52,7 @@ CompanyData parseCompanyData(const QByteArray &content)
     const QList<QString *> fields = textFields(data);
     for (QString *field : fields)
         field->clear();
-    QStringDecoder decode(Codec);
-    const QString text = decode.decode(content);
+    const QString text = decodeCodePage(content);
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < fields.size() && i < lines.size(); ++i) {
         QString line = lines.at(i);
@@ -84,6 +69,10 @@ LoadedCompanyData loadCompanyData(const QString &path)
     if (!QFileInfo::exists(path))
         return result;
     result.found = true;
+    if (!codePageAvailable()) {
+        result.error = codePageMissingText();
+        return result;
+    }
     const FileReadResult file = readFileCapped(path, MaxCompanyFileSize);
     if (!file.ok()) {
         result.error = file.error;
@@ -95,6 +84,8 @@ LoadedCompanyData loadCompanyData(const QString &path)
 
 QString saveCompanyData(const CompanyData &data, const QString &path)
 {
+    if (!codePageAvailable())
+        return codePageMissingText();
     return writeFileAtomically(path, companyDataFileContent(data));
 }
 

@@ -1,7 +1,6 @@
 #include "gui/linings/formdb.h"
 
 #include "core/io/shippedfiles.h"
-
 #include "core/linings/resonance.h"
 #include "core/model/numbers.h"
 #include "gui/common/userinteraction.h"
@@ -553,6 +552,7 @@ QList<LiningCatalogueRow> TForm_DB::tableRows() const
 void TForm_DB::loadCatalogue()
 {
     setTableRows({});
+    m_partialCatalogue.clear();
     const QString fileName = liningCatalogueFileName(m_model.liningCategory);
     lb_DateiName->setText(QStringLiteral(" Dateiname: ") + fileName);
     QString path = QDir(m_startDirectory).filePath(fileName);
@@ -564,20 +564,27 @@ void TForm_DB::loadCatalogue()
         options.filter = QStringLiteral("Vorsatzschalen-Bibliothek (*.lib)");
         options.defaultSuffix = QStringLiteral("lib");
         path = userInteraction().getOpenFileName(this, options);
-        if (path.isEmpty() || !QFileInfo(path).isFile())
+        if (path.isEmpty() || !QFileInfo::exists(path))
             return;
     }
     const LiningCatalogueReadResult result = readLiningCatalogue(path);
     setTableRows(result.rows);
     grid_fres->setCurrentCell(0, 0); // the first system is chosen until the user picks another
+    if (result.partial())
+        m_partialCatalogue = QFileInfo(path).absoluteFilePath();
     if (!result.error.isEmpty())
         showError(this, result.error);
-    else if (result.truncated)
+    else if (result.rows.size() >= MaxCatalogueRows && result.truncated)
         userInteraction().showMessage(
             this, MessageKind::Warning,
             QStringLiteral(" Die Datei enthält mehr als %1 Einträge; nur die ersten "
                            "%1 werden angezeigt. ")
                 .arg(MaxCatalogueRows));
+    else if (result.truncated)
+        userInteraction().showMessage(this, MessageKind::Warning,
+                                      QStringLiteral(" Die Datei enthält Zeilen mit mehr als %1 Zeichen; "
+                                                     "sie werden gekürzt angezeigt. ")
+                                          .arg(MaxCatalogueLineLength));
 }
 
 bool TForm_DB::tableEditing() const
@@ -643,9 +650,22 @@ void TForm_DB::btn_SaveTabClick()
 {
     // Always the category's own file, also when the table came from another one.
     const QString path = QDir(m_startDirectory).filePath(liningCatalogueFileName(m_model.liningCategory));
+    // A table that holds only part of the file it replaces would drop the rest for good.
+    const bool replacesPartlyRead =
+        !m_partialCatalogue.isEmpty() && QFileInfo(path).absoluteFilePath() == m_partialCatalogue;
+    if (replacesPartlyRead && QFileInfo::exists(path) &&
+        !userInteraction().askYesNo(
+            this, MessageKind::Confirmation,
+            QString::fromUtf8(" Die Datei \"%1\" wurde nur teilweise eingelesen.\rBeim Speichern gehen "
+                              "die nicht eingelesenen Zeilen verloren.\rTrotzdem speichern?")
+                .arg(liningCatalogueFileName(m_model.liningCategory))))
+        return;
     const QString error = writeLiningCatalogue(path, m_model.liningCategory, tableRows());
-    if (!error.isEmpty())
+    if (!error.isEmpty()) {
         showError(this, error);
+        return;
+    }
+    m_partialCatalogue.clear();
 }
 
 void TForm_DB::Button_EnterClick()

@@ -109,6 +109,9 @@ private:
     LiningSlot m_slot;
     int m_construction = 1;
     LiningChange m_lastChange;
+    // The catalogue file the table holds only part of (a cap was hit or reading failed);
+    // empty when the table holds all of it.
+    QString m_partialCatalogue;
 
     QLabel *Label_VS = nullptr;
     QGroupBox *rg_Auswahl = nullptr;

@@ -33,6 +33,7 @@ struct MainWindowControls
     QToolButton *SpeedButtonNew = nullptr, *SpeedButtonOpen = nullptr, *SpeedButtonSave = nullptr;
     QToolButton *SpeedButtonSaveFile = nullptr; // "Speichern" into the open project file
     QToolButton *SpeedButtonPrint = nullptr, *button_Variant = nullptr, *btn_Results = nullptr;
+    QToolButton *button_Nachweis = nullptr;
     QToolButton *SpeedButtonHandbuch = nullptr, *SpeedButtonBerechnungsgrundlagen = nullptr;
     QToolButton *SpeedButtonTavixTipps = nullptr, *SpeedButton3 = nullptr;
     QFrame *Bevel_Datei = nullptr;
@@ -44,6 +45,7 @@ struct MainWindowControls
             *FileExitItem = nullptr;
     QAction *Firmendaten1 = nullptr;
     QAction *Berechnungsergebnisse1 = nullptr, *Variantenuntersuchung1 = nullptr;
+    QAction *Nachweis1 = nullptr;
     QAction *Internet1 = nullptr, *Internet2 = nullptr;
     QAction *Handbuch = nullptr, *BeschreibungdesRechenverfahrenspdfFormat1 = nullptr,
             *TavixPraxistipps = nullptr;

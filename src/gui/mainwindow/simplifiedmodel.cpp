@@ -13,6 +13,8 @@
 #include "gui/projectfile/projectcommands.h"
 #include "gui/reports/form_c.h"
 #include "gui/reports/form_faset.h"
+#include "gui/reports/form_nachweis.h"
+#include "gui/variants/form_variant.h"
 
 #include <algorithm>
 
@@ -140,6 +142,7 @@ void TSimplifiedModel::connectHandlers()
     both(ui.Firmendaten1, nullptr, &TSimplifiedModel::Firmendaten1Click);
     both(ui.Berechnungsergebnisse1, ui.btn_Results, &TSimplifiedModel::btn_ResultsClick);
     both(ui.Variantenuntersuchung1, ui.button_Variant, &TSimplifiedModel::button_VariantClick);
+    both(ui.Nachweis1, ui.button_Nachweis, &TSimplifiedModel::button_NachweisClick);
     both(ui.Internet1, nullptr, &TSimplifiedModel::Internet1Click);
     both(ui.Internet2, nullptr, &TSimplifiedModel::Internet2Click);
     both(ui.Handbuch, ui.SpeedButtonHandbuch, &TSimplifiedModel::HandbuchClick);
@@ -487,6 +490,8 @@ void TSimplifiedModel::enableResultCommands(bool enabled)
     ui.Berechnungsergebnisse1->setEnabled(enabled);
     ui.button_Variant->setEnabled(enabled);
     ui.Variantenuntersuchung1->setEnabled(enabled);
+    ui.button_Nachweis->setEnabled(enabled);
+    ui.Nachweis1->setEnabled(enabled);
 }
 
 void TSimplifiedModel::drawSchematic()
@@ -879,7 +884,25 @@ void TSimplifiedModel::btn_ResultsClick()
     Recalculate();
 }
 
-void TSimplifiedModel::button_VariantClick() {}
+void TSimplifiedModel::button_VariantClick()
+{
+    // The study window lives until the program ends; the study itself starts afresh each
+    // time it is opened after having been closed.
+    if (!m_formVariant)
+        m_formVariant = new TForm_Variant(m_model, this);
+    m_formVariant->openStudy();
+}
+
+void TSimplifiedModel::button_NachweisClick()
+{
+    if (!m_formNachweis) {
+        m_formNachweis = new TForm_Nachweis(m_model, this);
+        connect(this, &TSimplifiedModel::recalculated, m_formNachweis, &TForm_Nachweis::refresh);
+    }
+    m_formNachweis->show();
+    m_formNachweis->raise();
+    m_formNachweis->activateWindow();
+}
 void TSimplifiedModel::Internet1Click()
 {
     if (!m_formInfo)

@@ -33,6 +33,8 @@ class TForm_FaSet;
 class TForm_C;
 class TForm_Impressum;
 class TForm_Info;
+class TForm_Nachweis;
+class TForm_Variant;
 
 class TSimplifiedModel : public QMainWindow
 {
@@ -88,6 +90,7 @@ public Q_SLOTS:
     void Firmendaten1Click();
     void btn_ResultsClick();
     void button_VariantClick();
+    void button_NachweisClick();
     void Internet1Click();
     void Internet2Click();
     void HandbuchClick();
@@ -196,6 +199,8 @@ private:
     ProjectCommands *m_projectCommands = nullptr;
     TForm_Info *m_formInfo = nullptr;
     TForm_Impressum *m_formImpressum = nullptr;
+    TForm_Nachweis *m_formNachweis = nullptr;
+    TForm_Variant *m_formVariant = nullptr;
 };
 
 // The working directory at program start, where catalogues, company data and documents

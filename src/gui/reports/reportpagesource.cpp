@@ -25,7 +25,7 @@ QString writeReportPdf(const ReportPageSource &source, const QList<int> &pages, 
     QByteArray content;
     {
         QBuffer buffer(&content);
-        buffer.open(QIODevice::WriteOnly);
+        buffer.open(QBuffer::WriteOnly); // memory only; the file is written by the file layer
         QPdfWriter writer(&buffer);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));

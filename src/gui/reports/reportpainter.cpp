@@ -212,7 +212,7 @@ QString writeReportSketch(const QImage &sketch, const QString &path)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
+    buffer.open(QBuffer::WriteOnly); // memory only; the file is written by the file layer
     if (sketch.isNull() || !sketch.save(&buffer, "BMP"))
         return QStringLiteral("Die Skizze konnte nicht als Bitmap gespeichert werden.");
     return writeFileAtomically(path, bytes);

@@ -1,0 +1,59 @@
+// Adding one variant to a study that already holds 200: the list line, the bars of the
+// four series on the three charts, the axis limits and the repaint of the shown window.
+#include "core/model/variablen.h"
+#include "gui/variants/form_variant.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLocale>
+
+#include <benchmark/benchmark.h>
+
+using namespace tavix;
+
+static void BM_AddVariantTo200(benchmark::State &state)
+{
+    ProjectModel model;
+    model.Calculated = true;
+    model.fields.Variante = QStringLiteral("Variante mit Vorsatzschale");
+    gui::TForm_Variant form(model);
+    form.openStudy();
+    QApplication::processEvents();
+    auto *add = form.findChild<QAbstractButton *>(QStringLiteral("btn_AddVariant"));
+    auto setResult = [&model](int i) {
+        model.RwBau = 48 + (i % 17) * 0.7L;
+        model.DnTw12 = model.RwBau + 1.3L;
+        model.DnTw21 = model.RwBau - 0.4L;
+    };
+    for (int i = 0; i < 200; ++i) {
+        setResult(i);
+        add->click();
+    }
+    QApplication::processEvents();
+    int i = 200;
+    for (auto _ : state) {
+        setResult(i++);
+        add->click();
+        QApplication::processEvents();
+    }
+    if (form.study().lastNumber() != i)
+        state.SkipWithError("a variant was not added");
+}
+// Each repetition starts again from 200 variants; 20 additions keep it near that size.
+BENCHMARK(BM_AddVariantTo200)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,67 @@
+#include "core/io/codepage.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace tavix {
+
+namespace {
+
+const char *const CodePageName = "Windows-1252";
+constexpr char EndOfFileMark = 26;
+
+} // namespace
+
+bool codePageAvailable()
+{
+    static const bool available =
+        QStringEncoder(CodePageName).isValid() && QStringDecoder(CodePageName).isValid();
+    return available;
+}
+
+QString codePageMissingText()
+{
+    return QString::fromUtf8("Der Zeichensatz Windows-1252 steht in dieser Qt-Installation nicht zur "
+                             "Verfügung. Projektdateien, Vorsatzschalen-Bibliotheken und Firmendaten "
+                             "können daher weder gelesen noch gespeichert werden.");
+}
+
+QByteArray encodeCodePageLine(const QString &text)
+{
+    QString line = text;
+    for (QChar &c : line) {
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c.unicode() == EndOfFileMark)
+            c = QLatin1Char(' ');
+    }
+    // Nearly every line is encodable as a whole; only a line with a character the code
+    // page lacks is encoded character by character.
+    QStringEncoder whole(CodePageName, QStringConverter::Flag::Stateless);
+    QByteArray out = whole.encode(line);
+    if (!whole.hasError() && out.size() == line.size())
+        return out;
+    out.clear();
+    out.reserve(line.size());
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const ushort u = line.at(i).unicode();
+        if (u < 0x80) {
+            out += static_cast<char>(u);
+            continue;
+        }
+        // A surrogate pair is one character and one "?". A converter keeps its error
+        // flag once set, so each character gets its own.
+        const qsizetype length = line.at(i).isHighSurrogate() && i + 1 < line.size() ? 2 : 1;
+        QStringEncoder encoder(CodePageName, QStringConverter::Flag::Stateless);
+        const QByteArray b = encoder.encode(QStringView(line).mid(i, length));
+        out += encoder.hasError() || b.size() != 1 || b.at(0) == EndOfFileMark ? QByteArray("?") : b;
+        i += length - 1;
+    }
+    return out;
+}
+
+QString decodeCodePage(QByteArrayView bytes)
+{
+    QStringDecoder decoder(CodePageName, QStringConverter::Flag::Stateless);
+    return decoder.decode(bytes);
+}
+
+} // namespace tavix

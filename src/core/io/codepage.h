@@ -1,0 +1,28 @@
+#pragma once
+
+// The 8-bit code page of every text file the program reads and writes (project files,
+// lining catalogues, company data): Windows-1252. A Qt built without this converter
+// cannot read or write any of them; the program says so at start instead of losing
+// every umlaut, and the readers and writers below refuse to work without it.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace tavix {
+
+// True when Qt offers a Windows-1252 converter in both directions.
+bool codePageAvailable();
+// The message shown (and returned by every file function) when it does not.
+QString codePageMissingText();
+
+// One line of text in the code page, without its line end. A character the code page
+// cannot carry becomes "?" (the converter's own substitute, byte 26, is the end-of-file
+// mark of the readers); CR, LF and character 26 become blanks, as they would end the line
+// or the file early. Every other character is written as it is, so that whatever a
+// reader took from a line is written back unchanged. Requires codePageAvailable().
+QByteArray encodeCodePageLine(const QString &text);
+// Text in the code page; requires codePageAvailable().
+QString decodeCodePage(QByteArrayView bytes);
+
+} // namespace tavix
