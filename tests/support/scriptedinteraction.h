@@ -13,6 +13,8 @@
 #include <QQueue>
 #include <QtTest>
 
+#include <functional>
+
 namespace tavix::gui {
 
 // Fails the running test because of a dialog nobody scripted.
@@ -74,9 +76,13 @@ public:
     QQueue<QString> openPictureAnswers;
     QList<RecordedDialog> recorded;
     int unexpected = 0;
+    // Runs while each dialog is "open", e.g. to move the focus as a real dialog would.
+    std::function<void()> whileShown;
 
     bool askYesNo(QWidget *, MessageKind kind, const QString &text) override
     {
+        if (whileShown)
+            whileShown();
         recorded.append({QStringLiteral("question"), kind, text, {}});
         if (yesNoAnswers.isEmpty()) {
             ++unexpected;
@@ -88,11 +94,15 @@ public:
 
     void showMessage(QWidget *, MessageKind kind, const QString &text) override
     {
+        if (whileShown)
+            whileShown();
         recorded.append({QStringLiteral("message"), kind, text, {}});
     }
 
     QString getOpenFileName(QWidget *, const FileDialogOptions &options) override
     {
+        if (whileShown)
+            whileShown();
         recorded.append({QStringLiteral("open"), MessageKind::Information, {}, options});
         if (openFileAnswers.isEmpty()) {
             ++unexpected;
@@ -104,6 +114,8 @@ public:
 
     QString getSaveFileName(QWidget *, const FileDialogOptions &options) override
     {
+        if (whileShown)
+            whileShown();
         recorded.append({QStringLiteral("save"), MessageKind::Information, {}, options});
         if (saveFileAnswers.isEmpty()) {
             ++unexpected;

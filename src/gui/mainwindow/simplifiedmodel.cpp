@@ -15,6 +15,7 @@
 #include "gui/reports/form_c.h"
 #include "gui/reports/form_faset.h"
 #include "gui/reports/form_nachweis.h"
+#include "gui/reports/form_qrep.h"
 #include "gui/variants/form_variant.h"
 
 #include <algorithm>
@@ -103,6 +104,7 @@ void TSimplifiedModel::createDialogs()
     connect(m_formBT.get(), &TForm_BT::buildUpAccepted, this, &TSimplifiedModel::buildUpAccepted);
     m_formFaSet = std::make_unique<TForm_FaSet>(this);
     m_formC = new TForm_C(m_model, this);
+    m_formQRep = new TForm_QRep(this);
 }
 
 TSimplifiedModel::~TSimplifiedModel() = default;
@@ -809,7 +811,7 @@ ReportCompany TSimplifiedModel::currentCompanyData() const
 
 void TSimplifiedModel::showPrintPreview(std::shared_ptr<ReportPageSource> source)
 {
-    Q_UNUSED(source);
+    m_formQRep->showReport(std::move(source), ui.edit_Projekt->text());
 }
 
 void TSimplifiedModel::FileExitItemClick()

@@ -31,6 +31,7 @@ namespace tavix::gui {
 class ProjectCommands;
 class TForm_FaSet;
 class TForm_C;
+class TForm_QRep;
 class TForm_Impressum;
 class TForm_Info;
 class TForm_Nachweis;
@@ -191,6 +192,7 @@ private:
     BuildUpSlot m_liningContext{0, 1};
     std::unique_ptr<TForm_FaSet> m_formFaSet;
     TForm_C *m_formC = nullptr; // results window, created hidden with the dialogs
+    TForm_QRep *m_formQRep = nullptr; // print preview, created hidden with the dialogs
 
     // Project lifecycle and information windows: created on first use, then reused.
 public:
