@@ -4,7 +4,7 @@
 #include "core/buildup/deliverynote.h"
 #include "core/model/numbers.h"
 #include "gui/buildup/form_btaufbau.h"
-#include "scriptedinteraction.h"
+#include "widgettest.h"
 
 #include <QtTest>
 #include <QtWidgets>

@@ -4,7 +4,7 @@
 #include "core/reports/companydata.h"
 #include "gui/mainwindow/simplifiedmodel.h"
 #include "gui/reports/form_faset.h"
-#include "scriptedinteraction.h"
+#include "widgettest.h"
 
 #include <QAction>
 #include <QBuffer>

@@ -5,7 +5,7 @@
 #include "gui/junctions/form_stoss.h"
 #include "gui/linings/formdb.h"
 #include "gui/mainwindow/simplifiedmodel.h"
-#include "scriptedinteraction.h"
+#include "widgettest.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "gui/help/formimpressum.h"
 #include "gui/help/forminfo.h"
 #include "gui/help/helpdocuments.h"
-#include "scriptedinteraction.h"
+#include "widgettest.h"
 
 #include <QLabel>
 #include <QTemporaryDir>

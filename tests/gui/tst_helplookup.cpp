@@ -1,6 +1,6 @@
 #include "core/io/shippedfiles.h"
 #include "gui/help/helpdocuments.h"
-#include "scriptedinteraction.h"
+#include "widgettest.h"
 
 #include <QDir>
 #include <QFile>

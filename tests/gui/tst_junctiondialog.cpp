@@ -1,6 +1,6 @@
 #include "gui/junctions/form_stoss.h"
 #include "gui/junctions/junctionpictures.h"
-#include "scriptedinteraction.h"
+#include "widgettest.h"
 
 #include <QDir>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #include "gui/common/colours.h"
 #include "gui/junctions/junctionpictures.h"
 
-#include "scriptedinteraction.h"
+#include "widgettest.h"
 #include <QApplication>
 #include <QDir>
 #include <QPainter>

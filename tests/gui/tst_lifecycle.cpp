@@ -7,7 +7,7 @@
 #include "gui/help/forminfo.h"
 #include "gui/help/helpdocuments.h"
 #include "gui/mainwindow/simplifiedmodel.h"
-#include "scriptedinteraction.h"
+#include "widgettest.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

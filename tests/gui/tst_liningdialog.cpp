@@ -1,6 +1,6 @@
 #include "core/io/filelayer.h"
 #include "gui/linings/formdb.h"
-#include "scriptedinteraction.h"
+#include "widgettest.h"
 
 #include <cerrno>
 

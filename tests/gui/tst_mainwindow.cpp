@@ -3,7 +3,7 @@
 #include "core/model/numbers.h"
 #include "fixtures.h"
 #include "gui/mainwindow/simplifiedmodel.h"
-#include "scriptedinteraction.h"
+#include "widgettest.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -254,8 +254,9 @@ private Q_SLOTS:
         QCOMPARE(
             menus,
             (QStringList{
-                QStringLiteral("&Datei: &Neu | &Öffnen... | &Speichern | &Speichern unter... | - | &Druckvorschau | - | "
-                               "&Beenden"),
+                QStringLiteral(
+                    "&Datei: &Neu | &Öffnen... | &Speichern | &Speichern unter... | - | &Druckvorschau | - | "
+                    "&Beenden"),
                 QStringLiteral("Ein&stellungen: Firmendaten editieren"),
                 QStringLiteral("&Ergebnisse: Berechnungsergebnisse | Variantenuntersuchung | "
                                "Nachweis und Übertragungswege"),

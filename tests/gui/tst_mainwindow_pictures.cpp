@@ -2,7 +2,7 @@
 // and as a floor with a highlighted flank and linings. Written into <build>/pictures.
 #include "fixtures.h"
 #include "gui/mainwindow/simplifiedmodel.h"
-#include "scriptedinteraction.h"
+#include "widgettest.h"
 
 #include <QDir>
 #include <QLocale>

@@ -8,7 +8,7 @@
 #include "exampleproject.h"
 #include "gui/mainwindow/simplifiedmodel.h"
 #include "gui/reports/form_nachweis.h"
-#include "scriptedinteraction.h"
+#include "widgettest.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -4,7 +4,7 @@
 #include "gui/mainwindow/simplifiedmodel.h"
 #include "gui/reports/form_qrep.h"
 #include "recordingprinter.h"
-#include "scriptedinteraction.h"
+#include "widgettest.h"
 
 #include "core/io/filelayer.h"
 
@@ -398,5 +398,5 @@ void TestPrintPreview::pictures()
     QVERIFY(m_preview->grab().save(QStringLiteral(TAVIX_BINARY_DIR "/pictures/preview_150.png")));
 }
 
-QTEST_MAIN(TestPrintPreview)
+TAVIX_WIDGET_TEST_MAIN(TestPrintPreview)
 #include "tst_printpreview.moc"

@@ -5,7 +5,7 @@
 #include "exampleproject.h"
 #include "gui/mainwindow/simplifiedmodel.h"
 #include "gui/reports/reportpainter.h"
-#include "scriptedinteraction.h"
+#include "widgettest.h"
 
 #include <QDir>
 #include <QLocale>

@@ -3,7 +3,7 @@
 #include "core/reports/resultstext.h"
 #include "gui/mainwindow/simplifiedmodel.h"
 #include "gui/reports/form_c.h"
-#include "scriptedinteraction.h"
+#include "widgettest.h"
 
 #include <QAction>
 #include <QDir>

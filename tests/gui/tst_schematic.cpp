@@ -4,7 +4,7 @@
 
 #include "fixtures.h"
 
-#include "scriptedinteraction.h"
+#include "widgettest.h"
 #include <QDir>
 
 #include <QtTest>

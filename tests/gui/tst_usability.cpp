@@ -3,7 +3,7 @@
 #include "fixtures.h"
 #include "gui/common/germantranslations.h"
 #include "gui/mainwindow/simplifiedmodel.h"
-#include "scriptedinteraction.h"
+#include "widgettest.h"
 
 #include <QAction>
 #include <QDir>

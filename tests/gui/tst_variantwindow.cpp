@@ -4,7 +4,7 @@
 #include "fixtures.h"
 #include "gui/mainwindow/simplifiedmodel.h"
 #include "gui/variants/form_variant.h"
-#include "scriptedinteraction.h"
+#include "widgettest.h"
 
 #include <QAction>
 #include <QBarSeries>

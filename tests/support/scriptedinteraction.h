@@ -2,59 +2,32 @@
 
 // Answers the program's message boxes and file dialogs from a script, and records what
 // was asked, so that widget tests never block on a modal dialog. A question or file dialog
-// without a prepared answer is answered "&Nein" / cancelled, counted in `unexpected` and
-// fails the running test; so does every dialog that comes up while no script is installed
-// (see TAVIX_WIDGET_TEST_MAIN). Messages shown under a script are recorded for the test to
-// check.
+// without a prepared answer is answered "&Nein" / cancelled and counted in `unexpected`;
+// in a widget test it also fails the running test, and so does every dialog that comes up
+// while no script is installed (widgettest.h). Messages shown under a script are recorded
+// for the test to check.
 
 #include "gui/common/userinteraction.h"
 
-#include <QApplication>
 #include <QQueue>
-#include <QtTest>
 
 #include <functional>
 
 namespace tavix::gui {
 
-// Fails the running test because of a dialog nobody scripted.
-inline void failUnscriptedDialog(const QString &type, const QString &text)
+// Called for every dialog nobody scripted; widget tests make it fail the running test
+// (widgettest.h), benchmarks leave it quiet.
+inline void (*&unscriptedDialogHandler())(const QString &type, const QString &text)
 {
-    const QByteArray what = QStringLiteral("unscripted %1 dialog: %2").arg(type, text).toUtf8();
-    if (QTest::currentTestFunction())
-        QTest::qFail(what.constData(), __FILE__, __LINE__);
-    else
-        qCritical("%s", what.constData());
+    static void (*handler)(const QString &, const QString &) = nullptr;
+    return handler;
 }
 
-// Installed for a whole widget test program: answers every dialog "&Nein" / cancelled and
-// fails the test in which it came up.
-class UnscriptedDialogCatcher final : public UserInteraction
+inline void failUnscriptedDialog(const QString &type, const QString &text)
 {
-public:
-    UnscriptedDialogCatcher() { setUserInteraction(this); }
-    ~UnscriptedDialogCatcher() override { setUserInteraction(nullptr); }
-
-    bool askYesNo(QWidget *, MessageKind, const QString &text) override
-    {
-        failUnscriptedDialog(QStringLiteral("question"), text);
-        return false;
-    }
-    void showMessage(QWidget *, MessageKind, const QString &text) override
-    {
-        failUnscriptedDialog(QStringLiteral("message"), text);
-    }
-    QString getOpenFileName(QWidget *, const FileDialogOptions &options) override
-    {
-        failUnscriptedDialog(QStringLiteral("open file"), options.caption);
-        return {};
-    }
-    QString getSaveFileName(QWidget *, const FileDialogOptions &options) override
-    {
-        failUnscriptedDialog(QStringLiteral("save file"), options.caption);
-        return {};
-    }
-};
+    if (unscriptedDialogHandler())
+        unscriptedDialogHandler()(type, text);
+}
 
 struct RecordedDialog
 {
@@ -130,6 +103,7 @@ public:
         recorded.append({QStringLiteral("openPicture"), MessageKind::Information, {}, options});
         if (openPictureAnswers.isEmpty()) {
             ++unexpected;
+            failUnscriptedDialog(QStringLiteral("open picture"), options.caption);
             return {};
         }
         return openPictureAnswers.dequeue();
@@ -148,15 +122,3 @@ private:
 };
 
 } // namespace tavix::gui
-
-// QTEST_MAIN for widget tests, with every dialog that no test scripted counted as a failure.
-#define TAVIX_WIDGET_TEST_MAIN(TestObject)                                                                   \
-    int main(int argc, char *argv[])                                                                         \
-    {                                                                                                        \
-        QApplication app(argc, argv);                                                                        \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                                                             \
-        tavix::gui::UnscriptedDialogCatcher catcher;                                                         \
-        TestObject tc;                                                                                       \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                           \
-        return QTest::qExec(&tc, argc, argv);                                                                \
-    }

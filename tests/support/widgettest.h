@@ -1,0 +1,72 @@
+#pragma once
+
+// The frame of every widget test: QTEST_MAIN with a safety net that fails the running test
+// on any message box or file dialog the test did not script.
+
+#include "scriptedinteraction.h"
+
+#include <QApplication>
+#include <QtTest>
+
+namespace tavix::gui {
+
+// Fails the running test because of a dialog nobody scripted.
+inline void failRunningTest(const QString &type, const QString &text)
+{
+    const QByteArray what = QStringLiteral("unscripted %1 dialog: %2").arg(type, text).toUtf8();
+    if (QTest::currentTestFunction())
+        QTest::qFail(what.constData(), __FILE__, __LINE__);
+    else
+        qCritical("%s", what.constData());
+}
+
+// Installed for a whole widget test program: answers every dialog "&Nein" / cancelled and
+// fails the test in which it came up.
+class UnscriptedDialogCatcher final : public UserInteraction
+{
+public:
+    UnscriptedDialogCatcher()
+    {
+        setUserInteraction(this);
+        unscriptedDialogHandler() = &failRunningTest;
+    }
+    ~UnscriptedDialogCatcher() override
+    {
+        unscriptedDialogHandler() = nullptr;
+        setUserInteraction(nullptr);
+    }
+
+    bool askYesNo(QWidget *, MessageKind, const QString &text) override
+    {
+        failRunningTest(QStringLiteral("question"), text);
+        return false;
+    }
+    void showMessage(QWidget *, MessageKind, const QString &text) override
+    {
+        failRunningTest(QStringLiteral("message"), text);
+    }
+    QString getOpenFileName(QWidget *, const FileDialogOptions &options) override
+    {
+        failRunningTest(QStringLiteral("open file"), options.caption);
+        return {};
+    }
+    QString getSaveFileName(QWidget *, const FileDialogOptions &options) override
+    {
+        failRunningTest(QStringLiteral("save file"), options.caption);
+        return {};
+    }
+};
+
+} // namespace tavix::gui
+
+// QTEST_MAIN for widget tests, with every dialog that no test scripted counted as a failure.
+#define TAVIX_WIDGET_TEST_MAIN(TestObject)                                                                   \
+    int main(int argc, char *argv[])                                                                         \
+    {                                                                                                        \
+        QApplication app(argc, argv);                                                                        \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                             \
+        tavix::gui::UnscriptedDialogCatcher catcher;                                                         \
+        TestObject tc;                                                                                       \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                           \
+        return QTest::qExec(&tc, argc, argv);                                                                \
+    }
