@@ -433,8 +433,8 @@ void TestBuildUpDialog::inputFilter_data()
         << QChar(u'.') << QStringLiteral("edit_d3") << '7' << QStringLiteral("17");
     QTest::newRow("point: letter dropped")
         << QChar(u'.') << QStringLiteral("edit_d2") << 'e' << QStringLiteral("1");
-    QTest::newRow("comma: point dropped")
-        << QChar(u',') << QStringLiteral("edit_d2") << '.' << QStringLiteral("1");
+    QTest::newRow("comma: point entered as comma")
+        << QChar(u',') << QStringLiteral("edit_d2") << '.' << QStringLiteral("1,");
     QTest::newRow("comma: comma taken")
         << QChar(u',') << QStringLiteral("edit_roh2") << ',' << QStringLiteral("1,");
     QTest::newRow("comma: minus dropped")

@@ -387,7 +387,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("action");
         QTest::addColumn<bool>("prompted");
         QTest::newRow("typing in edit_Projekt") << "type" << true;
-        QTest::newRow("pasting a build-up") << "paste" << false;
+        QTest::newRow("pasting a build-up") << "paste" << true;
         QTest::newRow("changing the DnT,w direction") << "direction" << false;
     }
     void closePrompt()

@@ -178,10 +178,10 @@ private Q_SLOTS:
                                          << "10"
                                          << "0,05"
                                          << "85";
-        QTest::newRow("point swallowed in German") << "de_DE" << 1 << "0.05"
-                                                   << "10"
-                                                   << "005"
-                                                   << "8";
+        QTest::newRow("point entered as comma in German") << "de_DE" << 1 << "0.05"
+                                                          << "10"
+                                                          << "0,05"
+                                                          << "85";
         QTest::newRow("letters swallowed") << "C" << 2 << "4x0"
                                            << "1-0"
                                            << "40"

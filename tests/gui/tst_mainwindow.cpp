@@ -280,9 +280,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("comma locale drops point") << ","
-                                                  << "12.5"
-                                                  << "125";
+        // A point typed with a comma locale is entered as the comma, not dropped ("125").
+        QTest::newRow("comma locale turns point into comma") << ","
+                                                             << "12.5"
+                                                             << "12,5";
+        QTest::newRow("comma locale takes one separator") << ","
+                                                          << "1,2,5"
+                                                          << "1,25";
+        QTest::newRow("point locale takes one separator") << "."
+                                                          << "1.2,5"
+                                                          << "1.25";
         QTest::newRow("comma locale keeps comma") << ","
                                                   << "12,5"
                                                   << "12,5";

@@ -30,6 +30,9 @@ private Q_SLOTS:
     void fileCommandsHaveTheirKeys_data();
     void fileCommandsHaveTheirKeys();
     void plainSaveWritesTheOpenFile();
+    void typingReplacesTheFieldText_data();
+    void typingReplacesTheFieldText();
+    void longLiningTextShowsItsStart();
 };
 
 void TestUsability::windowFitsLaptopScreen()
@@ -142,6 +145,53 @@ void TestUsability::plainSaveWritesTheOpenFile()
     QCOMPARE(dialogs.recorded.last().kind, MessageKind::Error);
     QVERIFY(!window.model().Saved);
     QCOMPARE(dialogs.unexpected, 0);
+}
+
+void TestUsability::typingReplacesTheFieldText_data()
+{
+    QTest::addColumn<bool>("byMouse");
+    QTest::newRow("focus by mouse") << true;
+    QTest::newRow("focus by keyboard") << false;
+}
+
+// A field that receives the focus has its whole text selected: typing replaces the reset
+// text instead of producing "0,0030", which would then need repairing key by key.
+void TestUsability::typingReplacesTheFieldText()
+{
+    QFETCH(bool, byMouse);
+    ScriptedInteraction dialogs;
+    TSimplifiedModel window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto *area = window.findChild<QLineEdit *>(QStringLiteral("edit_A"));
+    auto *name = window.findChild<QLineEdit *>(QStringLiteral("edit_TB"));
+    const QString reset = area->text(); // "0,00" after a reset
+    if (byMouse) {
+        QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(2, area->height() / 2));
+    } else {
+        name->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(name, Qt::Key_Tab);
+    }
+    QTRY_VERIFY(area->hasFocus() && area->selectedText() == reset);
+    QTest::keyClicks(area, QStringLiteral("30"));
+    QCOMPARE(area->text(), QStringLiteral("30"));
+    QCOMPARE(dialogs.recorded.size(), 0);
+}
+
+void TestUsability::longLiningTextShowsItsStart()
+{
+    ScriptedInteraction dialogs;
+    TSimplifiedModel window;
+    const QString text = QStringLiteral("2 x GK-Platte 12,5 mm, freistehendes CW-Profil, 100 mm Hohlraum mit "
+                                        "Mineralwolle / f = 42Hz");
+    window.model().fields.VS[0][1] = text;
+    window.model().f0[0][1] = 42;
+    window.refreshFromModel();
+    auto *field = window.findChild<QLineEdit *>(QStringLiteral("edit_VS0_1"));
+    QCOMPARE(field->text(), text);
+    QCOMPARE(field->cursorPosition(), 0);
+    QVERIFY(field->toolTip().startsWith(text));
 }
 
 TAVIX_WIDGET_TEST_MAIN(TestUsability)

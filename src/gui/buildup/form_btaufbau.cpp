@@ -185,6 +185,7 @@ void TForm_BT::buildControls()
             e->setMaxLength(6);
             e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             e->installEventFilter(this);
+            selectAllOnFocus(e);
         }
         *thickness[i] = d;
         *density[i] = roh;

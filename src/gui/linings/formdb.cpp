@@ -280,6 +280,7 @@ QWidget *TForm_DB::buildCalculationPanel()
         edit->setFixedWidth(70);
         edit->setAlignment(Qt::AlignRight);
         edit->installEventFilter(this);
+        selectAllOnFocus(edit);
         connect(edit, &QLineEdit::textChanged, this, &TForm_DB::edit_sChange);
     }
     auto *massLabel = new QLabel(QStringLiteral("flächenbezogene Masse der biegeweichen Schale m' :"), panel);

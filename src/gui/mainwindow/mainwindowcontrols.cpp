@@ -396,7 +396,7 @@ QWidget *MainWindowControls::setupLiningRow(int element, int side, const QString
     liningClear[element][side]->setEnabled(false);
     auto *text = named(new QLineEdit, QStringLiteral("edit_VS%1_%2").arg(element).arg(side));
     text->setReadOnly(true);
-    text->setToolTip(QStringLiteral(" Vorsatzschale kopieren, einfügen mit rechter Maustaste "));
+    text->setToolTip(LiningFieldHint);
     text->setContextMenuPolicy(Qt::CustomContextMenu);
     text->setFocusPolicy(Qt::ClickFocus);
     QPalette p = text->palette();

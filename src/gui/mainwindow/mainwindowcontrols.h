@@ -26,6 +26,10 @@ class QWidget;
 
 namespace tavix::gui {
 
+// The hint of the lining text fields; a field with a lining shows its whole text above it.
+inline const QString LiningFieldHint =
+    QStringLiteral(" Vorsatzschale kopieren, einfügen mit rechter Maustaste ");
+
 struct MainWindowControls
 {
     // Tool bar

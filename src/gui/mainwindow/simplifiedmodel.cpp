@@ -224,8 +224,10 @@ void TSimplifiedModel::connectFamilies()
 
 void TSimplifiedModel::installFilters()
 {
-    for (QLineEdit *field : ui.numberFields)
+    for (QLineEdit *field : ui.numberFields) {
         field->installEventFilter(this);
+        selectAllOnFocus(field);
+    }
     for (QObject *memo : m_memoSlots.keys())
         memo->installEventFilter(this);
     for (QObject *text : m_liningSlots.keys())
@@ -373,7 +375,7 @@ void TSimplifiedModel::refreshTexts()
     }
     ui.memo[0][0]->setPlainText(f.Memo[0][0].join(QLatin1Char('\n')));
     for (int s = 1; s <= 2; ++s)
-        setFieldText(ui.liningText[0][s], f.VS[0][s]);
+        showLiningText(0, s);
 }
 
 void TSimplifiedModel::refreshFlankTab(int n)
@@ -384,7 +386,7 @@ void TSimplifiedModel::refreshFlankTab(int n)
     ui.label_resF[n]->setText(f.Flanke[n]);
     for (int s = 1; s <= 2; ++s) {
         ui.memo[n][s]->setPlainText(f.Memo[n][s].join(QLatin1Char('\n')));
-        setFieldText(ui.liningText[n][s], f.VS[n][s]);
+        showLiningText(n, s);
     }
     {
         const QSignalBlocker blocker(ui.chk_id[n]);
@@ -587,7 +589,7 @@ void TSimplifiedModel::chk_id_F1Click(int flank)
     if (identical) {
         copyFlankRoom1ToRoom2(m_model, flank);
         ui.memo[flank][2]->setPlainText(m_model.fields.Memo[flank][2].join(QLatin1Char('\n')));
-        setFieldText(ui.liningText[flank][2], m_model.fields.VS[flank][2]);
+        showLiningText(flank, 2);
     }
     setRoom2Locked(flank, identical);
     applyEdit(NewColours | Recalculation | UnsavedChange);
@@ -683,13 +685,13 @@ void TSimplifiedModel::copyClick()
     ui.Insert->setEnabled(true);
 }
 
-// A paste recalculates but is not counted as an unsaved change.
+// A paste changes the project like the dialog does: closing afterwards must ask.
 void TSimplifiedModel::InsertClick()
 {
     if (!pasteBuildUp(m_model, m_buildUpClipboard, m_buildUpContext.element, m_buildUpContext.side))
         return;
     showBuildUpSummary(m_buildUpContext.element, m_buildUpContext.side);
-    applyEdit(NewColours | Recalculation);
+    applyEdit(NewColours | Recalculation | UnsavedChange);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -722,22 +724,34 @@ void TSimplifiedModel::liningAccepted(int, int)
     applyEdit(NewColours | Recalculation | UnsavedChange);
 }
 
+// A lining description is often longer than its field: the field shows its beginning and
+// the tool tip the whole text.
+void TSimplifiedModel::showLiningText(int element, int side)
+{
+    QLineEdit *field = ui.liningText[element][side];
+    const QString &text = m_model.fields.VS[element][side];
+    setFieldText(field, text);
+    field->setCursorPosition(0);
+    field->setToolTip(text.isEmpty() ? LiningFieldHint : text + QLatin1Char('\n') + LiningFieldHint);
+}
+
 void TSimplifiedModel::applyLiningChange(const LiningChange &change)
 {
     for (const LiningSlot &slot : change.changed)
-        setFieldText(ui.liningText[slot.element][slot.side], m_model.fields.VS[slot.element][slot.side]);
+        showLiningText(slot.element, slot.side);
     for (const LiningSlot &slot : change.enableClear)
         ui.liningClear[slot.element][slot.side]->setEnabled(true);
     for (const LiningSlot &slot : change.disableClear)
         ui.liningClear[slot.element][slot.side]->setEnabled(false);
 }
 
-// Clearing, copying and pasting linings recalculate but do not count as unsaved changes.
+// Clearing and pasting a lining change the project and count as unsaved changes; copying
+// changes nothing.
 void TSimplifiedModel::Button_TB_VS1clearClick(int element, int side)
 {
     m_liningContext = {element, side};
     applyLiningChange(clearLining(m_model, LiningSlot{element, side}));
-    applyEdit(NewColours | Recalculation);
+    applyEdit(NewColours | Recalculation | UnsavedChange);
 }
 
 void TSimplifiedModel::copyVSClick()
@@ -750,7 +764,7 @@ void TSimplifiedModel::InsertVSClick()
 {
     applyLiningChange(
         pasteLining(m_model, m_liningClipboard, LiningSlot{m_liningContext.element, m_liningContext.side}));
-    applyEdit(NewColours | Recalculation);
+    applyEdit(NewColours | Recalculation | UnsavedChange);
 }
 
 // ---------------------------------------------------------------------------------------

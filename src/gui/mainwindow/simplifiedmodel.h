@@ -171,6 +171,7 @@ private:
     void buildUpAccepted(int element, int side);
     void junctionAccepted(int flank);
     void liningAccepted(int element, int side);
+    void showLiningText(int element, int side);
     void applyLiningChange(const LiningChange &change);
     QColor windowBackground() const;
 
