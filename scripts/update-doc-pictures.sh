@@ -17,7 +17,7 @@ dialogs/TForm_SS_TS_TrennungR1.png stossstelle.png
 results-window.png ergebnisse.png
 nachweis_worked_wall.png nachweis.png
 companysettings.png firmendaten.png
-preview-fit.png druckvorschau.png
-variants-combined.png varianten.png
+preview_worked_example.png druckvorschau.png
+variant-study-RwDnTW.png varianten.png
 MAP
 echo "pictures copied to $dst"

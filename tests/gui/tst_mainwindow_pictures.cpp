@@ -2,12 +2,14 @@
 // and as a floor with a highlighted flank and linings. Written into <build>/pictures.
 #include "fixtures.h"
 #include "gui/mainwindow/simplifiedmodel.h"
+#include "gui/reports/form_qrep.h"
 #include "widgettest.h"
 
 #include <QDir>
 #include <QLocale>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace tavix;
@@ -105,6 +107,23 @@ private Q_SLOTS:
         QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(2).center());
         QCOMPARE(window.model().Highlight, 2);
         save(window, QStringLiteral("mainwindow_worked_floor_flank2"));
+    }
+
+    // The print command with the worked example: the preview of the real report.
+    void printPreviewOfWorkedExample()
+    {
+        QTemporaryDir startDir;
+        setStartDirectory(startDir.path());
+        ScriptedInteraction dialogs;
+        TSimplifiedModel window;
+        window.show();
+        loadWorkedExample(window);
+        window.SpeedButtonPrintClick();
+        auto *preview = window.findChild<TForm_QRep *>();
+        QVERIFY(preview && preview->isVisible());
+        QTest::qWait(50);
+        save(*preview, QStringLiteral("preview_worked_example"));
+        QCOMPARE(dialogs.recorded.size(), 0);
     }
 };
 

@@ -55,6 +55,9 @@ void fitImages(QTextDocument &document, qreal textWidth)
                 document.resource(QTextDocument::ImageResource, QUrl(format.name())).value<QImage>();
             if (image.isNull())
                 continue;
+            // print() lays out a copy of the document that has no base URL: name the
+            // picture by its absolute location so that the copy finds it too.
+            format.setName(document.baseUrl().resolved(QUrl(format.name())).toString());
             const qreal width = qMin<qreal>(image.width(), textWidth);
             format.setWidth(width);
             format.setHeight(image.height() * width / image.width());

@@ -246,7 +246,6 @@ void paintProgramMark(QPainter &painter, const QRectF &box)
     painter.drawArc(QRectF(wallX + 8 - 8, 26 - 8, 16, 16), -40 * 16, 80 * 16);
 
     QFont font = reportFont(ReportFont{17, true, false, ReportColour::Black});
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 2);
     painter.setFont(font);
     painter.setPen(wall.darker(150));
     painter.drawText(QRectF(0, 50, w, 20), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("TAVIX"));
