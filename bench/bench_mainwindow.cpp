@@ -3,6 +3,7 @@
 // from nothing to the shown window.
 #include "fixtures.h"
 #include "gui/mainwindow/simplifiedmodel.h"
+#include "benchmarkmain.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -54,14 +55,4 @@ BENCHMARK(BM_StartUpToShownWindow)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TAVIX_WIDGET_BENCHMARK_MAIN()

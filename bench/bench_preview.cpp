@@ -6,6 +6,7 @@
 #include "gui/reports/form_qrep.h"
 #include "gui/reports/reportpainter.h"
 #include "scriptedinteraction.h"
+#include "benchmarkmain.h"
 
 #include <QApplication>
 #include <QDate>
@@ -97,14 +98,4 @@ BENCHMARK(BM_SaveAsPdf)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TAVIX_WIDGET_BENCHMARK_MAIN()

@@ -2,6 +2,7 @@
 // resolution (what the preview does on every page change) and writing the PDF.
 #include "exampleproject.h"
 #include "gui/reports/reportpainter.h"
+#include "benchmarkmain.h"
 
 #include <QDate>
 #include <QGuiApplication>
@@ -99,13 +100,4 @@ static void BM_ReportWritePdf(benchmark::State &state)
 }
 BENCHMARK(BM_ReportWritePdf)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
-int main(int argc, char **argv)
-{
-    // Text drawing needs the font database of a GUI application.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TAVIX_WIDGET_BENCHMARK_MAIN()

@@ -5,6 +5,7 @@
 #include "core/reports/resultstext.h"
 #include "exampleproject.h"
 #include "gui/mainwindow/simplifiedmodel.h"
+#include "benchmarkmain.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -75,14 +76,4 @@ BENCHMARK(BM_KeystrokeWithResultsWindowOpen)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TAVIX_WIDGET_BENCHMARK_MAIN()

@@ -1,6 +1,7 @@
 // Colour preparation and drawing of the sketch, which runs on every keystroke.
 #include "fixtures.h"
 #include "gui/mainwindow/schematic.h"
+#include "benchmarkmain.h"
 
 #include <QGuiApplication>
 
@@ -76,13 +77,4 @@ BENCHMARK(BM_SchematicFloorSurfacesChange)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
-int main(int argc, char **argv)
-{
-    // Text drawing needs the font database of a GUI application.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TAVIX_WIDGET_BENCHMARK_MAIN()

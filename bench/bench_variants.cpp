@@ -2,6 +2,7 @@
 // four series on the three charts, the axis limits and the repaint of the shown window.
 #include "core/model/variablen.h"
 #include "gui/variants/form_variant.h"
+#include "benchmarkmain.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -46,14 +47,4 @@ BENCHMARK(BM_AddVariantTo200)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TAVIX_WIDGET_BENCHMARK_MAIN()
