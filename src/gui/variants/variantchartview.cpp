@@ -238,7 +238,7 @@ QMimeData *VariantChartView::createPicture()
     const QSize size = viewport()->size();
 
     QBuffer svg;
-    svg.open(QIODevice::WriteOnly);
+    svg.open(QBuffer::WriteOnly); // memory only: the picture goes to the clipboard
     {
         QSvgGenerator generator;
         generator.setOutputDevice(&svg);
