@@ -1,9 +1,9 @@
 // The main window's response to typing: one keystroke in edit_A through the key filter,
 // the change handler, the recalculation, the result labels and the sketch. Also the time
 // from nothing to the shown window.
+#include "benchmarkmain.h"
 #include "fixtures.h"
 #include "gui/mainwindow/simplifiedmodel.h"
-#include "benchmarkmain.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -23,16 +23,9 @@ static void BM_KeystrokeInAreaField(benchmark::State &state)
     window.show();
     QApplication::processEvents();
     auto *edit = window.findChild<QLineEdit *>(QStringLiteral("edit_A"));
-    edit->setFocus();
-    edit->setText(QStringLiteral("12"));
-    edit->end(false);
-    bool typeDigit = true;
+    bench::KeystrokeLoop keystrokes(edit);
     for (auto _ : state) {
-        // Alternately type a digit and erase it, so the area stays 12 or 120.
-        QKeyEvent press(QEvent::KeyPress, typeDigit ? Qt::Key_0 : Qt::Key_Backspace, Qt::NoModifier,
-                        typeDigit ? QStringLiteral("0") : QStringLiteral("\b"));
-        QApplication::sendEvent(edit, &press);
-        typeDigit = !typeDigit;
+        keystrokes.next();
         benchmark::DoNotOptimize(window.model().RwBau);
     }
     if (!window.model().Calculated)

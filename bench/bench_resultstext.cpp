@@ -1,11 +1,11 @@
 // The detailed results text: building it for the worked example, and one keystroke in the
 // main window while the results window is open, which rewrites the text shown there.
+#include "benchmarkmain.h"
 #include "core/buildup/buildupcalc.h"
 #include "core/model/numbers.h"
 #include "core/reports/resultstext.h"
 #include "exampleproject.h"
 #include "gui/mainwindow/simplifiedmodel.h"
-#include "benchmarkmain.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -56,16 +56,9 @@ static void BM_KeystrokeWithResultsWindowOpen(benchmark::State &state)
     QApplication::processEvents();
     auto *text = window.findChild<QPlainTextEdit *>(QStringLiteral("memo_control"));
     auto *edit = window.findChild<QLineEdit *>(QStringLiteral("edit_A"));
-    edit->setFocus();
-    edit->setText(QStringLiteral("12"));
-    edit->end(false);
-    bool typeDigit = true;
+    bench::KeystrokeLoop keystrokes(edit);
     for (auto _ : state) {
-        // Alternately type a digit and erase it, so the area stays 12 or 120.
-        QKeyEvent press(QEvent::KeyPress, typeDigit ? Qt::Key_0 : Qt::Key_Backspace, Qt::NoModifier,
-                        typeDigit ? QStringLiteral("0") : QStringLiteral("\b"));
-        QApplication::sendEvent(edit, &press);
-        typeDigit = !typeDigit;
+        keystrokes.next();
         benchmark::DoNotOptimize(text->document()->blockCount());
     }
     if (!window.model().Calculated || text->document()->blockCount() < 100)
