@@ -159,11 +159,15 @@ void TestPrintPreview::paging()
     click(QStringLiteral("btn_Page2"));
     m_preview->resize(900, 500);
     auto next = std::make_shared<fixtures::FakeReport>();
-    m_preview->showReport(next, QStringLiteral("Neubau"));
+    m_preview->showReport(next, QStringLiteral("Neubau"), QStringLiteral("/home/planer/Lindenstr 12.dat"));
     QCOMPARE(m_preview->size(), QSize(700, 640));
     QCOMPARE(m_preview->currentPage(), 1);
     QCOMPARE(next->painted.constLast(), QList<int>{1});
     QCOMPARE(m_preview->documentTitle(), QStringLiteral("Schallschutznachweis – Neubau"));
+    // The PDF is proposed under the project file's name, else under the project name.
+    QCOMPARE(m_preview->proposedPdfName(), QStringLiteral("Lindenstr 12.pdf"));
+    m_preview->showReport(next, QStringLiteral("Haus 3/4: \"Süd\""));
+    QCOMPARE(m_preview->proposedPdfName(), QStringLiteral("Haus 3_4_ _Süd_.pdf"));
 }
 
 void TestPrintPreview::zoom_data()
@@ -190,9 +194,15 @@ void TestPrintPreview::zoom()
     QFETCH(int, sliderAfter);
     auto *zoom = control<QSlider>(QStringLiteral("Zoom"));
     zoom->setValue(slider);
+    QScrollBar *vertical = m_preview->pageView()->findChild<QGraphicsView *>()->verticalScrollBar();
+    vertical->setValue(vertical->maximum());
     if (!button.isEmpty())
         click(button);
     QPrintPreviewWidget *view = m_preview->pageView();
+    if (button == QLatin1String("btn_100")) {
+        QVERIFY(vertical->maximum() > 0);
+        QCOMPARE(vertical->value(), vertical->minimum()); // the top of the page
+    }
     QCOMPARE(view->zoomMode(), fitted ? QPrintPreviewWidget::FitInView : QPrintPreviewWidget::CustomZoom);
     if (!fitted)
         QCOMPARE(view->zoomFactor(), factor);
@@ -365,6 +375,7 @@ void TestPrintPreview::pdfSave()
 
     QCOMPARE(dialogs.recorded.constFirst().options.directory, m_startDir->path());
     QCOMPARE(dialogs.recorded.constFirst().options.filter, QStringLiteral("PDF-Dokument (*.pdf)"));
+    QCOMPARE(dialogs.recorded.constFirst().options.fileName, QStringLiteral("Wohnhaus Lindenstraße.pdf"));
     QCOMPARE(dialogs.recorded.size(), message.isEmpty() ? 1 : 2);
     if (pages == 0) {
         QCOMPARE(dialogs.recorded.constLast().text, message);

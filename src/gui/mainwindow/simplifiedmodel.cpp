@@ -825,7 +825,7 @@ ReportCompany TSimplifiedModel::currentCompanyData() const
 
 void TSimplifiedModel::showPrintPreview(std::shared_ptr<ReportPageSource> source)
 {
-    m_formQRep->showReport(std::move(source), ui.edit_Projekt->text());
+    m_formQRep->showReport(std::move(source), ui.edit_Projekt->text(), projectCommands().projectFileName());
 }
 
 void TSimplifiedModel::FileExitItemClick()

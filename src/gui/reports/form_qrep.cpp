@@ -1,5 +1,6 @@
 #include "gui/reports/form_qrep.h"
 
+#include "core/reports/reportdocument.h"
 #include "gui/common/userinteraction.h"
 #include "gui/mainwindow/simplifiedmodel.h"
 #include "gui/reports/previewicons.h"
@@ -18,6 +19,7 @@
 #include <QPageSize>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -150,6 +152,8 @@ void TForm_QRep::createControls()
     connect(btn_Exit, &QToolButton::clicked, this, &TForm_QRep::btn_ExitClick);
     connect(btn_PDF, &QToolButton::clicked, this, &TForm_QRep::btn_PDFClick);
     connect(m_view, &QPrintPreviewWidget::paintRequested, this, &TForm_QRep::paintPreview);
+    // The footer numbers the page within the pages the print would hold.
+    connect(chk_Deckblatt, &QCheckBox::toggled, m_view, &QPrintPreviewWidget::updatePreview);
 }
 
 void TForm_QRep::FormCreate()
@@ -163,10 +167,12 @@ void TForm_QRep::FormCreate()
     m_view->fitInView();
 }
 
-void TForm_QRep::showReport(std::shared_ptr<const ReportPageSource> source, const QString &projectName)
+void TForm_QRep::showReport(std::shared_ptr<const ReportPageSource> source, const QString &projectName,
+                            const QString &projectFile)
 {
     m_source = std::move(source);
     m_projectName = projectName;
+    m_projectFile = projectFile;
     FormShow();
 }
 
@@ -193,8 +199,18 @@ ReportPrinter &TForm_QRep::printer()
 
 QString TForm_QRep::documentTitle() const
 {
-    const QString title = QStringLiteral("Schallschutznachweis");
-    return m_projectName.isEmpty() ? title : title + QStringLiteral(" – ") + m_projectName;
+    return reportDocumentTitle(m_projectName);
+}
+
+QString TForm_QRep::proposedPdfName() const
+{
+    // The project's file under its own name; a project never saved under its project name.
+    QString name =
+        m_projectFile.isEmpty() ? m_projectName.trimmed() : QFileInfo(m_projectFile).completeBaseName();
+    // Characters no file name may hold on the systems the file may travel to.
+    static const QRegularExpression unsafe(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
+    name.replace(unsafe, QStringLiteral("_"));
+    return (name.isEmpty() ? QStringLiteral("Schallschutznachweis") : name) + QStringLiteral(".pdf");
 }
 
 QList<int> TForm_QRep::chosenPages() const
@@ -204,9 +220,10 @@ QList<int> TForm_QRep::chosenPages() const
 
 void TForm_QRep::paintPreview(QPrinter *printer)
 {
-    // Only the page the user looks at: the view then pages exactly as the buttons say.
+    // Only the page the user looks at: the view then pages exactly as the buttons say. It
+    // is numbered as the print of the current choice numbers it.
     if (m_source && m_page <= m_source->pageCount())
-        m_source->paint(printer, {m_page});
+        m_source->paint(printer, {m_page}, chosenPages());
 }
 
 void TForm_QRep::showPage(int page)
@@ -238,6 +255,8 @@ void TForm_QRep::btn_100Click()
     btn_100->setText(zoomCaption(100));
     const QSignalBlocker blocker(Zoom);
     Zoom->setValue(100);
+    // A page is read from its top; zooming alone would keep the middle in view.
+    scrollToPageTop();
 }
 
 void TForm_QRep::btn_ZoomPageClick()
@@ -300,6 +319,7 @@ void TForm_QRep::btn_PDFClick()
     options.directory = startDirectory();
     options.filter = QStringLiteral("PDF-Dokument (*.pdf)");
     options.defaultSuffix = QStringLiteral("pdf");
+    options.fileName = proposedPdfName();
     QString path = userInteraction().getSaveFileName(this, options);
     if (path.isEmpty())
         return;

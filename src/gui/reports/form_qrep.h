@@ -29,8 +29,10 @@ public:
     ~TForm_QRep() override;
 
     // Shows the report just composed, page 1 first. The project name goes into the
-    // document name of the print job and the title of a saved PDF.
-    void showReport(std::shared_ptr<const ReportPageSource> source, const QString &projectName);
+    // document name of the print job and the title of a saved PDF; the project's file
+    // (empty: not saved yet) names the PDF the save dialog proposes.
+    void showReport(std::shared_ptr<const ReportPageSource> source, const QString &projectName,
+                    const QString &projectFile = QString());
 
     // The printer "drucken" uses (not owned); nullptr restores the default printer.
     void setReportPrinter(ReportPrinter *printer);
@@ -40,6 +42,8 @@ public:
 
     // "Schallschutznachweis – " and the project name.
     QString documentTitle() const;
+    // The project file's name with ".pdf", or the project name's when it was never saved.
+    QString proposedPdfName() const;
 
     void ZoomChange();
     void btn_100Click();
@@ -84,6 +88,7 @@ private:
     ReportPrinter *m_printer = nullptr;
     std::shared_ptr<const ReportPageSource> m_source;
     QString m_projectName;
+    QString m_projectFile;
     int m_page = 1;
     int m_openDialogs = 0; // our own message boxes and file dialogs currently shown
 };

@@ -37,16 +37,19 @@ public:
     ReportPainter(ReportDocument document, ReportPictures pictures);
 
     int pageCount() const override;
-    bool paint(QPagedPaintDevice *device, const QList<int> &pages) const override;
+    using ReportPageSource::paint;
+    bool paint(QPagedPaintDevice *device, const QList<int> &pages, const QList<int> &printed) const override;
 
     // Paints page `page` (1-based) with the painter's origin at the top-left corner of the
-    // content area and one unit per report pixel.
+    // content area and one unit per report pixel; its footer says "Seite <number> von
+    // <count>" (by default the page's number among all pages).
     void paintPage(QPainter &painter, int page) const;
+    void paintPage(QPainter &painter, int page, int number, int count) const;
 
     const ReportDocument &document() const { return m_document; }
 
 private:
-    void paintText(QPainter &painter, const ReportText &text) const;
+    void paintText(QPainter &painter, const ReportText &text, int largest) const;
     void paintPicture(QPainter &painter, const ReportPictureSlot &slot) const;
 
     ReportDocument m_document;
