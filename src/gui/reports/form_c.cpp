@@ -3,10 +3,10 @@
 #include "core/model/numbers.h"
 #include "core/reports/resultstext.h"
 #include "core/session/projectsession.h"
+#include "gui/common/monospacedfont.h"
 #include "gui/reports/transmissionpaths.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -40,7 +40,7 @@ TForm_C::TForm_C(ProjectSession &session, QWidget *parent)
     memo_control->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_control->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_control->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo_control->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    memo_control->setFont(monospacedFont());
     memo_control->setPalette(pale);
     connect(memo_control->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
         if (!m_rewriting)
