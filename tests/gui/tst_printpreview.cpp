@@ -1,12 +1,14 @@
 // The print preview window: its tool bar, zoom and paging, leaving it, printing with and
 // without the cover page, a missing or failing printer, and saving the report as a PDF.
 #include "fakereport.h"
+#include "gui/common/startdirectory.h"
 #include "gui/mainwindow/simplifiedmodel.h"
 #include "gui/reports/form_qrep.h"
 #include "recordingprinter.h"
 #include "widgettest.h"
 
 #include "core/io/filelayer.h"
+#include "core/projectfile/projectfile.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -60,6 +62,7 @@ private Q_SLOTS:
     void cleanup();
     void toolBar();
     void paging();
+    void proposedPdfName();
     void zoom_data();
     void zoom();
     void leaving_data();
@@ -95,7 +98,7 @@ void TestPrintPreview::init()
     m_main = std::make_unique<TSimplifiedModel>();
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
-    m_preview = new TForm_QRep(m_main.get());
+    m_preview = new TForm_QRep(m_main->session(), m_main.get());
     m_printer = {};
     m_preview->setReportPrinter(&m_printer);
     m_report = std::make_shared<fixtures::FakeReport>();
@@ -159,15 +162,22 @@ void TestPrintPreview::paging()
     click(QStringLiteral("btn_Page2"));
     m_preview->resize(900, 500);
     auto next = std::make_shared<fixtures::FakeReport>();
-    m_preview->showReport(next, QStringLiteral("Neubau"), QStringLiteral("/home/planer/Lindenstr 12.dat"));
+    m_preview->showReport(next, QStringLiteral("Neubau"));
     QCOMPARE(m_preview->size(), QSize(700, 640));
     QCOMPARE(m_preview->currentPage(), 1);
     QCOMPARE(next->painted.constLast(), QList<int>{1});
     QCOMPARE(m_preview->documentTitle(), QStringLiteral("Schallschutznachweis – Neubau"));
-    // The PDF is proposed under the project file's name, else under the project name.
-    QCOMPARE(m_preview->proposedPdfName(), QStringLiteral("Lindenstr 12.pdf"));
-    m_preview->showReport(next, QStringLiteral("Haus 3/4: \"Süd\""));
+}
+
+// The PDF is proposed under the project file's name, else under the project name.
+void TestPrintPreview::proposedPdfName()
+{
+    m_preview->showReport(m_report, QStringLiteral("Haus 3/4: \"Süd\""));
     QCOMPARE(m_preview->proposedPdfName(), QStringLiteral("Haus 3_4_ _Süd_.pdf"));
+    const QString file = QDir(m_startDir->path()).filePath(QStringLiteral("Lindenstr 12.dat"));
+    QCOMPARE(saveProject(m_main->model(), file, QLatin1Char('.')), QString());
+    QVERIFY(m_main->session().openFile(file));
+    QCOMPARE(m_preview->proposedPdfName(), QStringLiteral("Lindenstr 12.pdf"));
 }
 
 void TestPrintPreview::zoom_data()

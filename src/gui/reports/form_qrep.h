@@ -3,17 +3,22 @@
 // The print preview: shows the composed report one page at a time, zooms, prints it on
 // the default printer with or without the cover page, and saves it as a PDF. Created once
 // and reused; shown without blocking the main window, and hidden again as soon as it
-// loses the focus.
+// loses the focus or the session's project is replaced.
 
 #include <QWidget>
 
 #include <memory>
 
-class QCheckBox;
 class QPrinter;
 class QPrintPreviewWidget;
-class QSlider;
-class QToolButton;
+
+namespace Ui {
+class TForm_QRep;
+}
+
+namespace tavix {
+class ProjectSession;
+}
 
 namespace tavix::gui {
 
@@ -25,14 +30,12 @@ class TForm_QRep : public QWidget
     Q_OBJECT
 
 public:
-    explicit TForm_QRep(QWidget *parent = nullptr);
+    explicit TForm_QRep(const ProjectSession &session, QWidget *parent = nullptr);
     ~TForm_QRep() override;
 
     // Shows the report just composed, page 1 first. The project name goes into the
-    // document name of the print job and the title of a saved PDF; the project's file
-    // (empty: not saved yet) names the PDF the save dialog proposes.
-    void showReport(std::shared_ptr<const ReportPageSource> source, const QString &projectName,
-                    const QString &projectFile = QString());
+    // document name of the print job and the title of a saved PDF.
+    void showReport(std::shared_ptr<const ReportPageSource> source, const QString &projectName);
 
     // The printer "drucken" uses (not owned); nullptr restores the default printer.
     void setReportPrinter(ReportPrinter *printer);
@@ -72,23 +75,15 @@ private:
     ReportPrinter &printer();
     QList<int> chosenPages() const;
 
-    QSlider *Zoom = nullptr;
-    QToolButton *btn_100 = nullptr;
-    QToolButton *btn_ZoomPage = nullptr;
-    QToolButton *btn_Page1 = nullptr;
-    QToolButton *btn_Page2 = nullptr;
-    QCheckBox *chk_Deckblatt = nullptr;
-    QToolButton *btn_Print = nullptr;
-    QToolButton *btn_Exit = nullptr;
-    QToolButton *btn_PDF = nullptr;
+    std::unique_ptr<Ui::TForm_QRep> ui; // the tool bar
 
+    const ProjectSession &m_session;
     std::unique_ptr<QPrinter> m_previewPrinter;
     QPrintPreviewWidget *m_view = nullptr;
     std::unique_ptr<ReportPrinter> m_defaultPrinter;
     ReportPrinter *m_printer = nullptr;
     std::shared_ptr<const ReportPageSource> m_source;
     QString m_projectName;
-    QString m_projectFile;
     int m_page = 1;
     int m_openDialogs = 0; // our own message boxes and file dialogs currently shown
 };
