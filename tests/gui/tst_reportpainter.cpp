@@ -342,6 +342,7 @@ void TestReportPainter::printCommand()
     const QString previousStartDir = startDirectory();
     setStartDirectory(startDir);
     ScriptedInteraction dialogs;
+    QImage expected;
     {
         TSimplifiedModel window;
         window.model() = fixtures::exampleProject(Comma);
@@ -351,6 +352,9 @@ void TestReportPainter::printCommand()
         window.refreshFromModel();
         window.session().Recalculate();
         QCOMPARE(window.model().Calculated, complete);
+        // A new name recalculates nothing, yet the printed sketch carries it.
+        window.findChild<QLineEdit *>(QStringLiteral("edit_room1"))->setText(QStringLiteral("Küche"));
+        expected = reportSketch(window.model(), 1).convertToFormat(QImage::Format_RGB32);
         window.SpeedButtonPrintClick();
     }
     setStartDirectory(previousStartDir);
@@ -367,6 +371,7 @@ void TestReportPainter::printCommand()
         const QImage saved(dir.filePath(written));
         QCOMPARE(saved.size(), orientation == 1 ? QSize(FloorPictureWidth, FloorPictureHeight)
                                                 : QSize(WallPictureWidth, WallPictureHeight));
+        QVERIFY(saved.convertToFormat(QImage::Format_RGB32) == expected);
     }
 }
 

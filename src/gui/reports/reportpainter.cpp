@@ -329,12 +329,11 @@ void ReportPainter::paintPicture(QPainter &painter, const ReportPictureSlot &slo
     }
 }
 
-QImage reportSketch(const ProjectModel &model)
+QImage reportSketch(const ProjectModel &model, int scale)
 {
-    QImage wall;
-    QImage floor;
-    DrawSchematic(model, PrepareSchematicColours(model, Qt::white), 0, wall, floor);
-    return model.Orientation == 1 ? floor : wall;
+    ProjectModel plain = model;
+    plain.Highlight = 0;
+    return DrawSchematicPicture(plain, PrepareSchematicColours(plain, Qt::white), 0, scale);
 }
 
 QString writeReportSketch(const QImage &sketch, const QString &path)

@@ -56,9 +56,13 @@ private:
     ReportPictures m_pictures;
 };
 
-// The schematic drawing of the project's orientation as the report shows it when no main
-// window is at hand: nothing highlighted, empty slots on white paper.
-QImage reportSketch(const ProjectModel &model);
+// Four times the screen size puts the sketch into the report at about 380 dpi.
+constexpr int ReportSketchScale = 4;
+
+// The schematic drawing of the project's orientation as the report shows it, drawn from
+// the model and its field texts as they are at this moment: nothing highlighted, empty
+// slots on white paper, `scale` times the size of the main window's picture.
+QImage reportSketch(const ProjectModel &model, int scale = ReportSketchScale);
 
 // Saves the sketch beside the report as a bitmap file, atomically; returns the German error
 // text, empty on success.
