@@ -2,10 +2,10 @@
 
 #include "core/model/numbers.h"
 #include "core/reports/resultstext.h"
+#include "gui/common/monospacedfont.h"
 #include "gui/reports/transmissionpaths.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -37,7 +37,7 @@ TForm_C::TForm_C(ProjectModel &model, QWidget *parent) : QWidget(parent, Qt::Win
     memo_control->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_control->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_control->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo_control->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    memo_control->setFont(monospacedFont());
     memo_control->setPalette(pale);
     connect(memo_control->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
         if (!m_rewriting)
