@@ -61,7 +61,7 @@ private:
     // The worked example opened from its project file, with the results window shown.
     void openExampleWithResults(TSimplifiedModel &w)
     {
-        QVERIFY(w.openProjectFile(QStringLiteral(TAVIX_SOURCE_DIR "/examples/worked-example.dat")));
+        QVERIFY(w.session().openFile(QStringLiteral(TAVIX_SOURCE_DIR "/examples/worked-example.dat")));
         w.show();
         QVERIFY(resultsWindow(w));
         QVERIFY(resultsWindow(w)->isHidden());
@@ -141,7 +141,7 @@ private Q_SLOTS:
         TSimplifiedModel w;
         openExampleWithResults(w);
         w.model().fields.Projekt = QStringLiteral("Haus A\nHaus B");
-        w.Recalculate();
+        w.session().Recalculate();
         retype(w.controls().edit_A, QStringLiteral("15"));
         QCOMPARE(memo(w)->toPlainText(),
                  BuildResultsText(w.model(), QLatin1Char('.')).join(QLatin1Char('\n')));
