@@ -8,7 +8,8 @@
 
 namespace tavix::gui {
 
-TForm_Impressum::TForm_Impressum(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TForm_Impressum>())
+TForm_Impressum::TForm_Impressum(QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TForm_Impressum>())
 {
     ui->setupUi(this);
     setModal(false);
