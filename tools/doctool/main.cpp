@@ -250,7 +250,7 @@ int renderPdf(const QString &sourcePath, const QString &outPath, const QString &
 {
     const FileReadResult source = readFileCapped(sourcePath, 4 * 1024 * 1024);
     if (!source.ok())
-        return fail(sourcePath + QStringLiteral(": ") + source.error);
+        return fail(source.error);
 
     QByteArray pdf;
     QBuffer buffer(&pdf);
@@ -318,7 +318,7 @@ int renderPdf(const QString &sourcePath, const QString &outPath, const QString &
     painter.end();
     buffer.close();
     const QString error = writeFileAtomically(outPath, pdf);
-    return error.isEmpty() ? 0 : fail(outPath + QStringLiteral(": ") + error);
+    return error.isEmpty() ? 0 : fail(error);
 }
 
 int renderPng(const QString &sourcePath, int size, const QString &outPath)
@@ -338,7 +338,7 @@ int renderPng(const QString &sourcePath, int size, const QString &outPath)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     const QString error = writeFileAtomically(outPath, png);
-    return error.isEmpty() ? 0 : fail(outPath + QStringLiteral(": ") + error);
+    return error.isEmpty() ? 0 : fail(error);
 }
 
 // A starter lining system: its description and the two inputs of the resonance formula
