@@ -42,12 +42,12 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Tavix-Info GmbH")
 set(CPACK_PACKAGE_CONTACT "Tavix-Info GmbH <support@tavix-info.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Luftschalldämmung zwischen Räumen im Massivbau")
+# The long description; CPack puts the summary above it and indents each line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"Luftschalldämmung zwischen Räumen im Massivbau (DIN EN 12354-1)
- Berechnet das bewertete Bau-Schalldämm-Maß R'w und die bewertete
- Standard-Schallpegeldifferenz DnT,w zwischen zwei Räumen im Massivbau nach
- dem vereinfachten Modell der DIN EN 12354-1, mit Bauteilaufbauten,
- Vorsatzschalen, Stoßstellen, Druckbericht und Variantenuntersuchung.")
+"Berechnet das bewertete Bau-Schalldämm-Maß R'w und die bewertete
+Standard-Schallpegeldifferenz DnT,w zwischen zwei Räumen im Massivbau nach
+dem vereinfachten Modell der DIN EN 12354-1, mit Bauteilaufbauten,
+Vorsatzschalen, Stoßstellen, Druckbericht und Variantenuntersuchung.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
