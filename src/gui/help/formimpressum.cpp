@@ -5,7 +5,8 @@
 
 namespace tavix::gui {
 
-TForm_Impressum::TForm_Impressum(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TForm_Impressum>())
+TForm_Impressum::TForm_Impressum(QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TForm_Impressum>())
 {
     ui->setupUi(this);
     setModal(false);
