@@ -11,6 +11,12 @@
 // the version 2.0 header marks an older file whose last forty lines are ignored. Values
 // are taken as read (no range checks); every table lookup elsewhere is bounds-safe.
 //
+// A project with impact-sound inputs or a chosen requirement carries them after line 282,
+// where every reader of the 282 lines has stopped: a line "[Tavix-Erweiterung]", then
+// "Key=Value" lines (Anforderung, EigeneAnforderungRw, EigeneAnforderungLnw, Estrichart,
+// EstrichMasse, Steifigkeit, Steifigkeit2, DeltaLw) with "." as decimal point. Unknown keys
+// are passed over. Without such inputs nothing follows line 282.
+//
 // Unlike a plain line-by-line reader, loading never touches the caller's project: the
 // file goes into a fresh model that the caller adopts only on success, so a damaged
 // file cannot destroy the project that is open. Likewise saving replaces an existing
