@@ -19,7 +19,7 @@ static void BM_KeystrokeInAreaField(benchmark::State &state)
     gui::TSimplifiedModel window;
     window.model() = fixtures::workedExample(QLatin1Char(','));
     window.refreshFromModel();
-    window.Recalculate();
+    window.session().Recalculate();
     window.show();
     QApplication::processEvents();
     auto *edit = window.findChild<QLineEdit *>(QStringLiteral("edit_A"));

@@ -1,6 +1,7 @@
 // The print preview with the worked example: from the print command until the preview is
 // shown and painted, and saving the report as a PDF through the save dialog.
 #include "exampleproject.h"
+#include "gui/common/startdirectory.h"
 #include "gui/mainwindow/simplifiedmodel.h"
 #include "gui/reports/form_faset.h"
 #include "gui/reports/form_qrep.h"
@@ -34,7 +35,7 @@ struct ExampleWindow
         gui::setStartDirectory(startDir.path());
         window.model() = fixtures::exampleProject(Comma);
         window.refreshFromModel();
-        window.Recalculate();
+        window.session().Recalculate();
         window.show();
         QApplication::processEvents();
     }
@@ -80,7 +81,7 @@ BENCHMARK(BM_PrintCommandToShownPreview)
 static void BM_SaveAsPdf(benchmark::State &state)
 {
     ExampleWindow example;
-    gui::TForm_QRep preview(&example.window);
+    gui::TForm_QRep preview(example.window.session(), &example.window);
     preview.showReport(example.report(), example.window.model().fields.Projekt);
     QApplication::processEvents();
     gui::ScriptedInteraction &dialogs = example.dialogs;

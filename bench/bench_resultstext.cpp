@@ -50,7 +50,7 @@ static void BM_KeystrokeWithResultsWindowOpen(benchmark::State &state)
     gui::TSimplifiedModel window;
     window.model() = exampleWithSummaries(localeDecimalSeparator());
     window.refreshFromModel();
-    window.Recalculate();
+    window.session().Recalculate();
     window.show();
     window.controls().btn_Results->click();
     QApplication::processEvents();

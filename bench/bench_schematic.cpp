@@ -1,6 +1,6 @@
 // Colour preparation and drawing of the sketch, which runs on every keystroke.
 #include "fixtures.h"
-#include "gui/mainwindow/schematic.h"
+#include "gui/sketch/schematic.h"
 #include "benchmarkmain.h"
 
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 // Adding one variant to a study that already holds 200: the list line, the bars of the
 // four series on the three charts, the axis limits and the repaint of the shown window.
-#include "core/model/variablen.h"
+#include "core/session/projectsession.h"
 #include "gui/variants/form_variant.h"
 #include "benchmarkmain.h"
 
@@ -14,10 +14,11 @@ using namespace tavix;
 
 static void BM_AddVariantTo200(benchmark::State &state)
 {
-    ProjectModel model;
+    ProjectSession session;
+    ProjectModel &model = session.model();
     model.Calculated = true;
     model.fields.Variante = QStringLiteral("Variante mit Vorsatzschale");
-    gui::TForm_Variant form(model);
+    gui::TForm_Variant form(session);
     form.openStudy();
     QApplication::processEvents();
     auto *add = form.findChild<QAbstractButton *>(QStringLiteral("btn_AddVariant"));

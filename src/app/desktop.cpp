@@ -1,7 +1,9 @@
 #include "app/desktop.h"
 
 #include "core/io/filelayer.h"
+#include "core/session/projectsession.h"
 #include "gui/common/germantranslations.h"
+#include "gui/common/startdirectory.h"
 #include "gui/mainwindow/simplifiedmodel.h"
 
 #include <cerrno>
@@ -53,7 +55,7 @@ int runDesktop(int argc, char *argv[])
     // Opened once the window is on screen, so that messages have their window behind them;
     // a file that cannot be read leaves the fresh project.
     if (!project.isEmpty())
-        QTimer::singleShot(0, &window, [&window, project] { window.openProjectFile(project); });
+        QTimer::singleShot(0, &window, [&window, project] { window.session().openFile(project); });
     return app.exec();
 }
 

@@ -2,6 +2,7 @@
 // the logo and "Firma.set", and how the main window opens it and reads the file at start.
 #include "core/io/filelayer.h"
 #include "core/reports/companydata.h"
+#include "gui/common/startdirectory.h"
 #include "gui/mainwindow/simplifiedmodel.h"
 #include "gui/reports/form_faset.h"
 #include "widgettest.h"

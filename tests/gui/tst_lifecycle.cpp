@@ -6,6 +6,7 @@
 #include "fixtures.h"
 #include "gui/help/forminfo.h"
 #include "gui/help/helpdocuments.h"
+#include "gui/common/startdirectory.h"
 #include "gui/mainwindow/simplifiedmodel.h"
 #include "widgettest.h"
 
@@ -131,7 +132,7 @@ private:
     void openModifiedExample(TSimplifiedModel &w, ScriptedInteraction &dialogs, const QString &copy)
     {
         QFile::copy(workedExamplePath(), copy);
-        QVERIFY(w.openProjectFile(copy));
+        QVERIFY(w.session().openFile(copy));
         QTest::keyClicks(w.controls().edit_Projekt, QStringLiteral(" neu"));
         QVERIFY(!w.model().Saved);
         dialogs.recorded.clear();
@@ -171,7 +172,7 @@ private Q_SLOTS:
             return;
         }
         QVERIFY(w.model().Saved);
-        QVERIFY(w.projectFileName().isEmpty());
+        QVERIFY(w.session().fileName().isEmpty());
         QVERIFY(w.controls().label_DatName->isHidden());
         QVERIFY(w.controls().lb_Datei->isHidden());
         QVERIFY(w.controls().edit_Projekt->text().isEmpty());
@@ -198,7 +199,7 @@ private Q_SLOTS:
         ScriptedInteraction dialogs;
         TSimplifiedModel w;
         QVERIFY(w.model().Saved);
-        QSignalSpy recalculated(&w, &TSimplifiedModel::recalculated);
+        QSignalSpy recalculated(&w.session(), &ProjectSession::recalculated);
         if (command == QLatin1String("chk_id")) {
             w.controls().chk_id[3]->click();
         } else {
@@ -268,7 +269,7 @@ private Q_SLOTS:
         QCOMPARE(w.controls().label_DatName->text(), target);
         QVERIFY(!w.controls().label_DatName->isHidden());
         QVERIFY(!w.controls().Bevel_Datei->isHidden());
-        QCOMPARE(w.projectFileName(), target);
+        QCOMPARE(w.session().fileName(), target);
         QVERIFY(w.model().Saved);
         QVERIFY(w.model().Calculated);
     }
@@ -283,7 +284,7 @@ private Q_SLOTS:
         TSimplifiedModel w;
         SnapshotInteraction dialogs(w);
         dialogs.setOpenAnswer(path);
-        QSignalSpy recalculated(&w, &TSimplifiedModel::recalculated);
+        QSignalSpy recalculated(&w.session(), &ProjectSession::recalculated);
         w.FileOpenItemClick();
 
         QCOMPARE(dialogs.messages, QStringList{OlderVersionMessage});
@@ -326,7 +327,7 @@ private Q_SLOTS:
         TSimplifiedModel w;
         ScriptedInteraction dialogs;
         (room2ToRoom1 ? w.controls().rg_DnTW1 : w.controls().rg_DnTW2)->click();
-        QVERIFY(w.openProjectFile(path));
+        QVERIFY(w.session().openFile(path));
         QCOMPARE(w.controls().rg_DnTW2->isChecked(), room2ToRoom1);
         QCOMPARE(w.controls().rg_DnTW1->isChecked(), !room2ToRoom1);
         const long double shown = room2ToRoom1 ? w.model().DnTw21 : w.model().DnTw12;
@@ -357,7 +358,7 @@ private Q_SLOTS:
         TSimplifiedModel w;
         ScriptedInteraction dialogs;
         w.model().ResultsShown = true; // the results window is open and must keep following
-        QVERIFY(w.openProjectFile(path));
+        QVERIFY(w.session().openFile(path));
         QVERIFY(w.model().ResultsShown);
         const MainWindowControls &ui = w.controls();
         QCOMPARE(ui.PageControl->tabText(0), QStringLiteral("Trennbauteil"));
@@ -397,7 +398,7 @@ private Q_SLOTS:
         TSimplifiedModel w;
         w.show();
         ScriptedInteraction dialogs;
-        QVERIFY(w.openProjectFile(workedExamplePath()));
+        QVERIFY(w.session().openFile(workedExamplePath()));
         dialogs.saveFileAnswers << m_startDir.filePath(QStringLiteral("closing.dat"));
         w.save_asClick();
         QVERIFY(w.model().Saved);
@@ -472,7 +473,7 @@ private Q_SLOTS:
         openModifiedExample(w, dialogs, opened);
         const QByteArray before = readAll(opened);
         QDir(m_startDir.path()).mkdir(QStringLiteral("ordner.dat"));
-        QSignalSpy recalculated(&w, &TSimplifiedModel::recalculated);
+        QSignalSpy recalculated(&w.session(), &ProjectSession::recalculated);
 
         dialogs.saveFileAnswers << (answer.isEmpty() ? QString() : m_startDir.filePath(answer));
         setWriteFaultHookForTesting([fault](WriteStep step) { return step == WriteStep::Flush ? fault : 0; });
@@ -489,7 +490,7 @@ private Q_SLOTS:
         if (expected.isEmpty()) {
             QCOMPARE(w.model().Saved, false);
             QCOMPARE(w.controls().label_DatName->text(), opened);
-            QCOMPARE(w.projectFileName(), opened);
+            QCOMPARE(w.session().fileName(), opened);
             QCOMPARE(dialogs.recorded.size(), answer.isEmpty() ? 1 : 2); // the error when writing failed
             if (!answer.isEmpty())
                 QCOMPARE(dialogs.recorded.last().kind, MessageKind::Error);
@@ -502,12 +503,12 @@ private Q_SLOTS:
         const QString written = m_startDir.filePath(expected);
         QVERIFY(w.model().Saved);
         QCOMPARE(w.controls().label_DatName->text(), written);
-        QCOMPARE(w.projectFileName(), written);
+        QCOMPARE(w.session().fileName(), written);
         QCOMPARE(readAll(written).count("\r\n"), ProjectFileLineCount);
 
         // What was typed comes back.
         TSimplifiedModel other;
-        QVERIFY(other.openProjectFile(written));
+        QVERIFY(other.session().openFile(written));
         QCOMPARE(other.controls().edit_Projekt->text(), QStringLiteral("Rechenbeispiel neu"));
         QCOMPARE(other.controls().label_Rges->text(), w.controls().label_Rges->text());
     }
@@ -554,7 +555,7 @@ private Q_SLOTS:
     {
         TSimplifiedModel fresh;
         ScriptedInteraction dialogs;
-        QVERIFY(!fresh.openProjectFile(m_startDir.filePath(QStringLiteral("gibt-es-nicht.dat"))));
+        QVERIFY(!fresh.session().openFile(m_startDir.filePath(QStringLiteral("gibt-es-nicht.dat"))));
         QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("Datei nicht gefunden")});
         QVERIFY(fresh.model().Saved);
         QVERIFY(fresh.controls().label_DatName->isHidden());
@@ -566,7 +567,7 @@ private Q_SLOTS:
         QDir::setCurrent(QStringLiteral(TAVIX_SOURCE_DIR));
         TSimplifiedModel w;
         QTest::keyClicks(w.controls().edit_Projekt, QStringLiteral("ungespeichert"));
-        const bool opened = w.openProjectFile(QStringLiteral("examples/worked-example.dat"));
+        const bool opened = w.session().openFile(QStringLiteral("examples/worked-example.dat"));
         QDir::setCurrent(previous);
         QVERIFY(opened);
         QVERIFY(dialogs.recorded.isEmpty());

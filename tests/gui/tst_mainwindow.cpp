@@ -59,8 +59,7 @@ void loadWorkedExample(TSimplifiedModel &window, QChar sep)
 {
     window.model() = fixtures::workedExample(sep);
     window.refreshFromModel();
-    window.PrepareSchematicColours();
-    window.Recalculate();
+    window.session().Recalculate();
 }
 
 QStringList resultCommandStates(QWidget &w)
@@ -341,12 +340,12 @@ private Q_SLOTS:
         example.fields.LF[4] = QStringLiteral("0");
         w.model() = example;
         w.refreshFromModel();
-        w.Recalculate();
+        w.session().Recalculate();
         QCOMPARE(w.model().Messages,
                  QStringList{QStringLiteral(" Flanke 4: keine gemeinsame Kantenlänge vorhanden")});
         QVERIFY(child(w, "panel_errorMsg")->isVisible());
 
-        QSignalSpy spy(&w, &TSimplifiedModel::recalculated);
+        QSignalSpy spy(&w.session(), &ProjectSession::recalculated);
         retype(child<QLineEdit>(w, "edit_LF4"), QStringLiteral("4") + sep + QStringLiteral("8"));
         QCOMPARE(spy.count(), 3);
         QVERIFY(!child(w, "panel_errorMsg")->isVisible());
@@ -371,10 +370,10 @@ private Q_SLOTS:
         w.show();
         loadWorkedExample(w, QLatin1Char(','));
         w.model().Stoss[1] = QStringLiteral("LSb_ohneTrennung");
-        w.applyFlankAreaVisibility();
+        w.refreshFromModel();
         w.findChild<QTabWidget *>(QStringLiteral("PageControl"))->setCurrentIndex(1);
 
-        QSignalSpy spy(&w, &TSimplifiedModel::recalculated);
+        QSignalSpy spy(&w.session(), &ProjectSession::recalculated);
         auto *area = child<QLineEdit>(w, "edit_FF1_1");
         QVERIFY(area->isVisible());
         area->setFocus();
@@ -397,7 +396,7 @@ private Q_SLOTS:
         ScriptedInteraction dialogs;
         TSimplifiedModel w;
         w.model().fields.FF[3][2] = QStringLiteral("0");
-        w.Recalculate();
+        w.session().Recalculate();
         QCOMPARE(child<QLineEdit>(w, "edit_FF3_2")->text(), QStringLiteral("1"));
     }
 
@@ -425,7 +424,7 @@ private Q_SLOTS:
         example.fields.Vol2 = QStringLiteral("60");
         w.model() = example;
         w.refreshFromModel();
-        w.Recalculate();
+        w.session().Recalculate();
         auto *towards2 = child<QRadioButton>(w, "rg_DnTW1");
         auto *towards1 = child<QRadioButton>(w, "rg_DnTW2");
         auto *note = child<QLabel>(w, "lb_AnmDnTW");
@@ -469,13 +468,13 @@ private Q_SLOTS:
         w.show();
         w.findChild<QTabWidget *>(QStringLiteral("PageControl"))->setCurrentIndex(3);
         w.model().Stoss[3] = code;
-        w.applyFlankAreaVisibility();
+        w.refreshFromModel();
         QCOMPARE(child(w, "edit_FF3_1")->isVisible(), room1);
         QCOMPARE(child(w, "label_FF3_1")->isVisible(), room1);
         QCOMPARE(child(w, "edit_FF3_2")->isVisible(), room2);
         QCOMPARE(child(w, "label_FF3_2")->isVisible(), room2);
         w.model().Stoss[3] = QString::fromLatin1(DefaultJunctionCode);
-        w.applyFlankAreaVisibility();
+        w.refreshFromModel();
         QVERIFY(!child(w, "edit_FF3_1")->isVisible());
         QVERIFY(!child(w, "edit_FF3_2")->isVisible());
     }
@@ -581,7 +580,7 @@ private Q_SLOTS:
         TSimplifiedModel w;
         w.show();
         auto *tabs = w.findChild<QTabWidget *>(QStringLiteral("PageControl"));
-        QSignalSpy spy(&w, &TSimplifiedModel::recalculated);
+        QSignalSpy spy(&w.session(), &ProjectSession::recalculated);
         QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(2).center());
         QCOMPARE(tabs->currentIndex(), 2);
         QCOMPARE(w.model().Highlight, 2);
@@ -599,18 +598,16 @@ private Q_SLOTS:
         ScriptedInteraction dialogs;
         TSimplifiedModel w;
         w.show();
-        loadWorkedExample(w, QLatin1Char(','));
+        QVERIFY(w.session().openFile(QStringLiteral(TAVIX_SOURCE_DIR "/examples/worked-example.dat")));
         w.model().Stoss[2] = QStringLiteral("LSa_ohneTrennung");
         w.model().IdF[1] = false;
         w.model().fields.VS[0][1] = QStringLiteral("x / f = 80Hz");
         w.refreshFromModel();
-        w.showDirectIndexNote(QStringLiteral("Direktschalldämm-Maß "));
-        w.showProjectFileName(QStringLiteral("/tmp/projekt.dat"));
         QVERIFY(child(w, "label_DatName")->isVisible());
-        QCOMPARE(child<QLabel>(w, "label_DirRw")->text(), QStringLiteral("Direktschalldämm-Maß 56,4 [dB]"));
+        QCOMPARE(child<QLabel>(w, "label_DirRw")->text(), QStringLiteral("Direktschalldämmung: 56,4 [dB]"));
 
-        QSignalSpy spy(&w, &TSimplifiedModel::recalculated);
-        w.ResetProject();
+        QSignalSpy spy(&w.session(), &ProjectSession::recalculated);
+        w.session().reset();
         QCOMPARE(spy.count(), 1);
         QCOMPARE(child<QLineEdit>(w, "edit_A")->text(), QStringLiteral("0,00"));
         QCOMPARE(w.model().Messages.size(), 17);

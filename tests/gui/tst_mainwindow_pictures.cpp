@@ -1,6 +1,7 @@
 // Pictures of the main window for looking at: fresh, the worked example complete as a wall,
 // and as a floor with a highlighted flank and linings. Written into <build>/pictures.
 #include "fixtures.h"
+#include "gui/common/startdirectory.h"
 #include "gui/mainwindow/simplifiedmodel.h"
 #include "gui/reports/form_qrep.h"
 #include "widgettest.h"
@@ -51,8 +52,7 @@ private:
             window.model().fields.Memo[n][2] = window.model().fields.Memo[n][1];
         }
         window.refreshFromModel();
-        window.PrepareSchematicColours();
-        window.Recalculate();
+        window.session().Recalculate();
     }
 
 private Q_SLOTS:

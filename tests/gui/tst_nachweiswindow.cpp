@@ -40,7 +40,7 @@ void loadExample(TSimplifiedModel &window)
     f.Flanke[3] = QString::fromUtf8("Außenwand Süd");
     f.Flanke[4] = QStringLiteral("Bodenplatte");
     window.refreshFromModel();
-    window.Recalculate();
+    window.session().Recalculate();
 }
 
 template<typename T> T *child(QObject *parent, const char *name)

@@ -1,6 +1,7 @@
 // The print preview window: its tool bar, zoom and paging, leaving it, printing with and
 // without the cover page, a missing or failing printer, and saving the report as a PDF.
 #include "fakereport.h"
+#include "gui/common/startdirectory.h"
 #include "gui/mainwindow/simplifiedmodel.h"
 #include "gui/reports/form_qrep.h"
 #include "recordingprinter.h"
@@ -95,7 +96,7 @@ void TestPrintPreview::init()
     m_main = std::make_unique<TSimplifiedModel>();
     m_main->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
-    m_preview = new TForm_QRep(m_main.get());
+    m_preview = new TForm_QRep(m_main->session(), m_main.get());
     m_printer = {};
     m_preview->setReportPrinter(&m_printer);
     m_report = std::make_shared<fixtures::FakeReport>();

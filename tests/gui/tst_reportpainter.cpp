@@ -3,6 +3,7 @@
 // print command of the main window saves the sketch or stops with the message. Pictures
 // of both pages with the worked example and a company logo go to <build>/pictures.
 #include "exampleproject.h"
+#include "gui/common/startdirectory.h"
 #include "gui/mainwindow/simplifiedmodel.h"
 #include "gui/reports/reportpainter.h"
 #include "widgettest.h"
@@ -228,8 +229,7 @@ void TestReportPainter::printCommand()
             window.model().fields.A = QStringLiteral("0");
         window.model().Orientation = orientation;
         window.refreshFromModel();
-        window.PrepareSchematicColours();
-        window.Recalculate();
+        window.session().Recalculate();
         QCOMPARE(window.model().Calculated, complete);
         window.SpeedButtonPrintClick();
     }

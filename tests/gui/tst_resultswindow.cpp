@@ -1,6 +1,7 @@
 // The results window as the planner uses it: opened from the main window, following every
 // edit there, keeping the reader's place, and quiet once closed.
 #include "core/reports/resultstext.h"
+#include "gui/common/monospacedfont.h"
 #include "gui/mainwindow/simplifiedmodel.h"
 #include "gui/reports/form_c.h"
 #include "widgettest.h"
@@ -19,6 +20,7 @@
 
 using namespace tavix;
 using namespace tavix::gui;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -59,7 +61,7 @@ private:
     // The worked example opened from its project file, with the results window shown.
     void openExampleWithResults(TSimplifiedModel &w)
     {
-        QVERIFY(w.openProjectFile(QStringLiteral(TAVIX_SOURCE_DIR "/examples/worked-example.dat")));
+        QVERIFY(w.session().openFile(QStringLiteral(TAVIX_SOURCE_DIR "/examples/worked-example.dat")));
         w.show();
         QVERIFY(resultsWindow(w));
         QVERIFY(resultsWindow(w)->isHidden());
@@ -89,7 +91,10 @@ private Q_SLOTS:
         QVERIFY(w.isEnabled());
         QVERIFY(memo(w)->isReadOnly());
         QCOMPARE(memo(w)->toPlainText(), goldenText());
-        QVERIFY(QFontInfo(memo(w)->font()).fixedPitch());
+        // The columns line up with blanks: narrow, wide and blank characters equally wide.
+        const QFontMetricsF metrics(memo(w)->font());
+        QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')), metrics.horizontalAdvance(QLatin1Char(' ')));
+        QCOMPARE(metrics.horizontalAdvance(QLatin1Char('W')), metrics.horizontalAdvance(QLatin1Char(' ')));
         QCOMPARE(memo(w)->palette().color(QPalette::Base), form->palette().color(QPalette::ToolTipBase));
 
         auto *caption = form->findChild<QLabel *>(QStringLiteral("label_Schema"));
@@ -136,7 +141,7 @@ private Q_SLOTS:
         TSimplifiedModel w;
         openExampleWithResults(w);
         w.model().fields.Projekt = QStringLiteral("Haus A\nHaus B");
-        w.Recalculate();
+        w.session().Recalculate();
         retype(w.controls().edit_A, QStringLiteral("15"));
         QCOMPARE(memo(w)->toPlainText(),
                  BuildResultsText(w.model(), QLatin1Char('.')).join(QLatin1Char('\n')));
@@ -163,6 +168,30 @@ private Q_SLOTS:
         QVERIFY(memo(w)->toPlainText().contains(QStringLiteral("Raumvolumen V2 = 40.0 [m³]")));
         QCOMPARE(memo(w)->toPlainText(),
                  BuildResultsText(w.model(), QLatin1Char('.')).join(QLatin1Char('\n')));
+    }
+
+    // A desktop whose fixed font is proportional, or names a family that is missing, still
+    // gets a font that measures as monospaced.
+    void fontIsMonospacedByMeasurement_data()
+    {
+        QTest::addColumn<QStringList>("families");
+        QTest::addColumn<bool>("monospacedFound");
+        QTest::newRow("proportional first") << QStringList{u"DejaVu Sans"_s, u"DejaVu Sans Mono"_s} << true;
+        QTest::newRow("missing family first") << QStringList{u"Gibt es nicht"_s, u"Liberation Mono"_s} << true;
+        QTest::newRow("only proportional") << QStringList{u"DejaVu Sans"_s} << false;
+    }
+    void fontIsMonospacedByMeasurement()
+    {
+        QFETCH(QStringList, families);
+        QFETCH(bool, monospacedFound);
+        QList<QFont> candidates;
+        for (const QString &family : families)
+            candidates << QFont(family);
+        const QFont chosen = firstMonospacedFont(candidates);
+        QCOMPARE(isMonospaced(chosen), monospacedFound);
+        if (monospacedFound)
+            QCOMPARE(chosen.family(), families.last());
+        QVERIFY(isMonospaced(monospacedFont()));
     }
 
     void picture()

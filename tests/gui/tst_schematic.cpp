@@ -1,6 +1,6 @@
 // Pixel checks of the schematic sketch at points whose colour the drawing rules fix, and
 // pictures of typical situations written into the build tree for a visual review.
-#include "gui/mainwindow/schematic.h"
+#include "gui/sketch/schematic.h"
 
 #include "fixtures.h"
 

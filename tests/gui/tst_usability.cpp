@@ -41,8 +41,7 @@ void TestUsability::windowFitsLaptopScreen()
     TSimplifiedModel window;
     window.model() = fixtures::workedExample(QLatin1Char(','));
     window.refreshFromModel();
-    window.PrepareSchematicColours();
-    window.Recalculate();
+    window.session().Recalculate();
     // 1366 × 768 less a task bar of 40 pixels, with a window frame and title bar.
     const QSize usable(1366, 728);
     const QSize frame(12, 40);
@@ -78,8 +77,7 @@ void TestUsability::sketchKeepsColoursWhileDisabled()
     TSimplifiedModel window;
     window.model() = fixtures::workedExample(QLatin1Char(','));
     window.refreshFromModel();
-    window.PrepareSchematicColours();
-    window.Recalculate();
+    window.session().Recalculate();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QLabel *sketch = window.findChild<QLabel *>(QStringLiteral("Image1"));

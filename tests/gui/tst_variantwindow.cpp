@@ -115,7 +115,7 @@ void TestVariantWindow::openingNeedsResults()
     // With results the tool bar button opens the window beside the main window.
     s.window.model() = fixtures::workedExample(QLatin1Char(','));
     s.window.refreshFromModel();
-    s.window.Recalculate();
+    s.window.session().Recalculate();
     s.window.show();
     s.window.findChild<QToolButton *>(QStringLiteral("button_Variant"))->click();
     QVERIFY(s.form()->isVisible());
@@ -195,7 +195,7 @@ void TestVariantWindow::clearingAndProjectCommands()
     Study s;
     s.window.model() = fixtures::workedExample(QLatin1Char(','));
     s.window.refreshFromModel();
-    s.window.Recalculate();
+    s.window.session().Recalculate();
     s.window.show();
     s.window.button_VariantClick();
     s.click(QStringLiteral("btn_AddVariant"));

@@ -3,7 +3,6 @@
 #include "core/buildup/buildupcalc.h"
 #include "core/io/codepage.h"
 #include "core/io/filelayer.h"
-#include "core/model/appversion.h"
 #include "core/model/numbers.h"
 #include "core/reports/requirements.h"
 
@@ -14,7 +13,10 @@
 
 namespace tavix {
 
-const char *const ProjectFileHeader = "Projektdaten: Tavix-Schallschutzrechner Version " TAVIX_VERSION_STRING;
+// The version of the file format, not of the program: a program 2.1 still writes and
+// reads format 2.0, and a header that followed the program would turn every file saved
+// today into an "older file" that loses its volumes and user values.
+const char *const ProjectFileHeader = "Projektdaten: Tavix-Schallschutzrechner Version 2.0";
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// The base of the three editing dialogs (build-up, lining, junction). Each is created once
-// with the main window and reused. While one is shown the main window is disabled and the
+// The base of the editing dialogs (build-up, lining, junction, company data). Each is
+// created once with the main window and reused. While one is shown the main window is disabled and the
 // dialog is kept above it, so it behaves as a modal dialog without a nested event loop.
 // The dialogs have no title-bar buttons: they are left through their own buttons, and
 // Escape or a close request from the window system counts as their cancel.
@@ -19,6 +19,7 @@ public:
     explicit EditingDialog(QWidget *mainWindow);
 
 protected:
+    QWidget *mainWindow() const { return m_mainWindow; }
     // Disables the main window; opening calls it before loading, so that a message shown
     // while loading already finds the main window locked.
     void disableMainWindow();

@@ -2,6 +2,12 @@
 
 #include <QDialog>
 
+#include <memory>
+
+namespace Ui {
+class TForm_Impressum;
+}
+
 namespace tavix::gui {
 
 // The imprint of this program: title, version, release and who made it.
@@ -11,6 +17,10 @@ class TForm_Impressum : public QDialog
 
 public:
     explicit TForm_Impressum(QWidget *parent = nullptr);
+    ~TForm_Impressum() override;
+
+private:
+    std::unique_ptr<Ui::TForm_Impressum> ui;
 };
 
 } // namespace tavix::gui

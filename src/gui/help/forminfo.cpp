@@ -1,40 +1,25 @@
 #include "gui/help/forminfo.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include "ui_forminfo.h"
 
 namespace tavix::gui {
 
-TForm_Info::TForm_Info(QWidget *parent) : QDialog(parent)
+TForm_Info::TForm_Info(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TForm_Info>())
 {
-    setObjectName(QStringLiteral("Form_Info"));
-    setWindowTitle(QStringLiteral(" Haftung"));
+    ui->setupUi(this);
     setModal(false);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 16, 20, 12);
-    auto *heading = new QLabel(QStringLiteral("Haftung:"), this);
-    heading->setObjectName(QStringLiteral("label_Haftung"));
-    QFont headingFont = heading->font();
-    headingFont.setBold(true);
+    QFont headingFont = ui->label_Haftung->font();
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
-    heading->setFont(headingFont);
-    layout->addWidget(heading);
-    layout->addSpacing(6);
-
-    for (const QString &line : liabilityLines()) {
-        auto *label = new QLabel(line, this);
-        layout->addWidget(label);
-    }
-    layout->addSpacing(10);
-
-    auto *close = new QPushButton(QStringLiteral("&OK"), this);
-    close->setObjectName(QStringLiteral("btn_OK"));
-    close->setDefault(true);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
-    layout->addWidget(close, 0, Qt::AlignRight);
+    ui->label_Haftung->setFont(headingFont);
+    const QStringList lines = liabilityLines();
+    QLabel *const labels[] = {ui->label_Zeile1, ui->label_Zeile2, ui->label_Zeile3, ui->label_Zeile4,
+                              ui->label_Zeile5};
+    for (int i = 0; i < lines.size(); ++i)
+        labels[i]->setText(lines.at(i));
+    connect(ui->btn_OK, &QPushButton::clicked, this, &QDialog::close);
 }
+
+TForm_Info::~TForm_Info() = default;
 
 QStringList TForm_Info::liabilityLines()
 {

@@ -11,13 +11,15 @@
 
 #include "gui/common/editingdialog.h"
 
+#include <memory>
+
 class QButtonGroup;
 class QFrame;
-class QGroupBox;
-class QLabel;
-class QPushButton;
-class QRadioButton;
 class QToolButton;
+
+namespace Ui {
+class TForm_SS;
+}
 
 namespace tavix::gui {
 
@@ -27,6 +29,7 @@ class TForm_SS : public EditingDialog
 
 public:
     TForm_SS(ProjectModel &model, QWidget *mainWindow);
+    ~TForm_SS() override;
 
     // Shows the dialog for flank 1..4 with that flank's current code; false (and
     // nothing shown) for any other flank number.
@@ -51,7 +54,7 @@ protected:
     void cancel() override { btn_ESCClick(); }
 
 private:
-    void buildControls();
+    void connectControls();
     void layoutForType(JunctionType type);
     void highlight(int variant);
     void setHint(int variant);
@@ -60,19 +63,10 @@ private:
     int m_flank = 0;
     int m_variant = -1;
 
-    QFrame *m_frame = nullptr;
-    QLabel *lb_Stoss = nullptr;
-    QGroupBox *rgStoss = nullptr;
+    std::unique_ptr<Ui::TForm_SS> ui;
     QButtonGroup *m_typeGroup = nullptr;
     QFrame *panel[SeparationCount] = {};
     QToolButton *button[SeparationCount] = {};
-    QFrame *button_0_large = nullptr;
-    QLabel *img_button0a = nullptr;
-    QLabel *img_button0b = nullptr;
-    QLabel *lb_Remark = nullptr;
-    QList<QLabel *> m_legend;
-    QPushButton *btn_Exit = nullptr;
-    QPushButton *btn_ESC = nullptr;
 };
 
 } // namespace tavix::gui

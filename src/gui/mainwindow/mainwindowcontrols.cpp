@@ -3,7 +3,7 @@
 #include "gui/common/colours.h"
 
 #include "core/model/appversion.h"
-#include "gui/mainwindow/schematic.h"
+#include "gui/sketch/schematic.h"
 
 #include <QAction>
 #include <QButtonGroup>

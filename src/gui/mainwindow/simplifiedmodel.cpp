@@ -5,13 +5,15 @@
 
 #include "core/calculate/recalculate.h"
 #include "core/model/numbers.h"
+#include "core/session/projectsession.h"
 #include "gui/common/fieldinput.h"
+#include "gui/common/startdirectory.h"
 #include "gui/common/userinteraction.h"
 #include "gui/common/windows.h"
 #include "gui/help/formimpressum.h"
 #include "gui/help/forminfo.h"
 #include "gui/help/helpdocuments.h"
-#include "gui/projectfile/projectcommands.h"
+#include "gui/projectfile/projectdialogs.h"
 #include "gui/reports/form_c.h"
 #include "gui/reports/form_faset.h"
 #include "gui/reports/form_nachweis.h"
@@ -47,7 +49,8 @@ namespace tavix::gui {
 
 namespace {
 
-QString gStartDirectory;
+const QString DirectIndexAfterOpening = QString::fromUtf8("Direktschalldämmung: ");
+const QString DirectIndexAfterEditing = QString::fromUtf8("Direktschalldämm-Maß ");
 
 // "&" in a tab caption would become an access key; a flank named "Wand & Decke" keeps it.
 QString tabCaption(const QString &name)
@@ -59,25 +62,28 @@ QString tabCaption(const QString &name)
 
 } // namespace
 
-QString startDirectory()
-{
-    return gStartDirectory;
-}
-
-void setStartDirectory(const QString &path)
-{
-    gStartDirectory = path;
-}
-
-TSimplifiedModel::TSimplifiedModel(QWidget *parent) : QMainWindow(parent)
+TSimplifiedModel::TSimplifiedModel(QWidget *parent)
+    : QMainWindow(parent), m_session(new ProjectSession(this)), m_model(m_session->model()),
+      m_projectDialogs(std::make_unique<ProjectDialogs>(*m_session, this))
 {
     ui.setupUi(this);
     connectHandlers();
     connectFamilies();
     installFilters();
+    connectSession();
     resize(defaultWindowSize());
     FormCreate();
     createDialogs();
+}
+
+ProjectModel &TSimplifiedModel::model()
+{
+    return m_session->model();
+}
+
+const ProjectModel &TSimplifiedModel::model() const
+{
+    return m_session->model();
 }
 
 // 1440 × 820 where the screen has room for it, else the available screen less the frame,
@@ -103,16 +109,28 @@ void TSimplifiedModel::createDialogs()
     connect(m_formBT.get(), &TForm_BT::buildUpCommitted, this, &TSimplifiedModel::buildUpCommitted);
     connect(m_formBT.get(), &TForm_BT::buildUpAccepted, this, &TSimplifiedModel::buildUpAccepted);
     m_formFaSet = std::make_unique<TForm_FaSet>(this);
-    m_formC = new TForm_C(m_model, this);
-    m_formQRep = new TForm_QRep(this);
+    m_formC = new TForm_C(*m_session, this);
+    m_formQRep = new TForm_QRep(*m_session, this);
 }
 
-TSimplifiedModel::~TSimplifiedModel() = default;
+// The dialogs go before the session they answer for.
+TSimplifiedModel::~TSimplifiedModel()
+{
+    m_projectDialogs.reset();
+}
 
 void TSimplifiedModel::FormCreate()
 {
-    ResetProject();
-    m_model.Saved = true;
+    m_session->reset();
+    m_creating = false;
+}
+
+void TSimplifiedModel::connectSession()
+{
+    connect(m_session, &ProjectSession::recalculated, this, &TSimplifiedModel::showRecalculation);
+    connect(m_session, &ProjectSession::recalculationFailed, this, &TSimplifiedModel::showRecalculationError);
+    connect(m_session, &ProjectSession::projectReplaced, this, &TSimplifiedModel::showReplacedProject);
+    connect(m_session, &ProjectSession::fileNameChanged, this, &TSimplifiedModel::showProjectFileName);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -279,51 +297,42 @@ void TSimplifiedModel::closeEvent(QCloseEvent *event)
 // ---------------------------------------------------------------------------------------
 // Public operations
 
-void TSimplifiedModel::Recalculate()
+void TSimplifiedModel::showRecalculation()
 {
-    const RecalcOutcome outcome = tavix::Recalculate(m_model, localeDecimalSeparator());
     // The validation writes "1" into flank areas that are not greater than 0.
     syncNumberFieldsFromModel();
-    if (!outcome.ok()) {
-        showError(this, outcome.error);
-        return;
-    }
     showOutcome();
     enableResultCommands(m_model.Calculated);
     drawSchematic();
-    refreshResultsText();
-    Q_EMIT recalculated();
 }
 
-void TSimplifiedModel::PrepareSchematicColours()
+// The previous results stay; only the fields the validation corrected are shown.
+void TSimplifiedModel::showRecalculationError(const QString &message)
 {
-    m_colours = tavix::gui::PrepareSchematicColours(m_model, windowBackground());
+    syncNumberFieldsFromModel();
+    showError(this, message);
 }
 
-void TSimplifiedModel::ResetProject()
+// A reset hides the separating element's direct index and the file name; an opened
+// project shows both. Either way the first tab is shown without highlight.
+void TSimplifiedModel::showReplacedProject()
 {
-    resetModel(m_model, localeDecimalSeparator());
-    {
-        const QScopedValueRollback suspended(m_model.RecalcEnabled, false);
-        refreshFromModel();
+    refreshFromModel();
+    if (m_session->fileName().isEmpty()) {
         ui.label_DirRw->hide();
         ui.label_VS->hide();
-        showProjectFileName(QString());
-        ui.PageControl->setCurrentIndex(0);
+    } else {
+        showDirectIndexNote(DirectIndexAfterOpening);
     }
-    m_model.Highlight = 0;
-    // The masses were reset, so the sketch's colours must follow before it is painted.
-    applyEdit(NewColours | Recalculation);
+    ui.PageControl->setCurrentIndex(0);
+    if (!m_creating)
+        ui.PanelTavix->setFocus();
 }
 
-void TSimplifiedModel::applyEdit(EditEffects effects)
+void TSimplifiedModel::recalculateChanged()
 {
-    if (effects & NewColours)
-        PrepareSchematicColours();
-    if ((effects & Recalculation) && m_model.RecalcEnabled)
-        Recalculate();
-    if (effects & UnsavedChange)
-        markChanged();
+    m_session->Recalculate();
+    m_session->markChanged();
 }
 
 void TSimplifiedModel::refreshFromModel()
@@ -488,18 +497,15 @@ void TSimplifiedModel::enableResultCommands(bool enabled)
 
 void TSimplifiedModel::drawSchematic()
 {
-    DrawSchematic(m_model, m_colours, ui.PageControl->currentIndex(), m_wallPicture, m_floorPicture);
+    // The colours follow the masses; preparing them costs less than tracking which edits
+    // change a mass.
+    const SchematicColours colours = PrepareSchematicColours(m_model, windowBackground());
+    DrawSchematic(m_model, colours, ui.PageControl->currentIndex(), m_wallPicture, m_floorPicture);
     // Only the visible picture needs its pixmap; switching the orientation recalculates.
     if (m_model.Orientation == 1)
         ui.Image2->setPixmap(QPixmap::fromImage(m_floorPicture));
     else
         ui.Image1->setPixmap(QPixmap::fromImage(m_wallPicture));
-}
-
-void TSimplifiedModel::refreshResultsText()
-{
-    if (m_model.ResultsShown && m_formC)
-        m_formC->BuildResultsText();
 }
 
 QColor TSimplifiedModel::windowBackground() const
@@ -536,7 +542,7 @@ void TSimplifiedModel::edit_Vol1Change()
         syncNumberFieldsFromModel();
     if (!m_model.RecalcEnabled)
         return;
-    applyEdit(Recalculation | UnsavedChange);
+    recalculateChanged();
 }
 
 void TSimplifiedModel::edit_Flanke1Change(int flank)
@@ -547,7 +553,7 @@ void TSimplifiedModel::edit_Flanke1Change(int flank)
     m_model.fields.Flanke[flank] = edit->text();
     ui.PageControl->setTabText(flank, tabCaption(edit->text()));
     ui.label_resF[flank]->setText(edit->text());
-    applyEdit(UnsavedChange);
+    m_session->markChanged();
 }
 
 void TSimplifiedModel::roomNameChanged(int room)
@@ -558,7 +564,7 @@ void TSimplifiedModel::roomNameChanged(int room)
     (room == 1 ? m_model.fields.room1 : m_model.fields.room2) = edit->text();
     for (int e = 0; e < ElementCount; ++e)
         ui.roomStrip[e][room]->setText(QLatin1Char(' ') + edit->text());
-    applyEdit(UnsavedChange);
+    m_session->markChanged();
 }
 
 void TSimplifiedModel::edit_room1Change()
@@ -574,12 +580,12 @@ void TSimplifiedModel::edit_room2Change()
 void TSimplifiedModel::edit_TBChange()
 {
     m_model.fields.TB = ui.edit_TB->text();
-    applyEdit(UnsavedChange);
+    m_session->markChanged();
 }
 
 void TSimplifiedModel::edit_ProjektChange()
 {
-    applyEdit(UnsavedChange);
+    m_session->markChanged();
 }
 
 void TSimplifiedModel::chk_id_F1Click(int flank)
@@ -592,7 +598,7 @@ void TSimplifiedModel::chk_id_F1Click(int flank)
         showLiningText(flank, 2);
     }
     setRoom2Locked(flank, identical);
-    applyEdit(NewColours | Recalculation | UnsavedChange);
+    recalculateChanged();
 }
 
 void TSimplifiedModel::rg_horizontalClick()
@@ -601,7 +607,7 @@ void TSimplifiedModel::rg_horizontalClick()
     m_model.Orientation = vertical ? 1 : 0;
     ui.Image1->setVisible(!vertical);
     ui.Image2->setVisible(vertical);
-    applyEdit(Recalculation | UnsavedChange);
+    recalculateChanged();
 }
 
 void TSimplifiedModel::rg_DnTW1Click()
@@ -621,13 +627,13 @@ void TSimplifiedModel::rg_DnTW1Click()
 void TSimplifiedModel::PageControlMouseDown()
 {
     m_model.Highlight = ui.PageControl->currentIndex();
-    applyEdit(NewColours | Recalculation);
+    m_session->Recalculate();
 }
 
 void TSimplifiedModel::Image1Click()
 {
     m_model.Highlight = 0;
-    applyEdit(NewColours | Recalculation);
+    m_session->Recalculate();
 }
 
 void TSimplifiedModel::GrafikinZwschenablagekopieren1Click()
@@ -664,7 +670,7 @@ void TSimplifiedModel::showBuildUpSummary(int element, int side)
     if (mirrorsToRoom2(m_model, element, side))
         ui.memo[element][2]->setPlainText(m_model.fields.Memo[element][2].join(QLatin1Char('\n')));
     if (element == 0)
-        showDirectIndexNote(QStringLiteral("Direktschalldämm-Maß "));
+        showDirectIndexNote(DirectIndexAfterEditing);
 }
 
 // The dialog commits before it may still ask about a light or unrated element, so the
@@ -676,22 +682,20 @@ void TSimplifiedModel::buildUpCommitted(int element, int side)
 
 void TSimplifiedModel::buildUpAccepted(int, int)
 {
-    applyEdit(NewColours | Recalculation | UnsavedChange);
+    recalculateChanged();
 }
 
 void TSimplifiedModel::copyClick()
 {
-    m_buildUpClipboard = copyBuildUp(m_model, m_buildUpContext.element, m_buildUpContext.side);
+    m_session->copyBuildUp(m_buildUpContext.element, m_buildUpContext.side);
     ui.Insert->setEnabled(true);
 }
 
 // A paste changes the project like the dialog does: closing afterwards must ask.
 void TSimplifiedModel::InsertClick()
 {
-    if (!pasteBuildUp(m_model, m_buildUpClipboard, m_buildUpContext.element, m_buildUpContext.side))
-        return;
-    showBuildUpSummary(m_buildUpContext.element, m_buildUpContext.side);
-    applyEdit(NewColours | Recalculation | UnsavedChange);
+    if (m_session->pasteBuildUp(m_buildUpContext.element, m_buildUpContext.side))
+        showBuildUpSummary(m_buildUpContext.element, m_buildUpContext.side);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -706,7 +710,7 @@ void TSimplifiedModel::junctionAccepted(int flank)
 {
     setJunctionButtonPicture(flank, m_model.Stoss[flank]);
     applyFlankAreaVisibility();
-    applyEdit(NewColours | Recalculation | UnsavedChange);
+    recalculateChanged();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -721,7 +725,7 @@ void TSimplifiedModel::Button_TB_VS1Click(int element, int side)
 void TSimplifiedModel::liningAccepted(int, int)
 {
     applyLiningChange(m_formDB->lastChange());
-    applyEdit(NewColours | Recalculation | UnsavedChange);
+    recalculateChanged();
 }
 
 // A lining description is often longer than its field: the field shows its beginning and
@@ -750,21 +754,18 @@ void TSimplifiedModel::applyLiningChange(const LiningChange &change)
 void TSimplifiedModel::Button_TB_VS1clearClick(int element, int side)
 {
     m_liningContext = {element, side};
-    applyLiningChange(clearLining(m_model, LiningSlot{element, side}));
-    applyEdit(NewColours | Recalculation | UnsavedChange);
+    applyLiningChange(m_session->clearLining(LiningSlot{element, side}));
 }
 
 void TSimplifiedModel::copyVSClick()
 {
-    m_liningClipboard = copyLining(m_model, LiningSlot{m_liningContext.element, m_liningContext.side});
+    m_session->copyLining(LiningSlot{m_liningContext.element, m_liningContext.side});
     ui.InsertVS->setEnabled(true);
 }
 
 void TSimplifiedModel::InsertVSClick()
 {
-    applyLiningChange(
-        pasteLining(m_model, m_liningClipboard, LiningSlot{m_liningContext.element, m_liningContext.side}));
-    applyEdit(NewColours | Recalculation | UnsavedChange);
+    applyLiningChange(m_session->pasteLining(LiningSlot{m_liningContext.element, m_liningContext.side}));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -772,22 +773,22 @@ void TSimplifiedModel::InsertVSClick()
 
 void TSimplifiedModel::FileNewItemClick()
 {
-    projectCommands().newProject();
+    m_session->newProject();
 }
 
 void TSimplifiedModel::FileOpenItemClick()
 {
-    projectCommands().openProject();
+    m_session->openProject();
 }
 
 void TSimplifiedModel::FileSaveItemClick()
 {
-    projectCommands().save();
+    m_session->save();
 }
 
 void TSimplifiedModel::save_asClick()
 {
-    projectCommands().saveAs();
+    m_session->saveAs();
 }
 
 // Composes the report of the last recalculation, saves the sketch beside it into the start
@@ -835,7 +836,7 @@ void TSimplifiedModel::FileExitItemClick()
 
 void TSimplifiedModel::FormClose(QCloseEvent *event)
 {
-    if (!projectCommands().mayClose())
+    if (!m_session->mayClose())
         event->ignore();
 }
 
@@ -854,7 +855,7 @@ void TSimplifiedModel::readCompanySettings()
 void TSimplifiedModel::btn_ResultsClick()
 {
     m_formC->FormShow();
-    Recalculate();
+    m_session->Recalculate();
 }
 
 void TSimplifiedModel::button_VariantClick()
@@ -862,20 +863,19 @@ void TSimplifiedModel::button_VariantClick()
     // The study window lives until the program ends; the study itself starts afresh each
     // time it is opened after having been closed.
     if (!m_formVariant)
-        m_formVariant = new TForm_Variant(m_model, this);
+        m_formVariant = new TForm_Variant(*m_session, this);
     m_formVariant->openStudy();
 }
 
 void TSimplifiedModel::button_NachweisClick()
 {
-    if (!m_formNachweis) {
-        m_formNachweis = new TForm_Nachweis(m_model, this);
-        connect(this, &TSimplifiedModel::recalculated, m_formNachweis, &TForm_Nachweis::refresh);
-    }
+    if (!m_formNachweis)
+        m_formNachweis = new TForm_Nachweis(*m_session, this);
     m_formNachweis->show();
     m_formNachweis->raise();
     m_formNachweis->activateWindow();
 }
+
 void TSimplifiedModel::Internet1Click()
 {
     showReusedWindow(m_formInfo, this);
@@ -904,26 +904,6 @@ void TSimplifiedModel::TavixPraxistippsClick()
 void TSimplifiedModel::ImageTavixClick()
 {
     homepageImageClicked(ui.ImageTavix, QUrl());
-}
-
-// ---------------------------------------------------------------------------------------
-// Project lifecycle
-
-ProjectCommands &TSimplifiedModel::projectCommands()
-{
-    if (!m_projectCommands)
-        m_projectCommands = new ProjectCommands(*this);
-    return *m_projectCommands;
-}
-
-QString TSimplifiedModel::projectFileName() const
-{
-    return m_projectCommands ? m_projectCommands->projectFileName() : QString();
-}
-
-bool TSimplifiedModel::openProjectFile(const QString &path)
-{
-    return projectCommands().openFile(path);
 }
 
 } // namespace tavix::gui

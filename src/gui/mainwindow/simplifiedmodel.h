@@ -1,24 +1,23 @@
 #pragma once
 
-// The main window: the one window the program lives in. The project model is the single
-// source of truth; every edit writes its text into `model().fields` at once, and
-// refreshFromModel() pushes the whole model back into the widgets with their signals
-// blocked (after a reset, a file load or an accepted dialog). Recalculate() runs the
-// engine and shows its outcome: results or the missing-input list, the six commands that
-// need results, and the sketch.
+// The main window: the one window the program lives in. It shows the project of the
+// session and forwards the planner's edits to it: every edit writes its text into the
+// model at once, the session recalculates and marks the project as changed, and the
+// window shows what the session announces (a recalculation, another project, the file
+// name). refreshFromModel() pushes the whole model into the widgets with their signals
+// blocked.
 //
 // Handlers are named control + event; one handler serves a family of like controls and is
 // told the slot (element 0..4, side 1..2) of the control that raised the event.
 
-#include "core/buildup/buildupclipboard.h"
-#include "core/linings/liningclipboard.h"
 #include "core/model/variablen.h"
+#include "core/session/projectsession.h"
 #include "gui/buildup/form_btaufbau.h"
 #include "gui/junctions/form_stoss.h"
 #include "gui/linings/formdb.h"
 #include "gui/mainwindow/mainwindowcontrols.h"
-#include "gui/mainwindow/schematic.h"
 #include "gui/reports/reportpainter.h"
+#include "gui/sketch/schematic.h"
 
 #include <QHash>
 #include <QImage>
@@ -28,7 +27,7 @@
 
 namespace tavix::gui {
 
-class ProjectCommands;
+class ProjectDialogs;
 class TForm_FaSet;
 class TForm_C;
 class TForm_QRep;
@@ -45,41 +44,14 @@ public:
     explicit TSimplifiedModel(QWidget *parent = nullptr);
     ~TSimplifiedModel() override;
 
-    ProjectModel &model() { return m_model; }
-    const ProjectModel &model() const { return m_model; }
+    // The session whose project the window shows; it lives as long as the window.
+    ProjectSession &session() { return *m_session; }
+    ProjectModel &model();
+    const ProjectModel &model() const;
     const MainWindowControls &controls() const { return ui; }
 
-    // The recalculation with the locale separator: on a field that is not a number the
-    // error is shown and nothing else changes; otherwise results or messages, the six
-    // commands and the sketch are brought up to date.
-    void Recalculate();
     // Pushes the whole model into the widgets without triggering any handler.
     void refreshFromModel();
-    // Colour tables of the sketch from the masses; the next recalculation paints with them.
-    void PrepareSchematicColours();
-    // Model reset, window reset (first tab, no highlight) and one recalculation.
-    void ResetProject();
-    // The one place where an edit clears `Saved`.
-    void markChanged() { m_model.Saved = false; }
-
-    // What an edit sets off, always in this order: new sketch colours (masses, linings or
-    // junctions changed), a recalculation (skipped while RecalcEnabled is suspended), and
-    // the project marked as changed.
-    enum EditEffect
-    {
-        NewColours = 0x1,
-        Recalculation = 0x2,
-        UnsavedChange = 0x4,
-    };
-    Q_DECLARE_FLAGS(EditEffects, EditEffect)
-    void applyEdit(EditEffects effects);
-
-    // Flank-area labels and fields follow the corner junctions of the four flanks.
-    void applyFlankAreaVisibility();
-    // label_DirRw shows caption + Rw of the separating element, label_VS beneath it.
-    void showDirectIndexNote(const QString &caption);
-    // The "Projektdatei:" line of the tool bar; an empty path hides it.
-    void showProjectFileName(const QString &path);
 
     // The company data window, whose field texts and logo the report prints.
     const TForm_FaSet &companySettings() const { return *m_formFaSet; }
@@ -88,10 +60,6 @@ public:
 
     const QImage &wallPicture() const { return m_wallPicture; }
     const QImage &floorPicture() const { return m_floorPicture; }
-
-Q_SIGNALS:
-    // Emitted at the end of every recalculation that ran to its end.
-    void recalculated();
 
 public Q_SLOTS:
     // Menu and tool bar commands.
@@ -146,7 +114,18 @@ protected:
     void FormClose(QCloseEvent *event);
 
 private:
+    // What the session announces.
+    void showRecalculation();
+    void showRecalculationError(const QString &message);
+    void showReplacedProject();
+    void showProjectFileName(const QString &path);
+
+    // What most edits set off: a recalculation (skipped while RecalcEnabled is
+    // suspended), then the project marked as changed.
+    void recalculateChanged();
+
     void FormCreate();
+    void connectSession();
     QSize defaultWindowSize() const;
     void createDialogs();
     void connectHandlers();
@@ -162,10 +141,13 @@ private:
     void showMessages();
     void enableResultCommands(bool enabled);
     void drawSchematic();
-    void refreshResultsText();
     void refreshTexts();
     void refreshFlankTab(int flank);
     void setNoteShown(bool shown);
+    // Flank-area labels and fields follow the corner junctions of the four flanks.
+    void applyFlankAreaVisibility();
+    // label_DirRw shows caption + Rw of the separating element, label_VS beneath it.
+    void showDirectIndexNote(const QString &caption);
     void showBuildUpSummary(int element, int side);
     void buildUpCommitted(int element, int side);
     void buildUpAccepted(int element, int side);
@@ -175,34 +157,24 @@ private:
     void applyLiningChange(const LiningChange &change);
     QColor windowBackground() const;
 
-    ProjectModel m_model;
+    ProjectSession *m_session; // owned as a child
+    ProjectModel &m_model;     // the session's
+    std::unique_ptr<ProjectDialogs> m_projectDialogs;
+    bool m_creating = true;
     MainWindowControls ui;
-    SchematicColours m_colours;
     QImage m_wallPicture;
     QImage m_floorPicture;
     QHash<QObject *, BuildUpSlot> m_memoSlots;   // memo or its viewport -> build-up slot
     QHash<QObject *, BuildUpSlot> m_liningSlots; // lining text field -> lining slot
     BuildUpSlot m_buildUpContext{0, 0};
-    // Build-up dialog and the build-up clipboard, which outlives "Neu" and opening a project.
+    // The editing dialogs, created once and reused.
     std::unique_ptr<TForm_BT> m_formBT;
-    BuildUpClipboard m_buildUpClipboard;
-    // Lining and junction dialogs; the lining clipboard outlives "Neu" and opening a project.
     std::unique_ptr<TForm_DB> m_formDB;
     std::unique_ptr<TForm_SS> m_formSS;
-    LiningClipboard m_liningClipboard;
     BuildUpSlot m_liningContext{0, 1};
     std::unique_ptr<TForm_FaSet> m_formFaSet;
-    TForm_C *m_formC = nullptr; // results window, created hidden with the dialogs
+    TForm_C *m_formC = nullptr;       // results window, created hidden with the dialogs
     TForm_QRep *m_formQRep = nullptr; // print preview, created hidden with the dialogs
-
-    // Project lifecycle and information windows: created on first use, then reused.
-public:
-    // Full path of the file last opened or saved; empty for a fresh project.
-    QString projectFileName() const;
-    // Opens `path` as "&Öffnen..." does, without file dialog and unsaved-changes question
-    // (the file named on the command line). False when it could not be read; the error was
-    // shown and the project is unchanged.
-    bool openProjectFile(const QString &path);
 
 private:
     // Printed report: the company data and logo it is composed with, and the preview it
@@ -211,19 +183,11 @@ private:
     void showPrintPreview(std::shared_ptr<ReportPageSource> source);
     ReportComposer m_reportComposer;
 
-    ProjectCommands &projectCommands();
-    ProjectCommands *m_projectCommands = nullptr;
+    // Information windows: created on first use, then reused.
     TForm_Info *m_formInfo = nullptr;
     TForm_Impressum *m_formImpressum = nullptr;
     TForm_Nachweis *m_formNachweis = nullptr;
     TForm_Variant *m_formVariant = nullptr;
 };
-
-Q_DECLARE_OPERATORS_FOR_FLAGS(TSimplifiedModel::EditEffects)
-
-// The working directory at program start, where catalogues, company data and documents
-// are looked for. Recorded once by the start-up sequence.
-QString startDirectory();
-void setStartDirectory(const QString &path);
 
 } // namespace tavix::gui

@@ -2,10 +2,11 @@
 
 #include "core/model/numbers.h"
 #include "core/reports/resultstext.h"
+#include "core/session/projectsession.h"
+#include "gui/common/monospacedfont.h"
 #include "gui/reports/transmissionpaths.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -19,8 +20,10 @@
 
 namespace tavix::gui {
 
-TForm_C::TForm_C(ProjectModel &model, QWidget *parent) : QWidget(parent, Qt::Window), m_model(model)
+TForm_C::TForm_C(ProjectSession &session, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_model(session.model())
 {
+    connect(&session, &ProjectSession::recalculated, this, &TForm_C::sessionRecalculated);
     setObjectName(QStringLiteral("Form_C"));
     setWindowTitle(QStringLiteral(" Eingabedaten und Berechnungsergebnisse"));
     setMinimumSize(240, PictureAreaHeight + 80);
@@ -37,7 +40,7 @@ TForm_C::TForm_C(ProjectModel &model, QWidget *parent) : QWidget(parent, Qt::Win
     memo_control->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_control->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_control->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo_control->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    memo_control->setFont(monospacedFont());
     memo_control->setPalette(pale);
     connect(memo_control->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
         if (!m_rewriting)
@@ -82,6 +85,12 @@ void TForm_C::FormShow()
     show();
     raise();
     activateWindow();
+}
+
+void TForm_C::sessionRecalculated()
+{
+    if (m_model.ResultsShown)
+        BuildResultsText();
 }
 
 void TForm_C::BuildResultsText()

@@ -3,7 +3,7 @@
 // The results window: the detailed results text of the project in a read-only text box and
 // beneath it a picture that explains the transmission paths. It is created once, hidden,
 // and shown beside the main window, which stays usable. While it is open (ResultsShown)
-// every recalculation of the main window rewrites its text.
+// every recalculation of the session rewrites its text.
 
 #include "core/model/variablen.h"
 
@@ -11,6 +11,10 @@
 
 class QFrame;
 class QPlainTextEdit;
+
+namespace tavix {
+class ProjectSession;
+}
 
 namespace tavix::gui {
 
@@ -21,7 +25,7 @@ class TForm_C : public QWidget
 public:
     static constexpr int PictureAreaHeight = 200; // what the text box leaves to the picture
 
-    explicit TForm_C(ProjectModel &model, QWidget *parent = nullptr);
+    explicit TForm_C(ProjectSession &session, QWidget *parent = nullptr);
 
     // Shows the window and lets every recalculation refresh it; the caller recalculates.
     void FormShow();
@@ -36,6 +40,7 @@ protected:
 private:
     void FormClose();
     void FormResize();
+    void sessionRecalculated();
     void replaceChangedLines(const QStringList &lines);
 
     ProjectModel &m_model;

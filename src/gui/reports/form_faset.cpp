@@ -4,22 +4,18 @@
 #include "gui/reports/companylogo.h"
 #include "ui_form_faset.h"
 
-#include <QCloseEvent>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QScreen>
-#include <QWindow>
 
 namespace tavix::gui {
 
 TForm_FaSet::TForm_FaSet(QWidget *mainWindow)
-    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      ui(std::make_unique<Ui::TForm_FaSet>()), m_mainWindow(mainWindow)
+    : EditingDialog(mainWindow), ui(std::make_unique<Ui::TForm_FaSet>())
 {
     ui->setupUi(this);
-    setModal(false);
+    setCentredOnScreen(true);
     ui->edit_Date->setMaxLength(CompanyDateMaxLength);
     ui->edit_Date->installEventFilter(this);
     for (QLineEdit *field : positionFields()) {
@@ -88,7 +84,7 @@ void TForm_FaSet::readCompanyFile()
 {
     const LoadedCompanyData loaded = loadCompanyData(companyFilePath());
     if (!loaded.ok()) {
-        showError(m_mainWindow ? m_mainWindow.data() : this, loaded.error);
+        showError(mainWindow() ? mainWindow() : this, loaded.error);
         return;
     }
     if (!loaded.found)
@@ -101,18 +97,8 @@ void TForm_FaSet::readCompanyFile()
 
 void TForm_FaSet::openSettings()
 {
-    if (m_mainWindow)
-        m_mainWindow->setEnabled(false);
-    // Not a child of the main window, which is disabled meanwhile, but kept above it.
-    if (m_mainWindow && m_mainWindow->window()->windowHandle()) {
-        winId();
-        windowHandle()->setTransientParent(m_mainWindow->window()->windowHandle());
-    }
     adjustSize();
-    if (const QScreen *s = m_mainWindow ? m_mainWindow->screen() : screen())
-        move(s->availableGeometry().center() - rect().center());
-    show();
-    activateWindow();
+    showOverMainWindow();
 }
 
 void TForm_FaSet::Button_Save_FaDatClick()
@@ -191,27 +177,12 @@ bool TForm_FaSet::eventFilter(QObject *watched, QEvent *event)
         if (text.size() == 1 && !isPositionFieldCharacter(text.at(0)))
             return true;
     }
-    return QDialog::eventFilter(watched, event);
+    return EditingDialog::eventFilter(watched, event);
 }
 
-void TForm_FaSet::finish()
+void TForm_FaSet::cancel()
 {
-    if (m_mainWindow)
-        m_mainWindow->setEnabled(true);
-    hide();
-}
-
-void TForm_FaSet::reject()
-{
-    Button2Click(); // Escape cancels
-}
-
-void TForm_FaSet::closeEvent(QCloseEvent *event)
-{
-    // No close box, but the window system may still close it: that is a cancel.
-    if (m_mainWindow)
-        m_mainWindow->setEnabled(true);
-    QDialog::closeEvent(event);
+    Button2Click();
 }
 
 } // namespace tavix::gui

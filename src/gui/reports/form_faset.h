@@ -5,14 +5,13 @@
 // with the main window and kept until the program ends; its field texts are the company
 // data the report uses, so texts typed and then cancelled still reach the report.
 // Accepting checks the positions, reloads the logo and writes "Firma.set" into the start
-// directory. While it is shown the main window is disabled; it is left only through its
-// two buttons (or Escape, which cancels).
+// directory. It is an editing dialog: while it is shown the main window is disabled, and
+// it is left through its two buttons; Escape and a close request count as "&Abbrechen".
 
 #include "core/reports/companydata.h"
+#include "gui/common/editingdialog.h"
 
-#include <QDialog>
 #include <QImage>
-#include <QPointer>
 
 #include <memory>
 
@@ -24,7 +23,7 @@ class TForm_FaSet;
 
 namespace tavix::gui {
 
-class TForm_FaSet : public QDialog
+class TForm_FaSet : public EditingDialog
 {
     Q_OBJECT
 
@@ -62,17 +61,14 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void reject() override;
-    void closeEvent(QCloseEvent *event) override;
+    void cancel() override;
 
 private:
     void setCompanyData(const CompanyData &data);
     QList<QLineEdit *> positionFields() const;
     QString logoDialogDirectory() const;
-    void finish();
 
     std::unique_ptr<Ui::TForm_FaSet> ui;
-    QPointer<QWidget> m_mainWindow; // not owned
     QString m_startDirectory;
     QImage m_logo;
 };

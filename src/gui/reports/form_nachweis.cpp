@@ -4,6 +4,7 @@
 #include "core/io/filelayer.h"
 #include "core/model/numbers.h"
 #include "core/reports/requirements.h"
+#include "core/session/projectsession.h"
 #include "gui/common/userinteraction.h"
 
 #include <QAbstractItemView>
@@ -106,9 +107,10 @@ void fillTable(QTableWidget *grid, const QList<QStringList> &rows, const QList<i
 
 } // namespace
 
-TForm_Nachweis::TForm_Nachweis(const ProjectModel &model, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_model(model)
+TForm_Nachweis::TForm_Nachweis(ProjectSession &session, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_model(session.model())
 {
+    connect(&session, &ProjectSession::recalculated, this, &TForm_Nachweis::refresh);
     setObjectName(QStringLiteral("Form_Nachweis"));
     setWindowTitle(QString::fromUtf8(" Nachweis und Übertragungswege"));
     setupUi();

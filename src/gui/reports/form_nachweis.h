@@ -3,7 +3,7 @@
 // The proof window: the chosen airborne sound requirement against R'w − u_prog with its
 // verdict, and how the transmitted energy divides among the thirteen paths, so that the
 // planner sees which path to improve first. Non-modal; it follows every recalculation of
-// the main window while it is shown. Everything it displays is composed in the core.
+// the session while it is shown. Everything it displays is composed in the core.
 
 #include "core/model/variablen.h"
 
@@ -18,8 +18,9 @@ class QPushButton;
 class QTableWidget;
 
 namespace tavix {
+class ProjectSession;
 struct Requirement;
-}
+} // namespace tavix
 
 namespace tavix::gui {
 
@@ -28,7 +29,7 @@ class TForm_Nachweis : public QWidget
     Q_OBJECT
 
 public:
-    explicit TForm_Nachweis(const ProjectModel &model, QWidget *parent = nullptr);
+    explicit TForm_Nachweis(ProjectSession &session, QWidget *parent = nullptr);
 
     // Shows the state of the model's last recalculation (nothing to do while hidden).
     void refresh();

@@ -1,7 +1,8 @@
 #include "gui/reports/form_qrep.h"
 
+#include "core/session/projectsession.h"
+#include "gui/common/startdirectory.h"
 #include "gui/common/userinteraction.h"
-#include "gui/mainwindow/simplifiedmodel.h"
 #include "gui/reports/previewicons.h"
 #include "gui/reports/reportpagesource.h"
 #include "gui/reports/reportprinter.h"
@@ -57,13 +58,15 @@ private:
 
 } // namespace
 
-TForm_QRep::TForm_QRep(QWidget *parent)
+TForm_QRep::TForm_QRep(const ProjectSession &session, QWidget *parent)
     : QWidget(parent, Qt::Window), m_defaultPrinter(std::make_unique<DefaultReportPrinter>())
 {
     setObjectName(QStringLiteral("Form_QRep"));
     setWindowTitle(QStringLiteral(" Druckvorschau "));
     createControls();
     FormCreate();
+    // The report shown belongs to the project it was composed from.
+    connect(&session, &ProjectSession::projectReplaced, this, &TForm_QRep::btn_ExitClick);
 }
 
 TForm_QRep::~TForm_QRep()

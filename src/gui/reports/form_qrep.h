@@ -3,7 +3,7 @@
 // The print preview: shows the composed report one page at a time, zooms, prints it on
 // the default printer with or without the cover page, and saves it as a PDF. Created once
 // and reused; shown without blocking the main window, and hidden again as soon as it
-// loses the focus.
+// loses the focus or the session's project is replaced.
 
 #include <QWidget>
 
@@ -15,6 +15,10 @@ class QPrintPreviewWidget;
 class QSlider;
 class QToolButton;
 
+namespace tavix {
+class ProjectSession;
+}
+
 namespace tavix::gui {
 
 class ReportPageSource;
@@ -25,7 +29,7 @@ class TForm_QRep : public QWidget
     Q_OBJECT
 
 public:
-    explicit TForm_QRep(QWidget *parent = nullptr);
+    explicit TForm_QRep(const ProjectSession &session, QWidget *parent = nullptr);
     ~TForm_QRep() override;
 
     // Shows the report just composed, page 1 first. The project name goes into the

@@ -3,7 +3,7 @@
 #include "core/io/filelayer.h"
 #include "gui/common/colours.h"
 #include "gui/junctions/junctionpictures.h"
-#include "gui/mainwindow/schematic.h"
+#include "gui/sketch/schematic.h"
 
 #include <QBuffer>
 #include <QFont>

@@ -2,6 +2,7 @@
 
 #include "core/model/numbers.h"
 #include "core/model/variablen.h"
+#include "core/session/projectsession.h"
 #include "gui/common/userinteraction.h"
 #include "gui/variants/variantchartview.h"
 #include "gui/variants/variantpictures.h"
@@ -61,10 +62,10 @@ QLabel *heading(const QString &text, QWidget *parent)
 
 } // namespace
 
-TForm_Variant::TForm_Variant(const ProjectModel &model, QWidget *parent)
+TForm_Variant::TForm_Variant(const ProjectSession &session, QWidget *parent)
     : QWidget(parent,
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint),
-      m_model(model)
+      m_model(session.model())
 {
     setObjectName(QStringLiteral("Form_Variant"));
     setWindowTitle(QStringLiteral("Variantenuntersuchung"));

@@ -18,8 +18,9 @@ class QRadioButton;
 class QToolButton;
 
 namespace tavix {
+class ProjectSession;
 struct ProjectModel;
-}
+} // namespace tavix
 
 namespace tavix::gui {
 
@@ -30,8 +31,9 @@ class TForm_Variant : public QWidget
     Q_OBJECT
 
 public:
-    // `model` is the main window's project; the study reads its last recalculation.
-    explicit TForm_Variant(const ProjectModel &model, QWidget *parent = nullptr);
+    // The study reads the last recalculation of the session's project when a variant is
+    // added; what the project does meanwhile does not touch the study.
+    explicit TForm_Variant(const ProjectSession &session, QWidget *parent = nullptr);
 
     // The command of the main window: without results a message; otherwise a new study
     // (or the running one) is shown and brought to the front.

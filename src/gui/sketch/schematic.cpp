@@ -1,4 +1,4 @@
-#include "gui/mainwindow/schematic.h"
+#include "gui/sketch/schematic.h"
 
 #include "core/junctions/junctioncodes.h"
 #include "gui/common/colours.h"

@@ -1,0 +1,125 @@
+#pragma once
+
+// The project session: the one object that owns the project that is open and announces
+// what happens to it. It holds the project model, the file the project belongs to, the
+// saved state, the build-up and lining clipboards (which outlive "Neu" and opening), and
+// runs the recalculation. New, Open, Save, Save as and the question on closing run here;
+// whatever they must ask or tell the planner goes through SessionDialogs, which the
+// window layer answers with message boxes and file dialogs and tests answer from a script.
+//
+// Windows read the model's fields directly and learn of changes only from the signals:
+// none of them tells another about a change.
+
+#include "core/buildup/buildupclipboard.h"
+#include "core/linings/liningclipboard.h"
+#include "core/model/variablen.h"
+
+#include <QObject>
+#include <QString>
+
+namespace tavix {
+
+// The questions, messages and file choices of the project lifecycle.
+class SessionDialogs
+{
+public:
+    virtual ~SessionDialogs() = default;
+
+    // A confirmation with "&Ja" and "&Nein"; true for "&Ja".
+    virtual bool confirm(const QString &question) = 0;
+    // An information with an OK button.
+    virtual void inform(const QString &text) = 0;
+    // The general error display.
+    virtual void showError(const QString &text) = 0;
+    // The chosen project file; empty when the planner cancels. Saving asks before it
+    // picks an existing file.
+    virtual QString chooseFileToOpen() = 0;
+    virtual QString chooseFileToSave() = 0;
+};
+
+class ProjectSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Starts with a reset project that has not been recalculated yet; reset() brings it
+    // to the state of program start once the windows listen.
+    explicit ProjectSession(QObject *parent = nullptr);
+    ~ProjectSession() override;
+
+    ProjectModel &model() { return m_model; }
+    const ProjectModel &model() const { return m_model; }
+
+    // The questions of the lifecycle go to `dialogs` (not owned); without any, every
+    // question is answered "&Nein", every file choice cancelled and messages dropped.
+    void setDialogs(SessionDialogs *dialogs);
+
+    // Full path of the file last opened or saved; empty for a fresh project.
+    const QString &fileName() const { return m_fileName; }
+    // `Saved`: nothing changed since the project was created, opened or saved.
+    bool isSaved() const { return m_model.Saved; }
+    // The one place where an edit clears `Saved`.
+    void markChanged();
+
+    // Validates and computes the project with the locale's decimal separator, unless
+    // RecalcEnabled is cleared. Announces recalculated(), or recalculationFailed() when a
+    // field is not a number (the model then keeps its previous results).
+    void Recalculate();
+
+    // The model becomes the project (window state such as ResultsShown stays, nothing is
+    // highlighted); announced as projectReplaced(), then recalculated once. The file name
+    // and the saved state are left alone.
+    void replaceProject(ProjectModel model);
+    // Every input back to its reset value and no file; announced, recalculated, saved.
+    void reset();
+
+    // "&Neu": asks, then resets.
+    void newProject();
+    // "&Öffnen...": asks about unsaved changes, lets the planner choose a file, opens it.
+    void openProject();
+    // Opens `path` without question or file choice (the file named on the command line).
+    // A file that cannot be read is reported and leaves the project as it was.
+    bool openFile(const QString &path);
+    // "&Speichern unter...": lets the planner choose a file and writes the project there.
+    void saveAs();
+    // "&Speichern": writes to the project's file; without one it acts as "Speichern unter".
+    void save();
+    // Whether the program may end: the project is saved, or the planner declines saving.
+    bool mayClose();
+
+    // The build-up and lining clipboards. Copying changes nothing; a paste or a clear
+    // recalculates and marks the project as changed when it changed a slot.
+    void copyBuildUp(int element, int side);
+    bool hasCopiedBuildUp() const { return m_buildUpClipboard.hasContent; }
+    bool pasteBuildUp(int element, int side);
+    void copyLining(LiningSlot slot);
+    bool hasCopiedLining() const { return m_liningClipboard.hasContent; }
+    LiningChange pasteLining(LiningSlot slot);
+    LiningChange clearLining(LiningSlot slot);
+
+Q_SIGNALS:
+    // A recalculation ran to its end; the model holds its results or its messages.
+    void recalculated();
+    // A recalculation stopped at a field that is not a number; `message` names it.
+    void recalculationFailed(const QString &message);
+    // Another project took the place of the one shown (reset or opened); a
+    // recalculation follows.
+    void projectReplaced();
+    void savedChanged(bool saved);
+    void fileNameChanged(const QString &fileName);
+
+private:
+    void adopt(ProjectModel model);
+    bool writeTo(const QString &fullPath);
+    void setSaved(bool saved);
+    void setFileName(const QString &fileName);
+    SessionDialogs &dialogs();
+
+    ProjectModel m_model;
+    QString m_fileName;
+    SessionDialogs *m_dialogs = nullptr;
+    BuildUpClipboard m_buildUpClipboard;
+    LiningClipboard m_liningClipboard;
+};
+
+} // namespace tavix
