@@ -106,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // A project the file cannot carry is refused with the number message, nothing else.
     const QString saveError = saveProject(model, saved, sep);
     if (!saveError.isEmpty()) {
-        if (saveError != QString::fromUtf8("Ungültige numerische Eingabe"))
+        if (saveError != fileWriteErrorText(saved, QStringLiteral("Ungültige numerische Eingabe")))
             abort();
         return 0;
     }

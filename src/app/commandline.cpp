@@ -278,7 +278,7 @@ int writePdfReport(const ProjectModel &model, const QString &pdfPath)
     }
     const LoadedCompanyData company = loadCompanyData(QDir::current().filePath(CompanyDataFileName));
     if (!company.ok()) {
-        printError(CompanyDataFileName + QStringLiteral(": ") + company.error);
+        printError(company.error);
         return ExitUnreadable;
     }
     ReportComposer composer;
@@ -294,7 +294,7 @@ int writePdfReport(const ProjectModel &model, const QString &pdfPath)
     const QString error =
         gui::writeReportPdf(report, gui::reportPages(report, true), pdfPath, outcome.document.title);
     if (!error.isEmpty()) {
-        printError(pdfPath + QStringLiteral(": ") + error);
+        printError(error);
         return ExitUnreadable;
     }
     return ExitCalculated;
@@ -457,7 +457,7 @@ int runCommandLine(int argc, char *argv[])
     const QChar sep = localeDecimalSeparator();
     LoadedProject loaded = loadProject(path, sep);
     if (!loaded.ok()) {
-        printError(path + QStringLiteral(": ") + loaded.error);
+        printError(loaded.error);
         return ExitUnreadable;
     }
     if (loaded.fileVersion < 2)

@@ -40,7 +40,7 @@ int runDesktop(int argc, char *argv[])
     // window then reports it as "Öffnen..." would.
     const QString project = projectFileArgument(QApplication::arguments());
     if (!project.isEmpty() && !QFileInfo::exists(project)) {
-        const QByteArray text = (project + QStringLiteral(": ") + ioErrorText(ENOENT)).toUtf8() + '\n';
+        const QByteArray text = fileReadErrorText(project, ioErrorText(ENOENT)).toUtf8() + '\n';
         std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stderr);
         std::fflush(stderr);
     }

@@ -1,4 +1,5 @@
 #include "core/calculate/recalculate.h"
+#include "core/io/filelayer.h"
 #include "core/model/numbers.h"
 #include "core/projectfile/projectfile.h"
 #include "fixtures.h"
@@ -261,7 +262,7 @@ void TestCommandLine::missingProjectFileReportedBeforeWindow()
     QCOMPARE(process.state(), QProcess::Running);
     process.kill();
     process.waitForFinished(10000);
-    QVERIFY2(QString::fromUtf8(err).contains(missing + QStringLiteral(": Datei nicht gefunden")),
+    QVERIFY2(QString::fromUtf8(err).contains(fileReadErrorText(missing, QStringLiteral("Datei nicht gefunden"))),
              err.constData());
 }
 

@@ -1,3 +1,4 @@
+#include "core/io/filelayer.h"
 #include "core/reports/companydata.h"
 
 #include <QDate>
@@ -104,7 +105,7 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(path) && QDir(dir.path()).mkdir(CompanyDataFileName));
         const LoadedCompanyData folder = loadCompanyData(path);
         QVERIFY(folder.found);
-        QCOMPARE(folder.error, QStringLiteral("Dateizugriff verweigert"));
+        QCOMPARE(folder.error, fileReadErrorText(path, QStringLiteral("Dateizugriff verweigert")));
     }
 
     void dateText()

@@ -14,6 +14,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <dirent.h>
 #include <fcntl.h>
 #include <future>
 #include <sys/stat.h>
@@ -24,7 +25,7 @@ using namespace tavix;
 namespace {
 
 const QChar Dot = QLatin1Char('.');
-const QString DiskFull = QString::fromUtf8("Kapazität der Diskette/Festplatte erschöpft");
+const QString DiskFull = QStringLiteral("Kapazität der Diskette/Festplatte erschöpft");
 const QString AccessDenied = QStringLiteral("Dateizugriff verweigert");
 const QString NotFound = QStringLiteral("Datei nicht gefunden");
 
@@ -32,6 +33,29 @@ QByteArray readAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// The entries of a folder as the file system holds them, names that are not UTF-8 included
+// (QDir leaves those out).
+QStringList entries(const QString &folder)
+{
+    QStringList names;
+    if (DIR *d = ::opendir(QFile::encodeName(folder).constData())) {
+        while (const dirent *e = ::readdir(d)) {
+            if (qstrcmp(e->d_name, ".") != 0 && qstrcmp(e->d_name, "..") != 0)
+                names << fileNameFromNative(e->d_name);
+        }
+        ::closedir(d);
+    }
+    names.sort();
+    return names;
+}
+
+// Removes what QTemporaryDir cannot: files under names that are not UTF-8.
+void removeEntries(const QString &folder)
+{
+    for (const QString &name : entries(folder))
+        ::unlink(nativeFileName(folder + QLatin1Char('/') + name).constData());
 }
 
 void writeRaw(const QString &path, const QByteArray &content)
@@ -113,6 +137,8 @@ private Q_SLOTS:
     void readCap();
     void errorTexts_data();
     void errorTexts();
+    void nativeFileNames_data();
+    void nativeFileNames();
 };
 
 void TestFileIo::failedWriteKeepsOldFile_data()
@@ -120,8 +146,9 @@ void TestFileIo::failedWriteKeepsOldFile_data()
     QTest::addColumn<QString>("writer");
     QTest::addColumn<int>("step"); // WriteStep that fails, -1 none
     QTest::addColumn<int>("error");
-    QTest::addColumn<QString>("target"); // "file", "folder", "missing folder", "fifo", "link to fifo"
-    QTest::addColumn<QString>("expected");
+    // "file", "folder", "missing folder", "fifo", "link to fifo", "non-UTF-8 name"
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("expected"); // the reason in the message that names the file
     for (const char *writer : {"layer", "project", "catalogue"}) {
         const QString w = QString::fromLatin1(writer);
         QTest::addRow("%s: write fails", writer) << w << int(WriteStep::Write) << EIO << "file"
@@ -134,6 +161,10 @@ void TestFileIo::failedWriteKeepsOldFile_data()
         QTest::addRow("%s: folder missing", writer) << w << -1 << 0 << "missing folder" << NotFound;
         QTest::addRow("%s: target is a FIFO", writer) << w << -1 << 0 << "fifo" << AccessDenied;
         QTest::addRow("%s: link to a FIFO", writer) << w << -1 << 0 << "link to fifo" << AccessDenied;
+        QTest::addRow("%s: non-UTF-8 name, flush fails", writer)
+            << w << int(WriteStep::Flush) << ENOSPC << "non-UTF-8 name" << DiskFull;
+        QTest::addRow("%s: non-UTF-8 name, commit fails", writer)
+            << w << int(WriteStep::Commit) << EIO << "non-UTF-8 name" << "I/O-Fehler 5";
     }
 }
 
@@ -148,7 +179,13 @@ void TestFileIo::failedWriteKeepsOldFile()
     const QString old = dir.filePath(QStringLiteral("alt.dat"));
     writeRaw(old, "old content\r\n");
     QString path = old;
-    if (target == QLatin1String("folder")) {
+    if (target == QLatin1String("non-UTF-8 name")) {
+        // The old file under a name that only exists as bytes ("ä" in Latin-1).
+        const QByteArray native = QFile::encodeName(dir.path()) + "/alt-\xe4.dat";
+        const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        QVERIFY(fd >= 0 && ::write(fd, "old content\r\n", 13) == 13 && ::close(fd) == 0);
+        path = fileNameFromNative(native);
+    } else if (target == QLatin1String("folder")) {
         path = dir.filePath(QStringLiteral("ordner.dat"));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ordner.dat")));
     } else if (target == QLatin1String("missing folder")) {
@@ -161,18 +198,21 @@ void TestFileIo::failedWriteKeepsOldFile()
             path = dir.filePath(QStringLiteral("link.dat"));
         }
     }
-    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QStringList before = entries(dir.path());
 
     setWriteFaultHookForTesting([=](WriteStep s) { return int(s) == step ? error : 0; });
     const QString result = writeWith(writer, path, 100);
     setWriteFaultHookForTesting({});
 
-    QCOMPARE(result, expected);
+    QCOMPARE(result, fileWriteErrorText(path, expected));
     QCOMPARE(readAll(old), QByteArray("old content\r\n"));
+    if (target == QLatin1String("non-UTF-8 name"))
+        QCOMPARE(readFileCapped(path, 100).content, QByteArray("old content\r\n"));
     // No temporary file left behind, the FIFO or folder still what it was.
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    QCOMPARE(entries(dir.path()), before);
     if (target.contains(QLatin1String("fifo")))
         QVERIFY(!QFileInfo(path).isFile());
+    removeEntries(dir.path());
 }
 
 void TestFileIo::fullFileSystem_data()
@@ -199,7 +239,7 @@ void TestFileIo::fullFileSystem()
         while (filler.write(block) == block.size() && filler.flush()) {
         }
     }
-    QCOMPARE(writeWith(writer, path, 3000), DiskFull);
+    QCOMPARE(writeWith(writer, path, 3000), fileWriteErrorText(path, DiskFull));
     QCOMPARE(readAll(path), saved);
     QCOMPARE(QDir(disk.filePath(QString())).entryList(QDir::Files).size(), 2);
 }
@@ -215,7 +255,7 @@ void TestFileIo::readOnlyFileSystem()
     const QByteArray saved = readAll(path);
     QVERIFY(disk.remountReadOnly());
     for (const char *writer : {"layer", "project", "catalogue"})
-        QCOMPARE(writeWith(QString::fromLatin1(writer), path, 10), AccessDenied);
+        QCOMPARE(writeWith(QString::fromLatin1(writer), path, 10), fileWriteErrorText(path, AccessDenied));
     QCOMPARE(readAll(path), saved);
     QCOMPARE(readWith(QStringLiteral("project"), path), QString());
 }
@@ -262,7 +302,7 @@ void TestFileIo::specialFilesAreRefused()
             ::close(fd);
         QFAIL("reading did not return");
     }
-    QCOMPARE(reading.get(), expected);
+    QCOMPARE(reading.get(), fileReadErrorText(path, expected));
 }
 
 void TestFileIo::readCap()
@@ -272,7 +312,7 @@ void TestFileIo::readCap()
     writeRaw(path, QByteArray(1000, 'a'));
     QCOMPARE(readFileCapped(path, 1000).content.size(), 1000);
     const FileReadResult over = readFileCapped(path, 999);
-    QCOMPARE(over.error, fileTooLargeText(999));
+    QCOMPARE(over.error, fileReadErrorText(path, fileTooLargeText(999)));
     QVERIFY(over.content.isEmpty());
 
     // A catalogue beyond its size cap is not read, and is marked as read in part.
@@ -282,7 +322,7 @@ void TestFileIo::readCap()
         QVERIFY(big.resize(MaxCatalogueFileSize + 1));
     }
     const LiningCatalogueReadResult catalogue = readLiningCatalogue(path);
-    QCOMPARE(catalogue.error, fileTooLargeText(MaxCatalogueFileSize));
+    QCOMPARE(catalogue.error, fileReadErrorText(path, fileTooLargeText(MaxCatalogueFileSize)));
     QVERIFY(catalogue.partial());
 }
 
@@ -305,6 +345,40 @@ void TestFileIo::errorTexts()
     QFETCH(int, error);
     QFETCH(QString, text);
     QCOMPARE(ioErrorText(error), text);
+    // The whole message names the file.
+    QCOMPARE(fileWriteErrorText(QStringLiteral("/home/p/projekt.dat"), text),
+             QStringLiteral("Datei „/home/p/projekt.dat“ konnte nicht gespeichert werden: ") + text);
+    QCOMPARE(fileReadErrorText(QStringLiteral("projekt.dat"), text),
+             QStringLiteral("Datei „projekt.dat“ konnte nicht gelesen werden: ") + text);
+}
+
+void TestFileIo::nativeFileNames_data()
+{
+    QTest::addColumn<QByteArray>("native");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("ASCII") << QByteArray("projekt.dat") << "projekt.dat";
+    QTest::newRow("UTF-8 umlaut and emoji") << QByteArray("gr\xc3\xbc\xc3\x9f" "e \xf0\x9f\x8f\xa0") << "grüße 🏠";
+    QTest::newRow("Latin-1 umlaut") << QByteArray("gr\xfc\xdf" "e.dat") << "gr\uFFFD\uFFFDe.dat";
+    QTest::newRow("encoded surrogate") << QByteArray("\xed\xb2\x80") << "\uFFFD\uFFFD\uFFFD";
+    QTest::newRow("overlong slash") << QByteArray("a\xc0\xaf" "b") << "a\uFFFD\uFFFDb";
+    QTest::newRow("cut sequence at the end") << QByteArray("x\xe2\x82") << "x\uFFFD\uFFFD";
+    QTest::newRow("escape after a pair") << QByteArray("\xf0\x9f\x8f\xa0\xff") << "🏠\uFFFD";
+}
+
+// Any bytes a name may have reach the file system unchanged; only the shown name differs.
+void TestFileIo::nativeFileNames()
+{
+    QFETCH(QByteArray, native);
+    QFETCH(QString, shown);
+    const QString name = fileNameFromNative(native);
+    QCOMPARE(nativeFileName(name), native);
+    QCOMPARE(displayFileName(name), shown);
+    QTemporaryDir dir;
+    const QString path = fileNameFromNative(QFile::encodeName(dir.path()) + '/' + native);
+    QCOMPARE(writeFileAtomically(path, "inhalt"), QString());
+    QCOMPARE(readFileCapped(path, 100).content, QByteArray("inhalt"));
+    QCOMPARE(entries(dir.path()), QStringList{fileNameFromNative(native)});
+    removeEntries(dir.path());
 }
 
 QTEST_APPLESS_MAIN(TestFileIo)

@@ -1,3 +1,4 @@
+#include "core/io/filelayer.h"
 #include "core/model/numbers.h"
 #include "core/projectfile/projectfile.h"
 #include "exampleproject.h"
@@ -324,6 +325,8 @@ void TestProjectFile::olderVersion()
     QVERIFY(shortOld.ok());
     QCOMPARE(shortOld.fileVersion, 0.0);
     QCOMPARE(shortOld.model.IdF[4], m.IdF[4]);
+    QVERIFY(!shortOld.incomplete);
+    QVERIFY(readProject(firstLines(content, 241), Dot).incomplete);
 }
 
 void TestProjectFile::shortFile_data()
@@ -347,6 +350,8 @@ void TestProjectFile::shortFile()
     const LoadedProject loaded = readProject(firstLines(projectFileContent(m, Dot), lines), Dot);
     QVERIFY(loaded.ok());
     QCOMPARE(loaded.fileVersion, 2.0);
+    QCOMPARE(loaded.lineCount, lines);
+    QCOMPARE(loaded.incomplete, lines < ProjectFileLineCount);
     for (int s = 0; s < 9; ++s) {
         const BuildUpRecord &r = loaded.model.buildUp[BuildUpSlots[s].element][BuildUpSlots[s].side];
         const BuildUpRecord &e = m.buildUp[BuildUpSlots[s].element][BuildUpSlots[s].side];
@@ -362,7 +367,11 @@ void TestProjectFile::shortFile()
     QCOMPARE(tiny.model.buildUp[0][0].B1, 0);
     QCOMPARE(tiny.model.Stoss[2], QString());
     QVERIFY(!tiny.model.IdF[2]);
-    QVERIFY(readProject(QByteArray(), Dot).ok());
+    QVERIFY(tiny.incomplete);
+    QCOMPARE(tiny.lineCount, 12);
+    const LoadedProject empty = readProject(QByteArray(), Dot);
+    QVERIFY(empty.ok() && empty.incomplete);
+    QCOMPARE(empty.lineCount, 0);
 }
 
 void TestProjectFile::tokenRules()
@@ -424,14 +433,24 @@ void TestProjectFile::lineRules_data()
     QTest::addColumn<double>("area");
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("project");
+    QTest::addColumn<int>("lines");
 
     const QByteArray head = QByteArray(ProjectFileHeader) + "\r\n__\r\n";
     const QByteArray middle = "Str\r\nPLZ\r\nOrt\r\n0\r\nTrennbauteil:\r\n__\r\n";
-    QTest::newRow("code 26 ends the file") << head + "P\x1aX\r\n" + middle + "7\r\n" << 0.0 << 0 << "P";
+    QTest::newRow("code 26 ends the file") << head + "P\x1aX\r\n" + middle + "7\r\n" << 0.0 << 0 << "P" << 3;
     QTest::newRow("blank line shifts numbers") << head + "P\r\n" + middle + "\r\n7\r\n3\r\n"
-                                               << 7.0 << 3 << "P";
-    QTest::newRow("LF alone ends a line") << head + "P\n" + middle + "7\n2\n" << 7.0 << 2 << "P";
-    QTest::newRow("CR alone ends a line") << head + "P\r" + middle + "7\r2\r" << 7.0 << 2 << "P";
+                                               << 7.0 << 3 << "P" << 12;
+    QTest::newRow("LF alone ends a line") << head + "P\n" + middle + "7\n2\n" << 7.0 << 2 << "P" << 11;
+    QTest::newRow("CR alone ends a line") << head + "P\r" + middle + "7\r2\r" << 7.0 << 2 << "P" << 11;
+    QTest::newRow("last line without line end") << head + "P\r\n" + middle + "7\r\n2" << 7.0 << 2 << "P" << 11;
+    // Saved by an editor as UTF-8 with a byte order mark: the same layout, the same version.
+    const QByteArray bom = "\xef\xbb\xbf";
+    QTest::newRow("UTF-8 with BOM: umlauts")
+        << bom + head + "Pr\xc3\xbc\x66ung \xe2\x82\xac\r\n" + middle + "7\r\n2\r\n" << 7.0 << 2 << "Prüfung €" << 11;
+    QTest::newRow("UTF-8 with BOM: beyond the code page")
+        << bom + head + "\xc5\x81\xc3\xb3\x64\xc5\xba\r\n" + middle + "7\r\n2\r\n" << 7.0 << 2 << "?ód?" << 11;
+    QTest::newRow("UTF-8 with BOM: a line in the code page")
+        << bom + head + "Pr\xfc\x66ung\r\n" + middle + "7\r\n2\r\n" << 7.0 << 2 << "Prüfung" << 11;
 }
 
 void TestProjectFile::lineRules()
@@ -440,11 +459,16 @@ void TestProjectFile::lineRules()
     QFETCH(double, area);
     QFETCH(int, kind);
     QFETCH(QString, project);
+    QFETCH(int, lines);
     const LoadedProject loaded = readProject(content, Dot);
     QVERIFY2(loaded.ok(), qPrintable(loaded.error));
+    QCOMPARE(loaded.fileVersion, 2.0);
+    QCOMPARE(loaded.utf8, content.startsWith("\xef\xbb\xbf"));
     QCOMPARE(loaded.model.fields.Projekt, project);
     QCOMPARE(double(loaded.model.A), area);
     QCOMPARE(loaded.model.buildUp[0][0].Konstrukt, kind);
+    QCOMPARE(loaded.lineCount, lines);
+    QVERIFY(loaded.incomplete);
 }
 
 void TestProjectFile::volumesAndDirection_data()
@@ -515,13 +539,19 @@ void TestProjectFile::fileErrors()
     QVERIFY(dir.isValid());
     ProjectModel m = filledProject(Dot);
 
-    LoadedProject missing = loadProject(dir.filePath(QStringLiteral("fehlt.dat")), Dot);
-    QCOMPARE(missing.error, QStringLiteral("Datei nicht gefunden"));
+    const QString missingPath = dir.filePath(QStringLiteral("fehlt.dat"));
+    LoadedProject missing = loadProject(missingPath, Dot);
+    QCOMPARE(missing.error, QStringLiteral("Datei „%1“ konnte nicht gelesen werden: Datei nicht gefunden")
+                                .arg(QDir::toNativeSeparators(missingPath)));
     LoadedProject directory = loadProject(dir.path(), Dot);
-    QCOMPARE(directory.error, QStringLiteral("Dateizugriff verweigert"));
+    QCOMPARE(directory.error, fileReadErrorText(dir.path(), QStringLiteral("Dateizugriff verweigert")));
+    const QString broken = dir.filePath(QStringLiteral("kaputt.dat"));
+    QCOMPARE(writeFileAtomically(broken, "Projektdaten\r\n\r\n\r\n\r\n\r\n\r\n0\r\n\r\n\r\n12,5\r\n"),
+             QString());
+    QCOMPARE(loadProject(broken, Dot).error, fileReadErrorText(broken, QStringLiteral("Ungültige numerische Eingabe")));
 
-    QCOMPARE(saveProject(m, dir.filePath(QStringLiteral("nicht/da.dat")), Dot),
-             QStringLiteral("Datei nicht gefunden"));
+    const QString noFolder = dir.filePath(QStringLiteral("nicht/da.dat"));
+    QCOMPARE(saveProject(m, noFolder, Dot), fileWriteErrorText(noFolder, QStringLiteral("Datei nicht gefunden")));
     QVERIFY(!saveProject(m, dir.path(), Dot).isEmpty());
     QVERIFY(QFileInfo(dir.path()).isDir());
 
@@ -612,7 +642,7 @@ void TestProjectFile::valueRoundTrip()
     old.close();
     const QString error = saveProject(m, path, Dot);
     if (!saves) {
-        QCOMPARE(error, QString::fromUtf8("Ungültige numerische Eingabe"));
+        QCOMPARE(error, fileWriteErrorText(path, QStringLiteral("Ungültige numerische Eingabe")));
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("old\r\n"));
         return;

@@ -199,8 +199,11 @@ private Q_SLOTS:
         QFETCH(QString, control);
         QFETCH(QString, text);
         QFETCH(QStringList, messages);
-        if (qstrcmp(QTest::currentDataTag(), "folder missing") == 0)
+        if (qstrcmp(QTest::currentDataTag(), "folder missing") == 0) {
             m_form->setStartDirectory(path(QStringLiteral("nirgends")));
+            messages.last() = error(fileWriteErrorText(path(QStringLiteral("nirgends/Firma.set")),
+                                                       QStringLiteral("Datei nicht gefunden")));
+        }
         m_form->openSettings();
         m_form->findChild<QLineEdit *>(control)->setText(text); // pasted: the key filter passes no sign
         click(*m_form, "Button_Save_FaDat");

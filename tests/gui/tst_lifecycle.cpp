@@ -496,7 +496,7 @@ private Q_SLOTS:
                 QCOMPARE(dialogs.recorded.last().kind, MessageKind::Error);
             if (fault)
                 QCOMPARE(dialogs.recorded.last().text,
-                         QString::fromUtf8("Kapazität der Diskette/Festplatte erschöpft"));
+                         fileWriteErrorText(opened, QStringLiteral("Kapazität der Diskette/Festplatte erschöpft")));
             QCOMPARE(readAll(opened), before);
             return;
         }
@@ -541,7 +541,7 @@ private Q_SLOTS:
 
         QCOMPARE(dialogs.recorded.last().type, QStringLiteral("message"));
         QCOMPARE(dialogs.recorded.last().kind, MessageKind::Error);
-        QCOMPARE(dialogs.recorded.last().text, error);
+        QCOMPARE(dialogs.recorded.last().text, fileReadErrorText(path, error));
         QCOMPARE(visibleState(w), before);
         QVERIFY(!w.model().Saved);
         QVERIFY(w.model().RecalcEnabled);
@@ -555,8 +555,9 @@ private Q_SLOTS:
     {
         TSimplifiedModel fresh;
         ScriptedInteraction dialogs;
-        QVERIFY(!fresh.session().openFile(m_startDir.filePath(QStringLiteral("gibt-es-nicht.dat"))));
-        QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("Datei nicht gefunden")});
+        const QString missing = m_startDir.filePath(QStringLiteral("gibt-es-nicht.dat"));
+        QVERIFY(!fresh.session().openFile(missing));
+        QCOMPARE(dialogs.texts(), QStringList{fileReadErrorText(missing, QStringLiteral("Datei nicht gefunden"))});
         QVERIFY(fresh.model().Saved);
         QVERIFY(fresh.controls().label_DatName->isHidden());
         QVERIFY(fresh.controls().edit_Projekt->text().isEmpty());

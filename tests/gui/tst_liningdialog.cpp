@@ -519,7 +519,8 @@ private Q_SLOTS:
         }
         if (fault) {
             QCOMPARE(saving.at(0).kind, MessageKind::Error);
-            QCOMPARE(saving.at(0).text, QString::fromUtf8("Kapazität der Diskette/Festplatte erschöpft"));
+            QCOMPARE(saving.at(0).text,
+                     fileWriteErrorText(path, QStringLiteral("Kapazität der Diskette/Festplatte erschöpft")));
         }
         QCOMPARE(readFile(path) == contents, !written);
         QCOMPARE(readFile(path).contains("Ge\xe4ndert"), written);

@@ -368,7 +368,8 @@ void TestPrintPreview::pdfSave()
     QCOMPARE(dialogs.recorded.constFirst().options.filter, QStringLiteral("PDF-Dokument (*.pdf)"));
     QCOMPARE(dialogs.recorded.size(), message.isEmpty() ? 1 : 2);
     if (pages == 0) {
-        QCOMPARE(dialogs.recorded.constLast().text, message);
+        QCOMPARE(dialogs.recorded.constLast().text,
+                 diskFull ? fileWriteErrorText(dir.filePath(QStringLiteral("Nachweis.pdf")), message) : message);
         QCOMPARE(dir.entryList(QDir::Files), QStringList{QStringLiteral("Nachweis.pdf")});
         QCOMPARE(readAll(dir.filePath(QStringLiteral("Nachweis.pdf"))), old);
         return;

@@ -73,7 +73,7 @@ int renderPdf(const QString &sourcePath, const QString &outPath, const QString &
 {
     const FileReadResult source = readFileCapped(sourcePath, 4 * 1024 * 1024);
     if (!source.ok())
-        return fail(sourcePath + QStringLiteral(": ") + source.error);
+        return fail(source.error);
 
     QTextDocument document;
     document.setBaseUrl(QUrl::fromLocalFile(QFileInfo(sourcePath).absolutePath() + QLatin1Char('/')));
@@ -102,7 +102,7 @@ int renderPdf(const QString &sourcePath, const QString &outPath, const QString &
     }
     buffer.close();
     const QString error = writeFileAtomically(outPath, pdf);
-    return error.isEmpty() ? 0 : fail(outPath + QStringLiteral(": ") + error);
+    return error.isEmpty() ? 0 : fail(error);
 }
 
 int renderPng(const QString &sourcePath, int size, const QString &outPath)
@@ -122,7 +122,7 @@ int renderPng(const QString &sourcePath, int size, const QString &outPath)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     const QString error = writeFileAtomically(outPath, png);
-    return error.isEmpty() ? 0 : fail(outPath + QStringLiteral(": ") + error);
+    return error.isEmpty() ? 0 : fail(error);
 }
 
 // A starter lining system: its description and the two inputs of the resonance formula

@@ -21,7 +21,7 @@ bool codePageAvailable()
 
 QString codePageMissingText()
 {
-    return QString::fromUtf8("Der Zeichensatz Windows-1252 steht in dieser Qt-Installation nicht zur "
+    return QStringLiteral("Der Zeichensatz Windows-1252 steht in dieser Qt-Installation nicht zur "
                              "Verfügung. Projektdateien, Vorsatzschalen-Bibliotheken und Firmendaten "
                              "können daher weder gelesen noch gespeichert werden.");
 }
@@ -62,6 +62,15 @@ QString decodeCodePage(QByteArrayView bytes)
 {
     QStringDecoder decoder(CodePageName, QStringConverter::Flag::Stateless);
     return decoder.decode(bytes);
+}
+
+QString decodeUtf8LineToCodePage(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return decodeCodePage(bytes);
+    return decodeCodePage(encodeCodePageLine(text));
 }
 
 } // namespace tavix

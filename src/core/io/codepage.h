@@ -24,5 +24,13 @@ QString codePageMissingText();
 QByteArray encodeCodePageLine(const QString &text);
 // Text in the code page; requires codePageAvailable().
 QString decodeCodePage(QByteArrayView bytes);
+// A line of a file that an editor saved as UTF-8, read as what the code page can carry:
+// umlauts and every other character it holds come through as they are, a character it
+// lacks becomes "?" at once (as saving would write it), so the text shown is the text
+// saved. A line that is not valid UTF-8 after all is read in the code page.
+QString decodeUtf8LineToCodePage(QByteArrayView bytes);
+
+// The byte order mark an editor may put before UTF-8 text.
+inline constexpr QByteArrayView Utf8ByteOrderMark("\xEF\xBB\xBF");
 
 } // namespace tavix

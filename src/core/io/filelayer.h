@@ -13,9 +13,16 @@
 // opening it, so that no read can block or run forever, and reads at most a stated number
 // of bytes; a larger file is an error, never a silent truncation.
 //
-// Errors are the German texts the user sees: "Datei nicht gefunden",
+// Errors are the German texts the user sees, and they name the file:
+// "Datei „/home/p/projekt.dat“ konnte nicht gespeichert werden: Kapazität der
+// Diskette/Festplatte erschöpft". The reason is one of "Datei nicht gefunden",
 // "Dateizugriff verweigert", "Kapazität der Diskette/Festplatte erschöpft",
-// "I/O-Fehler %d".
+// "I/O-Fehler %d" (ioErrorText) or a reader's own, such as a file over its size cap.
+//
+// File names are QStrings as everywhere in Qt, with one addition: a name that is not
+// valid UTF-8 (possible on Unix file systems, and on a command line) carries each byte
+// that does not decode as a lone surrogate U+DC80..U+DCFF. fileNameFromNative() makes
+// such a name and every function here reaches the file under exactly the original bytes.
 
 #include <QByteArray>
 #include <QString>
@@ -27,7 +34,8 @@ namespace tavix {
 struct FileReadResult
 {
     QByteArray content;
-    QString error; // empty on success
+    QString error;         // empty on success
+    bool tooLarge = false; // the file is over the cap (and was not read)
     bool ok() const { return error.isEmpty(); }
 };
 
@@ -38,11 +46,23 @@ FileReadResult readFileCapped(const QString &path, qint64 maxBytes);
 // empty on success. On failure an existing file is left untouched.
 QString writeFileAtomically(const QString &path, const QByteArray &content);
 
-// The German text of an errno value.
+// The German text of an errno value: the reason in the messages below.
 QString ioErrorText(int error);
 
-// The text a file larger than the read cap is reported with.
+// The reason a file larger than the read cap is reported with.
 QString fileTooLargeText(qint64 maxBytes);
+
+// "Datei „<path>“ konnte nicht gelesen werden: <reason>"
+QString fileReadErrorText(const QString &path, const QString &reason);
+// "Datei „<path>“ konnte nicht gespeichert werden: <reason>"
+QString fileWriteErrorText(const QString &path, const QString &reason);
+
+// A file name as the system spells it (a command-line argument, a directory entry), made
+// lossless as described above, and back.
+QString fileNameFromNative(const QByteArray &native);
+QByteArray nativeFileName(const QString &name);
+// The name as a person reads it: native separators, an undecodable byte as U+FFFD.
+QString displayFileName(const QString &name);
 
 // Test seam: the steps of an atomic write, so that tests can make flush or commit fail.
 enum class WriteStep

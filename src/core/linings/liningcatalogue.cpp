@@ -101,7 +101,7 @@ LiningCatalogueReadResult readLiningCatalogue(const QString &path)
     if (!file.ok()) {
         LiningCatalogueReadResult result;
         result.error = file.error;
-        result.truncated = file.error == fileTooLargeText(MaxCatalogueFileSize);
+        result.truncated = file.tooLarge;
         return result;
     }
     return parseLiningCatalogue(file.content);

@@ -23,7 +23,10 @@ namespace {
 const char *const Ruler = "______________________";
 const char *const ExtensionHeader = "[Tavix-Erweiterung]";
 constexpr char EndOfFile = 26;
-const char *const InvalidNumber = "Ungültige numerische Eingabe";
+QString invalidNumberText()
+{
+    return QStringLiteral("Ungültige numerische Eingabe");
+}
 // The longest real the writer produces: every digit of the largest finite value, a sign,
 // the point and three decimals. Longer tokens are refused, never cut.
 constexpr int MaxRealTokenLength = 5000;
@@ -41,6 +44,7 @@ public:
         m_out += "\r\n";
     }
     void literal(const char *value) { text(QString::fromUtf8(value)); }
+    void literal(const QString &value) { text(value); }
     void integer(long long value, int width = 0) { text(formatFileInteger(value, width)); }
     // A value that is not finite has no line the reader could take back.
     void real(long double value, int width, int decimals)
@@ -94,19 +98,38 @@ class LineReader
 {
 public:
     explicit LineReader(const QByteArray &content)
-        : m_data(content.left(content.indexOf(EndOfFile) >= 0 ? content.indexOf(EndOfFile) : content.size()))
+        : m_utf8(content.startsWith(Utf8ByteOrderMark)),
+          m_data(content.sliced(m_utf8 ? Utf8ByteOrderMark.size() : 0))
     {
+        if (const qsizetype end = m_data.indexOf(EndOfFile); end >= 0)
+            m_data.truncate(end);
     }
 
     bool atEnd() const { return m_pos >= m_data.size(); }
     bool failed() const { return m_failed; }
+    bool utf8() const { return m_utf8; }
+
+    // Lines as the reader ends them: at CR (with one LF after it), or at a lone LF; text
+    // after the last line end is a line too.
+    int lineCount() const
+    {
+        int lines = 0;
+        for (qsizetype i = 0; i < m_data.size(); ++i) {
+            if (m_data.at(i) == '\r' || (m_data.at(i) == '\n' && (i == 0 || m_data.at(i - 1) != '\r')))
+                ++lines;
+        }
+        if (!m_data.isEmpty() && m_data.back() != '\r' && m_data.back() != '\n')
+            ++lines;
+        return lines;
+    }
 
     QString text()
     {
         const qsizetype begin = m_pos;
         while (m_pos < m_data.size() && m_data.at(m_pos) != '\r' && m_data.at(m_pos) != '\n')
             ++m_pos;
-        const QString value = decodeCodePage(QByteArrayView(m_data).sliced(begin, m_pos - begin));
+        const QByteArrayView line = QByteArrayView(m_data).sliced(begin, m_pos - begin);
+        const QString value = m_utf8 ? decodeUtf8LineToCodePage(line) : decodeCodePage(line);
         skipLineEnd();
         return value;
     }
@@ -228,6 +251,7 @@ private:
         return token;
     }
 
+    bool m_utf8 = false;
     QByteArray m_data;
     qsizetype m_pos = 0;
     bool m_failed = false;
@@ -462,7 +486,7 @@ void writeContent(LineWriter &w, const ProjectModel &model, QChar sep)
         w.integer(model.f0[0][side], 5);
     }
     w.literal("");
-    w.literal("Flanken / Räume:");
+    w.literal(QStringLiteral("Flanken / Räume:"));
     w.literal(Ruler);
 
     for (int k = 1; k <= FlankCount; ++k) {
@@ -552,7 +576,7 @@ QString saveProject(const ProjectModel &model, const QString &path, QChar sep)
     writeExtension(w, model);
     // A file that could not be read back is never written; the old one stays.
     if (w.unwritable())
-        return QString::fromUtf8(InvalidNumber);
+        return fileWriteErrorText(path, invalidNumberText());
     return writeFileAtomically(path, w.bytes());
 }
 
@@ -566,12 +590,16 @@ LoadedProject readProject(const QByteArray &content, QChar sep)
         return result;
     }
     LineReader reader(content);
+    result.utf8 = reader.utf8();
+    result.lineCount = reader.lineCount();
     FieldNumbers numbers;
     if (!readContent(reader, result.model, numbers, result.fileVersion) ||
         !readExtension(reader, result.model)) {
-        result.error = QString::fromUtf8(InvalidNumber);
+        result.error = invalidNumberText();
         return result;
     }
+    result.incomplete =
+        result.lineCount < (result.fileVersion == 2.0 ? ProjectFileLineCount : OlderProjectFileLineCount);
     bringUpToDate(result.model, numbers, sep);
     return result;
 }
@@ -588,7 +616,18 @@ LoadedProject loadProject(const QString &path, QChar sep)
         result.error = file.error;
         return result;
     }
-    return readProject(file.content, sep);
+    LoadedProject result = readProject(file.content, sep);
+    if (!result.ok() && codePageAvailable())
+        result.error = fileReadErrorText(path, result.error);
+    return result;
+}
+
+QString incompleteProjectText(const QString &path, const LoadedProject &loaded)
+{
+    const int formatLines = loaded.fileVersion == 2.0 ? ProjectFileLineCount : OlderProjectFileLineCount;
+    return QStringLiteral("Die Projektdatei „%1“ ist unvollständig: Sie hat nur %2 von %3 Zeilen; "
+                          "die fehlenden Angaben wurden nicht gelesen. Bitte prüfen Sie die Eingaben.")
+        .arg(displayFileName(path), QString::number(loaded.lineCount), QString::number(formatLines));
 }
 
 } // namespace tavix

@@ -17,6 +17,10 @@
 // EstrichMasse, Steifigkeit, Steifigkeit2, DeltaLw) with "." as decimal point. Unknown keys
 // are passed over. Without such inputs nothing follows line 282.
 //
+// A file that an editor saved as UTF-8 with a byte order mark is read as UTF-8 text of the
+// same layout (see decodeUtf8LineToCodePage for its characters). A file shorter than its
+// format still opens, as short files always did, but the load result says so.
+//
 // Unlike a plain line-by-line reader, loading never touches the caller's project: the
 // file goes into a fresh model that the caller adopts only on success, so a damaged
 // file cannot destroy the project that is open. Likewise saving replaces an existing
@@ -30,17 +34,28 @@
 namespace tavix {
 
 constexpr int ProjectFileLineCount = 282;
+constexpr int OlderProjectFileLineCount = 242; // an older file: the lines before the variant name
 extern const char *const ProjectFileHeader; // "Projektdaten: Tavix-Schallschutzrechner Version 2.0"
 
 struct LoadedProject
 {
     ProjectModel model;
     double fileVersion = 0; // 2.0 for the current format, 0 for an older file
-    // Empty on success; otherwise "Ungültige numerische Eingabe" or the I/O error text
-    // ("Datei nicht gefunden", "Dateizugriff verweigert", "I/O-Fehler %d", ...).
+    // Empty on success; otherwise the file layer's message, which names the file, with
+    // "Ungültige numerische Eingabe" or the I/O error ("Datei nicht gefunden", ...) as
+    // its reason (readProject, which has no file, gives the reason alone).
     QString error;
     bool ok() const { return error.isEmpty(); }
+    // The file had fewer lines than its format (ProjectFileLineCount, or
+    // OlderProjectFileLineCount for an older file); whatever is missing keeps its reset
+    // value. lineCount is the number of lines it had, a last line without line end included.
+    bool incomplete = false;
+    int lineCount = 0;
+    bool utf8 = false; // began with a UTF-8 byte order mark and was read as UTF-8
 };
+
+// The notice for an incomplete file: "Die Projektdatei „…“ ist unvollständig: ..."
+QString incompleteProjectText(const QString &path, const LoadedProject &loaded);
 
 // Reads a project as opening it in the main window does: starts from resetModel(), reads
 // the file, and brings the model up to date the way the main window shows a loaded
