@@ -126,6 +126,7 @@ void TForm_DB::connectControls(QButtonGroup *constructions)
     connect(ui->btn_EditTab, &QPushButton::clicked, this, &TForm_DB::btn_EditTabClick);
     connect(ui->btn_AddLine, &QPushButton::clicked, this, &TForm_DB::btn_AddLineClick);
     connect(ui->btn_SaveTab, &QPushButton::clicked, this, &TForm_DB::btn_SaveTabClick);
+    connect(ui->grid_fres, &QTableWidget::itemChanged, this, [this] { m_tableChanged = true; });
     for (QLineEdit *edit : {ui->edit_s, ui->edit_m})
         connect(edit, &QLineEdit::textChanged, this, &TForm_DB::edit_sChange);
     connect(ui->edit_fres, &QLineEdit::textChanged, this, &TForm_DB::edit_fresChange);
@@ -270,6 +271,8 @@ bool TForm_DB::eventFilter(QObject *watched, QEvent *event)
 
 void TForm_DB::chooseCategory(int category)
 {
+    if (!mayDropTableEdits())
+        return;
     m_model.liningCategory = category;
     colourCategoryButtons();
     loadCatalogue();
@@ -290,6 +293,7 @@ void TForm_DB::setTableRows(const QList<LiningCatalogueRow> &rows)
         ui->grid_fres->setItem(r, 0, new QTableWidgetItem(rows.at(r).description));
         ui->grid_fres->setItem(r, 1, new QTableWidgetItem(rows.at(r).frequency));
     }
+    m_tableChanged = false; // the table is what the file holds
 }
 
 QList<LiningCatalogueRow> TForm_DB::tableRows() const
@@ -403,6 +407,11 @@ void TForm_DB::DeleteLibLineClick()
 
 void TForm_DB::btn_SaveTabClick()
 {
+    saveTable();
+}
+
+bool TForm_DB::saveTable()
+{
     // Always the category's own file, also when the table came from another one.
     const QString path = QDir(m_startDirectory).filePath(liningCatalogueFileName(m_model.liningCategory));
     // A table that holds only part of the file it replaces would drop the rest for good.
@@ -414,13 +423,34 @@ void TForm_DB::btn_SaveTabClick()
             QString::fromUtf8(" Die Datei \"%1\" wurde nur teilweise eingelesen.\rBeim Speichern gehen "
                               "die nicht eingelesenen Zeilen verloren.\rTrotzdem speichern?")
                 .arg(liningCatalogueFileName(m_model.liningCategory))))
-        return;
+        return false;
     const QString error = writeLiningCatalogue(path, m_model.liningCategory, tableRows());
     if (!error.isEmpty()) {
         showError(this, error);
-        return;
+        return false;
     }
     m_partialCatalogue.clear();
+    m_tableChanged = false;
+    return true;
+}
+
+bool TForm_DB::mayDropTableEdits()
+{
+    if (!m_tableChanged)
+        return true;
+    const QString question =
+        QString::fromUtf8(" Die Tabelle wurde geändert.\r Sollen die Änderungen in \"%1\" gespeichert werden? ")
+            .arg(liningCatalogueFileName(m_model.liningCategory));
+    switch (userInteraction().askYesNoCancel(this, MessageKind::Confirmation, question)) {
+    case Answer::Yes:
+        return saveTable();
+    case Answer::No:
+        m_tableChanged = false;
+        return true;
+    case Answer::Cancel:
+        break;
+    }
+    return false;
 }
 
 void TForm_DB::Button_EnterClick()
@@ -450,10 +480,13 @@ void TForm_DB::Button_EnterClick()
     if (!f0) {
         if (userInteraction().askYesNo(this, MessageKind::Warning,
                                        QStringLiteral(" keine zulässige Resonanzfrequenz! \r Möchten Sie die "
-                                                      "Eingabe trotzdem beenden ? ")))
+                                                      "Eingabe trotzdem beenden ? ")) &&
+            mayDropTableEdits())
             finish();
         return;
     }
+    if (!mayDropTableEdits())
+        return;
     m_lastChange = setLining(m_model, m_slot, text, *f0);
     finish();
     Q_EMIT liningAccepted(m_slot.element, m_slot.side);
@@ -461,7 +494,8 @@ void TForm_DB::Button_EnterClick()
 
 void TForm_DB::Button_ESCClick()
 {
-    finish();
+    if (mayDropTableEdits())
+        finish();
 }
 
 } // namespace tavix::gui

@@ -95,6 +95,12 @@ private:
     void setTableEditing(bool editing);
     void setHeaderText(LiningSlot slot);
     bool digitKeyFilter(QKeyEvent *event);
+    // Writes the table into the category's file; false when it was not written.
+    bool saveTable();
+    // Before the table is reloaded or the dialog closes: unsaved edits of the table are
+    // saved ("Ja"), dropped ("Nein") or kept with the dialog as it is ("Abbrechen",
+    // Escape); false means stay.
+    bool mayDropTableEdits();
     int lowestSelectedRow() const;
 
     ProjectModel &m_model;
@@ -106,6 +112,7 @@ private:
     // The catalogue file the table holds only part of (a cap was hit or reading failed);
     // empty when the table holds all of it.
     QString m_partialCatalogue;
+    bool m_tableChanged = false; // cells edited since the table was loaded or saved
 
     std::unique_ptr<Ui::TForm_DB> ui;
     QButtonGroup *m_modeGroup = nullptr;
