@@ -1,5 +1,6 @@
 #include "gui/mainwindow/mainwindowcontrols.h"
 
+#include "gui/common/codepageguard.h"
 #include "gui/common/colours.h"
 #include "gui/common/programpictures.h"
 
@@ -83,16 +84,24 @@ QLabel *subscriptCaption(const QString &name, const QString &before, const QStri
     return label;
 }
 
-QLineEdit *textField(const QString &name, int maxLength)
+QLineEdit *lineField(const QString &name, int maxLength)
 {
     auto *edit = named(new QLineEdit, name);
     edit->setMaxLength(maxLength);
     return edit;
 }
 
+// Names and texts go into the project file: only what its code page holds.
+QLineEdit *textField(const QString &name, int maxLength)
+{
+    auto *edit = lineField(name, maxLength);
+    guardCodePage(edit);
+    return edit;
+}
+
 QLineEdit *numberField(const QString &name, int maxLength)
 {
-    auto *edit = textField(name, maxLength);
+    auto *edit = lineField(name, maxLength);
     edit->setAlignment(Qt::AlignRight);
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 14);
     return edit;
