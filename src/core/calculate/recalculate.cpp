@@ -136,7 +136,6 @@ RecalcOutcome Recalculate(ProjectModel &model, QChar decimalSeparator)
     if (complete) {
         computeTransmission(model, flankAreas);
         computeLevelDifference(model);
-        model.everCalculated = true;
     }
     return {};
 }
