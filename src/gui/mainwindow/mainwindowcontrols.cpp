@@ -257,8 +257,7 @@ void MainWindowControls::setupMenus(QMainWindow *window)
         action(results, QStringLiteral("Berechnungsergebnisse1"), QStringLiteral("Berechnungsergebnisse"));
     Variantenuntersuchung1 =
         action(results, QStringLiteral("Variantenuntersuchung1"), QStringLiteral("Variantenuntersuchung"));
-    Nachweis1 =
-        action(results, QStringLiteral("Nachweis1"), QString::fromUtf8("Nachweis und Übertragungswege"));
+    Nachweis1 = action(results, QStringLiteral("Nachweis1"), QStringLiteral("Nachweis und Übertragungswege"));
 
     QMenu *info = named(bar->addMenu(QStringLiteral("&Info")), QStringLiteral("menu_Info"));
     Internet1 = action(info, QStringLiteral("Internet1"), QStringLiteral("Haftung"));
@@ -304,7 +303,7 @@ void MainWindowControls::setupToolBar(QMainWindow *window)
     button_Variant = button(QStringLiteral("button_Variant"), QStyle::SP_FileDialogListView,
                             QStringLiteral(" Variantenuntersuchung "));
     button_Nachweis = button(QStringLiteral("button_Nachweis"), QStyle::SP_DialogApplyButton,
-                             QString::fromUtf8(" Nachweis und Übertragungswege "));
+                             QStringLiteral(" Nachweis und Übertragungswege "));
     btn_Results = button(QStringLiteral("btn_Results"), QStyle::SP_FileDialogDetailedView,
                          QStringLiteral(" detaillierte Berechnungsergebnisse "));
     SpeedBar->addSeparator();

@@ -49,8 +49,8 @@ namespace tavix::gui {
 
 namespace {
 
-const QString DirectIndexAfterOpening = QString::fromUtf8("Direktschalldämmung: ");
-const QString DirectIndexAfterEditing = QString::fromUtf8("Direktschalldämm-Maß ");
+const QString DirectIndexAfterOpening = QStringLiteral("Direktschalldämmung: ");
+const QString DirectIndexAfterEditing = QStringLiteral("Direktschalldämm-Maß ");
 
 // "&" in a tab caption would become an access key; a flank named "Wand & Decke" keeps it.
 QString tabCaption(const QString &name)

@@ -162,7 +162,8 @@ public:
     void label(QPoint at, const QString &name, const QColor &text, const QColor &background, int maxWidth)
     {
         const SketchFont &f = sketchFont(false);
-        const QString padded = QLatin1Char(' ') + f.metrics.elidedText(name, Qt::ElideRight, maxWidth) + QLatin1Char(' ');
+        const QString padded =
+            QLatin1Char(' ') + f.metrics.elidedText(name, Qt::ElideRight, maxWidth) + QLatin1Char(' ');
         p.fillRect(QRect(at, QSize(f.metrics.horizontalAdvance(padded), f.metrics.height())), background);
         write(f, at, padded, text);
     }
