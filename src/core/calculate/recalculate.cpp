@@ -1,6 +1,7 @@
 #include "core/calculate/recalculate.h"
 
 #include "core/calculate/transmission.h"
+#include "core/impact/impactsound.h"
 #include "core/model/numbers.h"
 
 #include <array>
@@ -137,6 +138,7 @@ RecalcOutcome Recalculate(ProjectModel &model, QChar decimalSeparator)
         computeTransmission(model, flankAreas);
         computeLevelDifference(model);
     }
+    model.impact = computeImpact(model);
     return {};
 }
 
