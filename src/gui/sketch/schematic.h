@@ -42,6 +42,11 @@ SchematicColours PrepareSchematicColours(const ProjectModel &model, const QColor
 void DrawSchematic(const ProjectModel &model, const SchematicColours &colours, int activeTab,
                    QImage &wallPicture, QImage &floorPicture);
 
+// The picture of the model's orientation alone, drawn afresh at `scale` times its size
+// (for print), without touching the surfaces kept for the screen.
+QImage DrawSchematicPicture(const ProjectModel &model, const SchematicColours &colours, int activeTab,
+                            int scale);
+
 // The two pictures of the main window, painted again only when something they show has
 // changed: typing into a field the sketch does not show (an area, an edge length) leaves
 // them and the widgets that display them alone.
