@@ -266,8 +266,8 @@ std::unique_ptr<QCoreApplication> createApplication(int &argc, char *argv[])
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-// The two-page report of a calculated project with the company data of the current
-// directory, written atomically to `pdfPath`.
+// The report of a calculated project with the company data of the current directory, with
+// the proof page when the project names a requirement, written atomically to `pdfPath`.
 int writePdfReport(const ProjectModel &model, const QString &pdfPath)
 {
     if (!model.Calculated) {
@@ -470,8 +470,12 @@ int runCommandLine(int argc, char *argv[])
         printError(path + QStringLiteral(": ") + outcome.error);
         return ExitUnreadable;
     }
-    if (pdf)
+    if (pdf) {
+        // The report carries the proof page for the requirement given here, else the project's.
+        if (parser.isSet(requirementOption))
+            model.requirement = requirementFromArgument(parser.value(requirementOption)).value_or(model.requirement);
         return writePdfReport(model, parser.value(pdfOption));
+    }
     QString jsonError;
     const QByteArray output = asText ? projectText(model, sep) : projectJson(model, requirement, &jsonError);
     if (!jsonError.isEmpty()) {
