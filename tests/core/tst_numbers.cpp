@@ -98,6 +98,12 @@ void TestNumbers::formatFixed()
     QFETCH(int, digits);
     QFETCH(QString, expected);
     QCOMPARE(tavix::formatFixed(value, precision, digits, QLatin1Char('.')), expected);
+    // The tenths a proof compares are the tenths shown with every digit kept.
+    for (const long double v : {static_cast<long double>(value), 54.95L, 54.9499L, 0.05L, -0.05L, 0.049999L,
+                                999999.95L, 1e-30L}) {
+        QString shown = tavix::formatFixed(v, 18, 1, QLatin1Char('.'));
+        QCOMPARE(tavix::roundedTenths(v).value(), shown.remove(QLatin1Char('.')).toLongLong());
+    }
     QString withComma = expected;
     withComma.replace(QLatin1Char('.'), QLatin1Char(','));
     QCOMPARE(tavix::formatFixed(value, precision, digits, QLatin1Char(',')), withComma);

@@ -86,6 +86,8 @@ class TestPathShares : public QObject
 private Q_SLOTS:
     void sharesReproduceRw_data();
     void sharesReproduceRw();
+    void ownRequirementValue_data();
+    void ownRequirementValue();
     void verdictAtBoundary_data();
     void verdictAtBoundary();
     void notes_data();
@@ -130,6 +132,35 @@ void TestPathShares::sharesReproduceRw()
         QVERIFY(shares.flanks[n].rwWithout > shares.rw);
     }
     QVERIFY(std::fabs(flankSum - 1) < 1e-15L);
+}
+
+void TestPathShares::ownRequirementValue_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QChar>("sep");
+    QTest::addColumn<double>("value"); // 0: refused
+    QTest::newRow("German decimal comma") << "53,5" << QChar(u',') << 53.5;
+    QTest::newRow("blanks around") << " 54 " << QChar(u',') << 54.0;
+    QTest::newRow("trailing separator") << "53," << QChar(u',') << 53.0;
+    QTest::newRow("point under German settings") << "53.5" << QChar(u',') << 0.0;
+    QTest::newRow("point under English settings") << "53.5" << QChar(u'.') << 53.5;
+    QTest::newRow("exponent") << "1e2" << QChar(u',') << 0.0;
+    QTest::newRow("sign") << "-53" << QChar(u',') << 0.0;
+    QTest::newRow("zero") << "0" << QChar(u',') << 0.0;
+    QTest::newRow("two separators") << "5,3,5" << QChar(u',') << 0.0;
+    QTest::newRow("only the separator") << "," << QChar(u',') << 0.0;
+    QTest::newRow("empty") << "" << QChar(u',') << 0.0;
+}
+
+void TestPathShares::ownRequirementValue()
+{
+    QFETCH(QString, typed);
+    QFETCH(QChar, sep);
+    QFETCH(double, value);
+    const std::optional<long double> parsed = parseRequirementValue(typed, sep);
+    QCOMPARE(parsed.has_value(), value > 0);
+    if (parsed)
+        QCOMPARE(double(*parsed), value);
 }
 
 void TestPathShares::verdictAtBoundary_data()
@@ -187,7 +218,7 @@ void TestPathShares::notes()
     QFETCH(QStringList, expected);
     const Requirement *r = findRequirement(requirement);
     QVERIFY(r);
-    const QStringList notes = requirementNotes(*r, orientation, area);
+    const QStringList notes = requirementNotes(r, orientation, area, false);
     QCOMPARE(notes.size(), expected.size() + 1);
     for (int i = 0; i < expected.size(); ++i)
         QVERIFY2(notes.at(i).startsWith(expected.at(i)), qPrintable(notes.at(i)));
@@ -196,17 +227,19 @@ void TestPathShares::notes()
 
 void TestPathShares::catalogueIdsAreStable()
 {
-    // The chosen entry is remembered by id: ids must be unique, and every entry but the own
-    // one carries a requirement for a wall or a floor.
+    // The chosen entry is stored by id: ids must be unique, and every entry but the own one
+    // carries a value for a wall or a floor; only floors limit L'n,w.
     QSet<QString> ids;
     for (const Requirement &r : requirementCatalogue()) {
         ids << r.id;
-        QCOMPARE(r.erfRw > 0, r.id != QLatin1String(OwnRequirementId));
-        QCOMPARE(r.element == RequirementElement::Any, r.id == QLatin1String(OwnRequirementId));
+        const bool own = r.id == QLatin1String(OwnRequirementId);
+        QCOMPARE(r.erfRw.has_value() || r.zulLnw.has_value(), !own);
+        QCOMPARE(r.element == RequirementElement::Any, own);
+        QVERIFY(!r.zulLnw || r.element == RequirementElement::Floor);
     }
     QCOMPARE(ids.size(), requirementCatalogue().size());
     QCOMPARE(requirementCatalogue().last().id, QLatin1String(OwnRequirementId));
-    QCOMPARE(findRequirement(QStringLiteral("mfh-wand"))->erfRw, 53.0L);
+    QCOMPARE(*findRequirement(QStringLiteral("mfh-wand"))->erfRw, 53.0L);
     QVERIFY(!findRequirement(QStringLiteral("unbekannt")));
 }
 

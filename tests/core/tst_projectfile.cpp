@@ -1,6 +1,7 @@
 #include "core/io/filelayer.h"
 #include "core/model/numbers.h"
 #include "core/projectfile/projectfile.h"
+#include "exampleproject.h"
 #include "fixtures.h"
 
 #include <QRegularExpression>
@@ -11,6 +12,9 @@
 #include <cmath>
 
 using namespace tavix;
+
+Q_DECLARE_METATYPE(tavix::ProjectRequirement)
+Q_DECLARE_METATYPE(tavix::ImpactInputs)
 
 namespace {
 
@@ -166,6 +170,11 @@ private Q_SLOTS:
     void saveReplacesOnlyWhenComplete();
     void valueRoundTrip_data();
     void valueRoundTrip();
+    void extensionOnlyWhenNeeded();
+    void extensionRoundTrip_data();
+    void extensionRoundTrip();
+    void extensionReading_data();
+    void extensionReading();
 };
 
 void TestProjectFile::defaultProjectRoundTrip()
@@ -669,6 +678,118 @@ void TestProjectFile::valueRoundTrip()
                  .hasMatch());
     QCOMPARE(saveProject(back, path, Dot), QString());
     QCOMPARE(projectFileContent(loadProject(path, Dot).model, Dot), projectFileContent(back, Dot));
+}
+
+void TestProjectFile::extensionOnlyWhenNeeded()
+{
+    // The shipped example is today's output; inputs typed and taken back leave no trace.
+    ProjectModel model = fixtures::exampleProject();
+    const QByteArray today = projectFileContent(model, Dot);
+    QCOMPARE(linesOf(today).size(), ProjectFileLineCount);
+    model.impactInputs.screed = ScreedKind::CementOrCalciumSulphate;
+    model.impactInputs.stiffness = 10;
+    model.requirement.id = QStringLiteral("mfh-decke");
+    const QByteArray extended = projectFileContent(model, Dot);
+    QVERIFY(extended.startsWith(today));
+    QCOMPARE(extended.mid(today.size()), QByteArray("[Tavix-Erweiterung]\r\nAnforderung=mfh-decke\r\n"
+                                                    "Estrichart=1\r\nEstrichMasse=0\r\nSteifigkeit=10\r\n"
+                                                    "Steifigkeit2=0\r\nDeltaLw=0\r\n"));
+    model.impactInputs = ImpactInputs();
+    model.requirement = ProjectRequirement();
+    QCOMPARE(projectFileContent(model, Dot), today);
+
+    // What a reader of the 282 lines takes from the file does not change with the block.
+    const LoadedProject plain = readProject(today, Comma);
+    const LoadedProject withBlock = readProject(extended, Comma);
+    QVERIFY(plain.ok() && withBlock.ok());
+    compareInputs(withBlock.model, plain.model);
+    QCOMPARE(withBlock.fileVersion, plain.fileVersion);
+}
+
+void TestProjectFile::extensionRoundTrip_data()
+{
+    QTest::addColumn<ProjectRequirement>("requirement");
+    QTest::addColumn<ImpactInputs>("impact");
+    QTest::addColumn<QByteArray>("block");
+    const ImpactInputs none;
+    QTest::newRow("catalogue entry only") << ProjectRequirement{QStringLiteral("schule-decke"), 0, 0} << none
+                                          << QByteArray("Anforderung=schule-decke");
+    QTest::newRow("own requirement with decimals")
+        << ProjectRequirement{QStringLiteral("eigen"), 53.5L, 0} << none
+        << QByteArray("Anforderung=eigen|EigeneAnforderungRw=53.5|EigeneAnforderungLnw=0");
+    QTest::newRow("two layers, no requirement")
+        << ProjectRequirement() << ImpactInputs{ScreedKind::MasticAsphaltOrDry, 57.5L, 20, 30, 0}
+        << QByteArray("Estrichart=2|EstrichMasse=57.5|Steifigkeit=20|Steifigkeit2=30|DeltaLw=0");
+    QTest::newRow("typed ΔLw and own values")
+        << ProjectRequirement{QStringLiteral("eigen"), 55, 46.5L}
+        << ImpactInputs{ScreedKind::TypedImprovement, 0, 0, 0, 33.25L}
+        << QByteArray("Anforderung=eigen|EigeneAnforderungRw=55|EigeneAnforderungLnw=46.5|Estrichart=3|"
+                      "EstrichMasse=0|Steifigkeit=0|Steifigkeit2=0|DeltaLw=33.25");
+}
+
+void TestProjectFile::extensionRoundTrip()
+{
+    QFETCH(ProjectRequirement, requirement);
+    QFETCH(ImpactInputs, impact);
+    QFETCH(QByteArray, block);
+    ProjectModel model = filledProject(Comma);
+    model.requirement = requirement;
+    model.impactInputs = impact;
+    const QByteArray content = projectFileContent(model, Comma);
+    const QList<QByteArray> lines = linesOf(content);
+    QCOMPARE(lines.at(ProjectFileLineCount), QByteArray("[Tavix-Erweiterung]"));
+    QCOMPARE(lines.mid(ProjectFileLineCount + 1).join('|'), block);
+    const LoadedProject loaded = readProject(content, Comma);
+    QVERIFY2(loaded.ok(), qPrintable(loaded.error));
+    compareInputs(loaded.model, model);
+    QVERIFY(loaded.model.requirement == requirement);
+    QVERIFY(loaded.model.impactInputs == impact);
+}
+
+void TestProjectFile::extensionReading_data()
+{
+    QTest::addColumn<QByteArray>("block"); // appended after line 282
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("requirement");
+    QTest::addColumn<int>("screed");
+    QTest::addColumn<double>("stiffness");
+    QTest::newRow("unknown keys and blanks") << QByteArray("[Tavix-Erweiterung]\r\nFarbe=blau\r\n\r\n"
+                                                          " Steifigkeit = 15 \r\nEstrichart=1\r\n")
+                                             << true << "" << 1 << 15.0;
+    QTest::newRow("LF line ends") << QByteArray("[Tavix-Erweiterung]\nAnforderung=mfh-decke\nSteifigkeit=7\n")
+                                  << true << "mfh-decke" << 0 << 7.0;
+    QTest::newRow("keys before the block are not ours") << QByteArray("Steifigkeit=9\r\n") << true << "" << 0
+                                                        << 0.0;
+    QTest::newRow("a later block is passed over")
+        << QByteArray("[Tavix-Erweiterung]\r\nSteifigkeit=8\r\n[Andere]\r\nSteifigkeit=9\r\n") << true << ""
+        << 0 << 8.0;
+    QTest::newRow("unknown id is no requirement") << QByteArray("[Tavix-Erweiterung]\r\nAnforderung=xyz\r\n")
+                                                  << true << "" << 0 << 0.0;
+    QTest::newRow("unknown kind computes nothing")
+        << QByteArray("[Tavix-Erweiterung]\r\nEstrichart=7\r\nSteifigkeit=12\r\n") << true << "" << 0 << 12.0;
+    QTest::newRow("decimal comma is no number")
+        << QByteArray("[Tavix-Erweiterung]\r\nSteifigkeit=7,5\r\n") << false << "" << 0 << 0.0;
+    QTest::newRow("kind not a number") << QByteArray("[Tavix-Erweiterung]\r\nEstrichart=eins\r\n") << false
+                                       << "" << 0 << 0.0;
+}
+
+void TestProjectFile::extensionReading()
+{
+    QFETCH(QByteArray, block);
+    QFETCH(bool, ok);
+    QFETCH(QString, requirement);
+    QFETCH(int, screed);
+    QFETCH(double, stiffness);
+    const LoadedProject loaded = readProject(projectFileContent(filledProject(Dot), Dot) + block, Dot);
+    QCOMPARE(loaded.ok(), ok);
+    if (!ok) {
+        QCOMPARE(loaded.error, QStringLiteral("Ungültige numerische Eingabe"));
+        return;
+    }
+    compareInputs(loaded.model, filledProject(Dot));
+    QCOMPARE(loaded.model.requirement.id, requirement);
+    QCOMPARE(int(loaded.model.impactInputs.screed), screed);
+    QCOMPARE(double(loaded.model.impactInputs.stiffness), stiffness);
 }
 
 QTEST_APPLESS_MAIN(TestProjectFile)

@@ -527,6 +527,53 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("VS_Wand.lib")});
     }
 
+    // Edits in the catalogue table are never dropped without a question: switching the
+    // category, Escape, the close box and accepting a lining all ask first.
+    void unsavedTableEditsAreAskedFor_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("category, Ja: saved") << "category" << Answer::Yes;
+        QTest::newRow("category, Abbrechen: stays") << "category" << Answer::Cancel;
+        QTest::newRow("Escape, Abbrechen: stays") << "escape" << Answer::Cancel;
+        QTest::newRow("Escape, Nein: dropped") << "escape" << Answer::No;
+        QTest::newRow("close box, Abbrechen: stays") << "close" << Answer::Cancel;
+        QTest::newRow("close box, Ja: saved") << "close" << Answer::Yes;
+        QTest::newRow("accept, Nein: dropped") << "accept" << Answer::No;
+    }
+    void unsavedTableEditsAreAskedFor()
+    {
+        QFETCH(QString, way);
+        QFETCH(Answer, answer);
+        const QString wall = dir->filePath(QStringLiteral("VS_Wand.lib"));
+        writeFile(dir->filePath(QStringLiteral("VS_Decke.lib")), WallCatalogue);
+        dialog->openForSlot(QStringLiteral("TB_VS1"));
+        dialog->btn_EditTabClick();
+        table()->item(0, 0)->setText(QStringLiteral("Geändert"));
+        script->yesNoCancelAnswers << answer;
+        if (way == QLatin1String("category"))
+            dialog->Button2Click();
+        else if (way == QLatin1String("escape"))
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        else if (way == QLatin1String("close"))
+            dialog->close();
+        else
+            dialog->Button_EnterClick();
+
+        QCOMPARE(script->recorded.size(), 1);
+        QCOMPARE(script->recorded.at(0).text,
+                 QStringLiteral(" Die Tabelle wurde geändert.\r Sollen die Änderungen in \"VS_Wand.lib\" "
+                                "gespeichert werden? "));
+        const bool stays = answer == Answer::Cancel;
+        QCOMPARE(readFile(wall).contains("Ge\xe4ndert"), answer == Answer::Yes);
+        QCOMPARE(model.liningCategory, way == QLatin1String("category") && !stays ? 2 : 1);
+        QCOMPARE(dialog->isVisible(), stays || way == QLatin1String("category"));
+        QCOMPARE(mainWindow.isEnabled(), !dialog->isVisible());
+        if (stays)
+            QCOMPARE(cell(0, 0), QStringLiteral("Geändert"));
+        QCOMPARE(model.fields.VS[0][1].isEmpty(), way != QLatin1String("accept") || stays);
+    }
+
     void unreadableCatalogueIsReported()
     {
         QFile::remove(dir->filePath(QStringLiteral("VS_Wand.lib")));

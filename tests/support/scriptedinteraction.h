@@ -31,7 +31,7 @@ inline void failUnscriptedDialog(const QString &type, const QString &text)
 
 struct RecordedDialog
 {
-    QString type; // "question", "message", "open", "save", "openPicture"
+    QString type; // "question", "question with cancel", "message", "open", "save", "openPicture"
     MessageKind kind = MessageKind::Information;
     QString text;
     FileDialogOptions options;
@@ -44,6 +44,8 @@ public:
     ~ScriptedInteraction() override { setUserInteraction(m_previous); }
 
     QQueue<bool> yesNoAnswers;
+    // Answers of the questions with "&Abbrechen"; Answer::Cancel is what Escape gives.
+    QQueue<Answer> yesNoCancelAnswers;
     QQueue<QString> openFileAnswers;
     QQueue<QString> saveFileAnswers;
     QQueue<QString> openPictureAnswers;
@@ -63,6 +65,19 @@ public:
             return false;
         }
         return yesNoAnswers.dequeue();
+    }
+
+    Answer askYesNoCancel(QWidget *, MessageKind kind, const QString &text) override
+    {
+        if (whileShown)
+            whileShown();
+        recorded.append({QStringLiteral("question with cancel"), kind, text, {}});
+        if (yesNoCancelAnswers.isEmpty()) {
+            ++unexpected;
+            failUnscriptedDialog(QStringLiteral("question with cancel"), text);
+            return Answer::Cancel;
+        }
+        return yesNoCancelAnswers.dequeue();
     }
 
     void showMessage(QWidget *, MessageKind kind, const QString &text) override

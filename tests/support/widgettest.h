@@ -20,8 +20,8 @@ inline void failRunningTest(const QString &type, const QString &text)
         qCritical("%s", what.constData());
 }
 
-// Installed for a whole widget test program: answers every dialog "&Nein" / cancelled and
-// fails the test in which it came up.
+// Installed for a whole widget test program: answers every dialog "&Nein" / "&Abbrechen" /
+// cancelled and fails the test in which it came up.
 class UnscriptedDialogCatcher final : public UserInteraction
 {
 public:
@@ -40,6 +40,11 @@ public:
     {
         failRunningTest(QStringLiteral("question"), text);
         return false;
+    }
+    Answer askYesNoCancel(QWidget *, MessageKind, const QString &text) override
+    {
+        failRunningTest(QStringLiteral("question with cancel"), text);
+        return Answer::Cancel;
     }
     void showMessage(QWidget *, MessageKind, const QString &text) override
     {

@@ -1,6 +1,7 @@
 #include "core/calculate/recalculate.h"
 
 #include "core/calculate/transmission.h"
+#include "core/impact/impactsound.h"
 #include "core/model/numbers.h"
 
 #include <array>
@@ -138,6 +139,7 @@ RecalcOutcome Recalculate(ProjectModel &model, QChar decimalSeparator)
         computeLevelDifference(model);
         model.everCalculated = true;
     }
+    model.impact = computeImpact(model);
     return {};
 }
 

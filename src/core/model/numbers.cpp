@@ -280,6 +280,45 @@ QString formatFixed(long double value, int precision, int digits, QChar decimalS
     return fixedText(d, digits, decimalSeparator);
 }
 
+std::optional<long long> roundedTenths(long double value)
+{
+    if (!std::isfinite(value) || std::fabs(value) >= 1e15L)
+        return std::nullopt;
+    if (value == 0)
+        return 0;
+    // Away from a half tenth, rounding the 18-digit expansion first cannot change the result:
+    // it moves the value by far less than the margin.
+    const long double scaled = std::fabs(value) * 10;
+    const long double whole = std::floor(scaled);
+    const long double fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5L) > scaled * 1e-15L + 1e-15L) {
+        const long long tenths = static_cast<long long>(whole) + (fraction > 0.5L ? 1 : 0);
+        return value < 0 ? -tenths : tenths;
+    }
+    // The 18-digit expansion as toDecimal takes it, without building strings: "d.ddd…e±x".
+    char buf[64];
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, MaxDigits - 1);
+    char digits[MaxDigits];
+    int count = 0;
+    const char *p = buf;
+    for (; p < res.ptr && *p != 'e'; ++p) {
+        if (*p != '.' && count < MaxDigits)
+            digits[count++] = *p;
+    }
+    int exponent = 0;
+    std::from_chars(p + 1 + (p[1] == '+'), res.ptr, exponent);
+    auto digitAt = [&](int i) { return i >= 0 && i < count ? digits[i] - '0' : 0; };
+    // Digits up to the tenths place, then half away from zero on the next one.
+    const int kept = exponent + 2;
+    long long tenths = 0;
+    for (int i = 0; i < kept; ++i)
+        tenths = tenths * 10 + digitAt(i);
+    if (digitAt(kept) >= 5)
+        ++tenths;
+    return value < 0 ? -tenths : tenths;
+}
+
 QString formatGeneral(long double value, QChar decimalSeparator, int precision)
 {
     if (!std::isfinite(value))

@@ -33,6 +33,9 @@ std::optional<long double> parseReal(const QString &text, QChar decimalSeparator
 QString invalidRealMessage(const QString &text);
 
 QString formatFixed(long double value, int precision, int digits, QChar decimalSeparator);
+// The value as formatFixed(value, 18, 1, …) shows it, counted in tenths (54.95 → 550), without
+// composing the text: what a proof compares. nullopt when not finite or 10^15 or more.
+std::optional<long long> roundedTenths(long double value);
 QString formatGeneral(long double value, QChar decimalSeparator, int precision = 15);
 
 // The double that the 17 significant digits of formatGeneral(value, '.', 17) read back as

@@ -53,6 +53,9 @@ void resetModel(ProjectModel &model, QChar decimalSeparator)
     for (auto &row : model.f0)
         for (int &v : row)
             v = 0;
+    model.impactInputs = ImpactInputs();
+    model.requirement = ProjectRequirement();
+    model.impact = ImpactResult();
 
     model.A = model.Vol1 = model.Vol2 = model.L1 = model.L2 = 0;
     f.A = f.Vol1 = f.Vol2 = f.L1 = f.L2 = zero;

@@ -14,6 +14,9 @@
 // separating element's build-up), 1 the part or side in room 1, 2 in room 2.
 // The window layer binds its controls to these fields; there is no other access layer.
 
+#include "core/impact/impactresult.h"
+#include "core/model/projectextension.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -93,6 +96,8 @@ struct ProjectModel
     bool IdF[ElementCount] = {false, true, true, true, true};
     BuildUpRecord buildUp[ElementCount][SideCount];
     int f0[ElementCount][SideCount] = {}; // lining resonance frequencies, Hz; 0 = no lining
+    ImpactInputs impactInputs;            // floating screed of a floor
+    ProjectRequirement requirement;       // what the proof window checks against
 
     // Numbers converted from the fields by the recalculation
     long double A = 0, L1 = 0, L2 = 0, Vol1 = 0, Vol2 = 0;
@@ -109,6 +114,7 @@ struct ProjectModel
     long double Rres[ElementCount] = {};            // [0] Rd,w, [1..4] R1,w..R4,w
     long double RwBau = 0;                          // R'w
     long double DnTw12 = 0, DnTw21 = 0;
+    ImpactResult impact; // L'n,w of a floor; computed with every recalculation
 
     // State of the result area that the recalculation decides
     DnTwDirection dnTwDirection = DnTwDirection::Room1ToRoom2;

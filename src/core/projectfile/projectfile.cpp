@@ -4,6 +4,7 @@
 #include "core/io/codepage.h"
 #include "core/io/filelayer.h"
 #include "core/model/numbers.h"
+#include "core/reports/requirements.h"
 
 #include <cerrno>
 #include <charconv>
@@ -20,6 +21,7 @@ const char *const ProjectFileHeader = "Projektdaten: Tavix-Schallschutzrechner V
 namespace {
 
 const char *const Ruler = "______________________";
+const char *const ExtensionHeader = "[Tavix-Erweiterung]";
 constexpr char EndOfFile = 26;
 QString invalidNumberText()
 {
@@ -59,6 +61,7 @@ public:
         real(value, width, decimals);
     }
     void boolean(bool value) { literal(value ? "TRUE" : "FALSE"); }
+    void markUnwritable() { m_unwritable = true; }
     const QByteArray &bytes() const { return m_out; }
     bool unwritable() const { return m_unwritable; }
 
@@ -370,6 +373,61 @@ bool readContent(LineReader &r, ProjectModel &model, FieldNumbers &numbers, doub
     return true;
 }
 
+// The extension block, wherever it follows the 282 lines: the reader of the 282 lines has
+// stopped before it, as every reader of the format does. Unknown keys, and entries of
+// later blocks, are passed over; a known key whose value is not a number fails the read
+// like any other number of the file.
+bool readExtension(LineReader &r, ProjectModel &model)
+{
+    bool inBlock = false;
+    while (!r.atEnd()) {
+        const QString line = r.text();
+        if (line.startsWith(QLatin1Char('['))) {
+            inBlock = line.trimmed() == QLatin1String(ExtensionHeader);
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (!inBlock || equals < 0)
+            continue;
+        const QString key = line.left(equals).trimmed();
+        const QString value = line.mid(equals + 1).trimmed();
+        auto number = [&value](long double &target) {
+            const std::optional<long double> v = parseReal(value, QLatin1Char('.'));
+            if (!v || !std::isfinite(*v))
+                return false;
+            target = *v;
+            return true;
+        };
+        bool ok = true;
+        if (key == QLatin1String("Anforderung")) {
+            // An id this program does not know is no requirement it could check.
+            model.requirement.id = findRequirement(value) ? value : QString();
+        } else if (key == QLatin1String("EigeneAnforderungRw")) {
+            ok = number(model.requirement.ownRw);
+        } else if (key == QLatin1String("EigeneAnforderungLnw")) {
+            ok = number(model.requirement.ownLnw);
+        } else if (key == QLatin1String("Estrichart")) {
+            bool isInteger = false;
+            const int kind = value.toInt(&isInteger);
+            ok = isInteger;
+            // A kind of a later version computes nothing here, but its values stay.
+            model.impactInputs.screed =
+                kind > 0 && kind < ScreedKindCount ? static_cast<ScreedKind>(kind) : ScreedKind::None;
+        } else if (key == QLatin1String("EstrichMasse")) {
+            ok = number(model.impactInputs.screedMass);
+        } else if (key == QLatin1String("Steifigkeit")) {
+            ok = number(model.impactInputs.stiffness);
+        } else if (key == QLatin1String("Steifigkeit2")) {
+            ok = number(model.impactInputs.stiffness2);
+        } else if (key == QLatin1String("DeltaLw")) {
+            ok = number(model.impactInputs.deltaLw);
+        }
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
 // What the main window shows of a freshly read project, as far as the model holds it.
 void bringUpToDate(ProjectModel &model, const FieldNumbers &numbers, QChar sep)
 {
@@ -468,12 +526,44 @@ void writeContent(LineWriter &w, const ProjectModel &model, QChar sep)
     w.text(f.TB);
 }
 
+// The extension block after line 282: "Key=Value" lines, written only when the project
+// has something to keep there, so that every other project keeps its 282 lines.
+void writeExtension(LineWriter &w, const ProjectModel &model)
+{
+    const ProjectRequirement &requirement = model.requirement;
+    const ImpactInputs &impact = model.impactInputs;
+    if (!requirement.isSet() && impact.isEmpty())
+        return;
+    auto key = [&w](const char *name, const QString &value) { w.text(QLatin1String(name) + QLatin1Char('=') + value); };
+    auto number = [&w, &key](const char *name, long double value) {
+        if (!std::isfinite(value))
+            w.markUnwritable();
+        key(name, formatGeneral(value, QLatin1Char('.')));
+    };
+    w.literal(ExtensionHeader);
+    if (requirement.isSet()) {
+        key("Anforderung", requirement.id);
+        if (requirement.id == QLatin1String(OwnRequirementId)) {
+            number("EigeneAnforderungRw", requirement.ownRw);
+            number("EigeneAnforderungLnw", requirement.ownLnw);
+        }
+    }
+    if (!impact.isEmpty()) {
+        key("Estrichart", QString::number(static_cast<int>(impact.screed)));
+        number("EstrichMasse", impact.screedMass);
+        number("Steifigkeit", impact.stiffness);
+        number("Steifigkeit2", impact.stiffness2);
+        number("DeltaLw", impact.deltaLw);
+    }
+}
+
 } // namespace
 
 QByteArray projectFileContent(const ProjectModel &model, QChar sep)
 {
     LineWriter w;
     writeContent(w, model, sep);
+    writeExtension(w, model);
     return w.bytes();
 }
 
@@ -483,6 +573,7 @@ QString saveProject(const ProjectModel &model, const QString &path, QChar sep)
         return codePageMissingText();
     LineWriter w;
     writeContent(w, model, sep);
+    writeExtension(w, model);
     // A file that could not be read back is never written; the old one stays.
     if (w.unwritable())
         return fileWriteErrorText(path, invalidNumberText());
@@ -502,7 +593,8 @@ LoadedProject readProject(const QByteArray &content, QChar sep)
     result.utf8 = reader.utf8();
     result.lineCount = reader.lineCount();
     FieldNumbers numbers;
-    if (!readContent(reader, result.model, numbers, result.fileVersion)) {
+    if (!readContent(reader, result.model, numbers, result.fileVersion) ||
+        !readExtension(reader, result.model)) {
         result.error = invalidNumberText();
         return result;
     }

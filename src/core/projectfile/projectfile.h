@@ -11,6 +11,12 @@
 // the version 2.0 header marks an older file whose last forty lines are ignored. Values
 // are taken as read (no range checks); every table lookup elsewhere is bounds-safe.
 //
+// A project with impact-sound inputs or a chosen requirement carries them after line 282,
+// where every reader of the 282 lines has stopped: a line "[Tavix-Erweiterung]", then
+// "Key=Value" lines (Anforderung, EigeneAnforderungRw, EigeneAnforderungLnw, Estrichart,
+// EstrichMasse, Steifigkeit, Steifigkeit2, DeltaLw) with "." as decimal point. Unknown keys
+// are passed over. Without such inputs nothing follows line 282.
+//
 // A file that an editor saved as UTF-8 with a byte order mark is read as UTF-8 text of the
 // same layout (see decodeUtf8LineToCodePage for its characters). A file shorter than its
 // format still opens, as short files always did, but the load result says so.

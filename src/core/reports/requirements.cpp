@@ -3,6 +3,7 @@
 #include "core/model/numbers.h"
 
 #include <cmath>
+#include <optional>
 
 namespace tavix {
 
@@ -15,55 +16,104 @@ QString u8(const char *text)
     return QString::fromUtf8(text);
 }
 
+struct Group
+{
+    QString kind;
+    QString standard;
+};
+
+Requirement entry(const Group &group, const char *id, const char *text, std::optional<long double> erfRw,
+                  std::optional<long double> zulLnw, RequirementElement element)
+{
+    Requirement r;
+    r.id = u8(id);
+    r.buildingKind = group.kind;
+    r.standard = group.standard;
+    r.text = u8(text);
+    r.erfRw = erfRw;
+    r.zulLnw = zulLnw;
+    r.element = element;
+    return r;
+}
+
+Requirement partyWall(Requirement r)
+{
+    r.partyWall = true;
+    return r;
+}
+
+Requirement aside(Requirement r)
+{
+    r.receivingRoomAside = true;
+    return r;
+}
+
 QList<Requirement> buildCatalogue()
 {
     using E = RequirementElement;
-    const QString mfh = u8("Mehrfamilienhäuser, Bürogebäude und gemischt genutzte Gebäude");
-    const QString houses = u8("Reihen- und Doppelhäuser");
-    const QString hotels = u8("Beherbergungsstätten");
-    const QString hospitals = u8("Krankenhäuser und Sanatorien");
-    const QString schools = u8("Schulen");
-    const QString enhanced = u8("Erhöhter Schallschutz (DIN 4109-5:2020)");
+    constexpr std::nullopt_t none = std::nullopt;
+    const QString base = u8("DIN 4109-1:2018");
+    const QString enhanced = u8("DIN 4109-5:2020");
+    const QString flatsKind = u8("Mehrfamilienhäuser, Bürogebäude und gemischt genutzte Gebäude");
+    const QString housesKind = u8("Einfamilien-Reihen- und Doppelhäuser");
+    const Group flats{flatsKind, base};
+    const Group houses{housesKind, base};
+    const Group hotels{u8("Beherbergungsstätten"), base};
+    const Group hospitals{u8("Krankenhäuser und Sanatorien"), base};
+    const Group schools{u8("Schulen und vergleichbare Einrichtungen"), base};
+    const Group flatsEnhanced{flatsKind, enhanced};
+    const Group housesEnhanced{housesKind, enhanced};
+    Requirement own;
+    own.id = QLatin1String(OwnRequirementId);
+    own.buildingKind = u8("Eigene Anforderung");
+    own.text = u8("eigene Anforderung");
     return {
-        {u8("mfh-decke"), mfh, u8("Wohnungstrenndecken"), 54, E::Floor, false},
-        {u8("mfh-wand"), mfh, u8("Wohnungstrennwände und Wände zwischen fremden Arbeitsräumen"), 53, E::Wall,
-         false},
-        {u8("mfh-treppenhaus"), mfh, u8("Treppenhauswände und Wände neben Hausfluren"), 53, E::Wall, false},
-        {u8("mfh-durchfahrt"), mfh,
-         u8("Wände neben Durchfahrten und Einfahrten von Sammelgaragen sowie Wände von Spiel- oder ähnlichen "
-            "Gemeinschaftsräumen"),
-         55, E::Wall, false},
-        {u8("haus-unten"), houses, u8("Haustrennwände zu Aufenthaltsräumen im untersten Geschoss"), 59,
-         E::Wall, true},
-        {u8("haus-darueber"), houses,
-         u8("Haustrennwände zu Aufenthaltsräumen mit mindestens einem Geschoss darunter"), 62, E::Wall, true},
-        {u8("hotel-wand"), hotels,
-         u8("Wände zwischen Übernachtungsräumen und zwischen Fluren und Übernachtungsräumen"), 47, E::Wall,
-         false},
-        {u8("hotel-decke"), hotels, u8("Decken"), 54, E::Floor, false},
-        {u8("klinik-decke"), hospitals, u8("Decken"), 54, E::Floor, false},
-        {u8("klinik-wand"), hospitals,
-         u8("Wände zwischen Krankenräumen und zwischen Fluren und Krankenräumen"), 47, E::Wall, false},
-        {u8("klinik-ruhe"), hospitals,
-         u8("Wände zwischen Räumen mit erhöhtem Ruhebedürfnis oder Vertraulichkeit"), 52, E::Wall, false},
-        {u8("klinik-op"), hospitals, u8("Wände von Operations- und Behandlungsräumen"), 42, E::Wall, false},
-        {u8("schule-wand"), schools, u8("Wände zwischen Unterrichtsräumen und zu Fluren"), 47, E::Wall,
-         false},
-        {u8("schule-decke"), schools, u8("Decken zwischen Unterrichtsräumen"), 55, E::Floor, false},
-        {u8("schule-treppenhaus"), schools, u8("Wände zu Treppenhäusern"), 52, E::Wall, false},
-        {u8("schule-laut"), schools, u8("Wände zu lauten Räumen"), 55, E::Wall, false},
-        {u8("schule-sehrlaut"), schools, u8("Wände zu besonders lauten Räumen"), 60, E::Wall, false},
-        {u8("erhoeht-wand"), enhanced, u8("Wohnungstrennwände"), 56, E::Wall, false},
-        {u8("erhoeht-decke"), enhanced, u8("Wohnungstrenndecken"), 57, E::Floor, false},
-        {u8("erhoeht-haus"), enhanced, u8("Haustrennwände"), 67, E::Wall, true},
-        {QLatin1String(OwnRequirementId), u8("Eigene Anforderung"), u8("eigene Anforderung"), 0, E::Any,
-         false},
+        entry(flats, "mfh-decke", "Wohnungstrenndecken", 54, 50, E::Floor),
+        aside(entry(flats, "mfh-treppe", "Treppenläufe und -podeste", none, 53, E::Floor)),
+        entry(flats, "mfh-wand", "Wohnungstrennwände und Wände zwischen fremden Arbeitsräumen", 53, none,
+              E::Wall),
+        entry(flats, "mfh-treppenhaus", "Treppenhauswände und Wände neben Hausfluren", 53, none, E::Wall),
+        entry(flats, "mfh-durchfahrt",
+              "Wände neben Durchfahrten und Einfahrten von Sammelgaragen sowie Wände von Spiel- oder "
+              "ähnlichen Gemeinschaftsräumen",
+              55, none, E::Wall),
+        aside(entry(houses, "haus-decke", "Decken", none, 41, E::Floor)),
+        aside(entry(houses, "haus-treppe", "Treppen", none, 46, E::Floor)),
+        partyWall(entry(houses, "haus-unten", "Haustrennwände zu Aufenthaltsräumen im untersten Geschoss", 59,
+                        none, E::Wall)),
+        partyWall(entry(houses, "haus-darueber",
+                        "Haustrennwände zu Aufenthaltsräumen mit mindestens einem Geschoss darunter", 62, none,
+                        E::Wall)),
+        entry(hotels, "hotel-wand",
+              "Wände zwischen Übernachtungsräumen und zwischen Fluren und Übernachtungsräumen", 47, none,
+              E::Wall),
+        entry(hotels, "hotel-decke", "Decken", 54, 50, E::Floor),
+        entry(hospitals, "klinik-decke", "Decken", 54, 53, E::Floor),
+        entry(hospitals, "klinik-wand", "Wände zwischen Krankenräumen und zwischen Fluren und Krankenräumen",
+              47, none, E::Wall),
+        entry(hospitals, "klinik-ruhe", "Wände zwischen Räumen mit erhöhtem Ruhebedürfnis oder Vertraulichkeit",
+              52, none, E::Wall),
+        entry(hospitals, "klinik-op", "Wände von Operations- und Behandlungsräumen", 42, none, E::Wall),
+        entry(schools, "schule-wand", "Wände zwischen Unterrichtsräumen und zu Fluren", 47, none, E::Wall),
+        entry(schools, "schule-decke", "Decken zwischen Unterrichtsräumen", 55, 53, E::Floor),
+        entry(schools, "schule-treppenhaus", "Wände zu Treppenhäusern", 52, none, E::Wall),
+        entry(schools, "schule-laut", "Wände zu lauten Räumen", 55, none, E::Wall),
+        entry(schools, "schule-sehrlaut", "Wände zu besonders lauten Räumen", 60, none, E::Wall),
+        entry(flatsEnhanced, "erhoeht-wand", "Wohnungstrennwände", 56, none, E::Wall),
+        entry(flatsEnhanced, "erhoeht-decke", "Wohnungstrenndecken", 57, 45, E::Floor),
+        aside(entry(flatsEnhanced, "erhoeht-treppe", "Treppenläufe und -podeste", none, 47, E::Floor)),
+        partyWall(entry(housesEnhanced, "erhoeht-haus", "Haustrennwände", 67, none, E::Wall)),
+        aside(entry(housesEnhanced, "erhoeht-haus-decke", "Decken", none, 36, E::Floor)),
+        aside(entry(housesEnhanced, "erhoeht-haus-treppe", "Treppen", none, 41, E::Floor)),
+        own,
     };
 }
 
 // A value in tenths of a dB, rounded as every displayed value is.
 long long tenths(long double value)
 {
+    if (const std::optional<long long> fast = roundedTenths(value))
+        return *fast;
     QString text = formatFixed(value, 18, 1, QLatin1Char('.'));
     text.remove(QLatin1Char('.'));
     return text.toLongLong();
@@ -161,39 +211,192 @@ QString verdictText(const RequirementCheck &check, QChar sep)
     return u8("nicht erfüllt (Unterschreitung %1 dB)").arg(oneDecimal(-check.margin, sep));
 }
 
+ImpactCheck checkImpactRequirement(long double lnw, long double zulLnw)
+{
+    ImpactCheck check;
+    if (!std::isfinite(lnw) || !std::isfinite(zulLnw)) {
+        check.lnw = lnw;
+        check.zulLnw = zulLnw;
+        check.lnwPlusU = lnw + UProgImpact;
+        check.margin = zulLnw - check.lnwPlusU;
+        return check;
+    }
+    const long long lnwTenths = tenths(lnw);
+    const long long zulTenths = tenths(zulLnw);
+    static const long long uTenths = tenths(UProgImpact);
+    check.lnw = lnwTenths / 10.0L;
+    check.zulLnw = zulTenths / 10.0L;
+    check.lnwPlusU = (lnwTenths + uTenths) / 10.0L;
+    check.margin = (zulTenths - lnwTenths - uTenths) / 10.0L;
+    check.fulfilled = lnwTenths + uTenths <= zulTenths;
+    return check;
+}
+
+QString verdictText(const ImpactCheck &check, QChar sep)
+{
+    if (check.fulfilled)
+        return u8("erfüllt (Reserve %1 dB)").arg(oneDecimal(check.margin, sep));
+    return u8("nicht erfüllt (Überschreitung %1 dB)").arg(oneDecimal(-check.margin, sep));
+}
+
+RequirementValues requirementValues(const ProjectRequirement &requirement)
+{
+    RequirementValues values;
+    values.entry = requirement.isSet() ? findRequirement(requirement.id) : nullptr;
+    if (!values.entry)
+        return values;
+    if (values.entry->id != QLatin1String(OwnRequirementId)) {
+        values.erfRw = values.entry->erfRw;
+        values.zulLnw = values.entry->zulLnw;
+        return values;
+    }
+    if (requirement.ownRw > 0 && std::isfinite(requirement.ownRw))
+        values.erfRw = requirement.ownRw;
+    if (requirement.ownLnw > 0 && std::isfinite(requirement.ownLnw))
+        values.zulLnw = requirement.ownLnw;
+    return values;
+}
+
+std::optional<long double> parseRequirementValue(const QString &text, QChar sep)
+{
+    const QString trimmed = text.trimmed();
+    // A requirement is a level of a few dozen dB: a handful of digits is plenty, and the
+    // cap keeps the value far inside the range of every type it passes through.
+    constexpr int MaxLength = 8;
+    if (trimmed.isEmpty() || trimmed.size() > MaxLength)
+        return std::nullopt;
+    int separators = 0;
+    int digits = 0;
+    for (const QChar c : trimmed) {
+        if (c == sep)
+            ++separators;
+        else if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            ++digits;
+        else
+            return std::nullopt;
+    }
+    if (separators > 1 || digits == 0)
+        return std::nullopt;
+    const std::optional<long double> value = parseReal(trimmed, sep);
+    if (!value || !(*value > 0))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<ProjectRequirement> requirementFromArgument(const QString &text)
+{
+    const QString id = text.trimmed();
+    if (const Requirement *entry = findRequirement(id); entry && id != QLatin1String(OwnRequirementId))
+        return ProjectRequirement{entry->id, 0, 0};
+    for (const QChar sep : {QLatin1Char('.'), QLatin1Char(',')}) {
+        if (const std::optional<long double> value = parseRequirementValue(text, sep))
+            return ProjectRequirement{QLatin1String(OwnRequirementId), *value, 0};
+    }
+    return std::nullopt;
+}
+
+ProofChecks proofChecks(const ProjectModel &model)
+{
+    ProofChecks checks;
+    checks.requirement = requirementValues(model.requirement);
+    if (model.Calculated && checks.requirement.erfRw)
+        checks.airborne = checkRequirement(model.RwBau, *checks.requirement.erfRw);
+    if (model.impact.hasLnw() && checks.requirement.zulLnw)
+        checks.impact = checkImpactRequirement(model.impact.lnw, *checks.requirement.zulLnw);
+    return checks;
+}
+
 QString decibelText(long double value, QChar sep)
 {
     return oneDecimal(value, sep) + QStringLiteral(" dB");
 }
 
+namespace {
+
+QString valueText(long double value, QChar sep)
+{
+    return formatGeneral(value, sep) + QStringLiteral(" dB");
+}
+
+} // namespace
+
+QString requirementValuesText(const RequirementValues &values, QChar sep)
+{
+    QStringList parts;
+    if (values.erfRw)
+        parts << u8("erf. R'w = ") + valueText(*values.erfRw, sep);
+    if (values.zulLnw)
+        parts << u8("zul. L'n,w = ") + valueText(*values.zulLnw, sep);
+    if (parts.isEmpty())
+        return u8("keine Werte");
+    return parts.join(QStringLiteral(", "));
+}
+
+QString requirementEntryText(const Requirement &requirement)
+{
+    if (requirement.id == QLatin1String(OwnRequirementId))
+        return u8("eigene Anforderung (erf. R'w und/oder zul. L'n,w)");
+    RequirementValues values;
+    values.erfRw = requirement.erfRw;
+    values.zulLnw = requirement.zulLnw;
+    return requirement.text + QStringLiteral(": ") + requirementValuesText(values, QLatin1Char(','));
+}
+
+QString requirementGroupText(const Requirement &requirement)
+{
+    if (requirement.standard.isEmpty())
+        return requirement.buildingKind;
+    return u8("%1 (%2)").arg(requirement.buildingKind, requirement.standard);
+}
+
 QString requirementLabel(const Requirement &requirement)
 {
     if (requirement.id == QLatin1String(OwnRequirementId))
-        return requirement.text;
-    return u8("%1 (erf. R'w = %2 dB)")
-        .arg(requirement.text, formatGeneral(requirement.erfRw, QLatin1Char(',')));
+        return requirementEntryText(requirement);
+    return u8("%1 – %2 (%3)")
+        .arg(requirement.buildingKind, requirementEntryText(requirement), requirement.standard);
 }
 
-QStringList requirementNotes(const Requirement &requirement, int orientation, long double separatingArea)
+QStringList requirementNotes(const Requirement *requirement, int orientation, long double separatingArea,
+                             bool impact)
 {
     QStringList notes;
     const bool floor = orientation == 1;
-    if (requirement.element == RequirementElement::Wall && floor)
-        notes << u8("Die gewählte Anforderung gilt für Wände, das Trennbauteil ist aber als Decke "
-                    "(vertikal) angelegt.");
-    if (requirement.element == RequirementElement::Floor && !floor)
-        notes << u8("Die gewählte Anforderung gilt für Decken, das Trennbauteil ist aber als Wand "
-                    "(horizontal) angelegt.");
-    if (requirement.partyWall)
-        notes << u8(
-            "Zweischalige Haustrennwände zwischen Reihen- und Doppelhäusern werden nach dem Verfahren "
-            "der DIN 4109-2 für solche Wände nachgewiesen, nicht mit diesem Modell.");
-    if (separatingArea < 10)
+    if (requirement) {
+        if (requirement->element == RequirementElement::Wall && floor)
+            notes << u8("Die gewählte Anforderung gilt für Wände, das Trennbauteil ist aber als Decke "
+                        "(vertikal) angelegt.");
+        if (requirement->element == RequirementElement::Floor && !floor)
+            notes << u8("Die gewählte Anforderung gilt für Decken, das Trennbauteil ist aber als Wand "
+                        "(horizontal) angelegt.");
+        if (requirement->partyWall)
+            notes << u8("Zweischalige Haustrennwände zwischen Reihen- und Doppelhäusern werden nach dem "
+                        "Verfahren der DIN 4109-2 für solche Wände nachgewiesen, nicht mit diesem Modell.");
+        if (requirement->receivingRoomAside && floor)
+            notes << u8("Bei dieser Anforderung liegt der schutzbedürftige Raum oft neben oder schräg unter "
+                        "dem Bauteil; der Trittschall wird nur für den Raum direkt darunter berechnet.");
+    }
+    const bool airborne = !requirement || requirement->erfRw || requirement->id == QLatin1String(OwnRequirementId);
+    if (airborne && separatingArea < 10)
         notes << u8("Die Trennfläche ist kleiner als 10 m²: DIN 4109-1 stellt die Anforderung dann an Dn,w, "
                     "nicht an R'w.");
-    notes << u8("Die Ergebnisse sind eine Prognose nach dem vereinfachten Modell der DIN EN 12354-1; "
-                "der Sicherheitsabschlag u_prog = 2 dB ist im Nachweis berücksichtigt.");
+    if (requirement && requirement->zulLnw && floor && !impact)
+        notes << u8("Die Anforderung begrenzt auch L'n,w: für den Trittschallnachweis den schwimmenden Estrich "
+                    "unter „Trittschall“ angeben.");
+    if (impact)
+        notes << u8("Die Ergebnisse sind eine Prognose (Luftschall nach dem vereinfachten Modell der "
+                    "DIN EN 12354-1, Trittschall nach DIN 4109-2); die Sicherheitsabschläge u_prog = 2 dB "
+                    "(Luftschall) und u_prog = 3 dB (Trittschall) sind im Nachweis berücksichtigt.");
+    else
+        notes << u8("Die Ergebnisse sind eine Prognose nach dem vereinfachten Modell der DIN EN 12354-1; "
+                    "der Sicherheitsabschlag u_prog = 2 dB ist im Nachweis berücksichtigt.");
     return notes;
+}
+
+QStringList proofNotes(const ProjectModel &model)
+{
+    const bool impact = model.Orientation == 1 && model.impactInputs.screed != ScreedKind::None;
+    return requirementNotes(requirementValues(model.requirement).entry, model.Orientation, model.A, impact);
 }
 
 QList<QStringList> pathTable(const PathShares &shares, const FieldTexts &names, QChar sep)

@@ -1,12 +1,14 @@
 #pragma once
 
-// The airborne sound requirement a planner proves against, and the proof itself: the
-// required R'w between two rooms by kind of building and element, the check by
-// calculation with its safety margin u_prog, the notes that go with a check, and the path
-// table as text for the screen, the clipboard (tab-separated) and CSV files.
+// The sound insulation requirement a planner proves against, and the proof itself: the
+// required R'w and the permissible L'n,w between two rooms by kind of building and element,
+// the checks by calculation with their safety margins u_prog, the notes that go with a
+// check, and the path table as text for the screen, the clipboard (tab-separated) and CSV
+// files.
 //
-// The check: fulfilled when R'w − u_prog ≥ erf. R'w, with u_prog = 2 dB and R'w rounded to
-// 0.1 dB before the comparison, as the proof document states it.
+// The airborne check: fulfilled when R'w − u_prog ≥ erf. R'w, with u_prog = 2 dB and R'w
+// rounded to 0.1 dB before the comparison, as the proof document states it. The impact
+// check likewise: L'n,w + 3 dB ≤ zul. L'n,w.
 
 #include "core/calculate/pathshares.h"
 
@@ -14,6 +16,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace tavix {
 
@@ -27,21 +31,45 @@ enum class RequirementElement
 
 struct Requirement
 {
-    QString id;            // stable key, remembered between runs
-    QString group;         // kind of building
-    QString text;          // element the requirement is set on
-    long double erfRw = 0; // dB; the own requirement takes the value the user typed
+    QString id;           // stable key, stored in project files and remembered between runs
+    QString buildingKind; // "Mehrfamilienhäuser, …", "Schulen", …
+    QString standard;     // "DIN 4109-1:2018" or "DIN 4109-5:2020"
+    QString text;         // element the requirement is set on
+    std::optional<long double> erfRw;  // dB; the own requirement takes the values the user typed
+    std::optional<long double> zulLnw; // dB
     RequirementElement element = RequirementElement::Any;
     bool partyWall = false; // party wall between terraced or semi-detached houses
+    // The protected room lies beside or diagonally below (stairs, floors between houses),
+    // not directly below as the impact calculation assumes.
+    bool receivingRoomAside = false;
 };
 
-// The table to choose from, in the order of the standards; the own requirement is last.
+// The table to choose from, grouped by standard and kind of building; the own requirement
+// is last.
 const QList<Requirement> &requirementCatalogue();
 // nullptr when no entry has this id.
 const Requirement *findRequirement(const QString &id);
 extern const char *const OwnRequirementId; // "eigen"
 
-constexpr long double UProg = 2; // dB, safety margin of a proof by calculation
+constexpr long double UProg = 2;       // dB, safety margin of an airborne proof by calculation
+constexpr long double UProgImpact = 3; // dB, the same for impact sound
+
+// What a project is proven against: its catalogue entry (nullptr for none) and the two
+// values, taken from the entry or from the own requirement.
+struct RequirementValues
+{
+    const Requirement *entry = nullptr;
+    std::optional<long double> erfRw;
+    std::optional<long double> zulLnw;
+};
+RequirementValues requirementValues(const ProjectRequirement &requirement);
+
+// A value of the own requirement as typed: digits with at most one decimal separator of
+// the locale, blanks around it; no sign, exponent or thousands separator. nullopt for
+// anything else and for 0.
+std::optional<long double> parseRequirementValue(const QString &text, QChar decimalSeparator);
+// "--anforderung": a catalogue id, or a number (either decimal mark) as an own erf. R'w.
+std::optional<ProjectRequirement> requirementFromArgument(const QString &text);
 
 struct RequirementCheck
 {
@@ -55,15 +83,55 @@ struct RequirementCheck
 RequirementCheck checkRequirement(long double rw, long double erfRw);
 // "erfüllt (Reserve 0,7 dB)" or "nicht erfüllt (Unterschreitung 3,2 dB)".
 QString verdictText(const RequirementCheck &check, QChar decimalSeparator);
+
+// The impact proof: fulfilled when L'n,w + u_prog ≤ zul. L'n,w, with L'n,w rounded to
+// 0.1 dB before the comparison.
+struct ImpactCheck
+{
+    long double lnw = 0;      // L'n,w rounded to 0.1 dB
+    long double lnwPlusU = 0; // rounded L'n,w + u_prog
+    long double zulLnw = 0;   // rounded to 0.1 dB
+    long double margin = 0;   // zulLnw − lnwPlusU; negative when not fulfilled
+    bool fulfilled = false;
+};
+ImpactCheck checkImpactRequirement(long double lnw, long double zulLnw);
+// "erfüllt (Reserve 5,7 dB)" or "nicht erfüllt (Überschreitung 1,3 dB)".
+QString verdictText(const ImpactCheck &check, QChar decimalSeparator);
+
+// Both checks of a recalculated project against its requirement; a check is absent when
+// the requirement sets no value for it or there is no result to check.
+struct ProofChecks
+{
+    RequirementValues requirement;
+    std::optional<RequirementCheck> airborne;
+    std::optional<ImpactCheck> impact;
+};
+ProofChecks proofChecks(const ProjectModel &model);
+
 // A level in dB as the proof shows it: "51,8 dB".
 QString decibelText(long double value, QChar decimalSeparator);
-// Label of a catalogue entry in a choice list: "Wohnungstrenndecken (erf. R'w = 54 dB)".
+// The values of an entry: "erf. R'w = 54 dB, zul. L'n,w = 50 dB" (with the own values for
+// the own requirement; "keine Werte" when it has none yet).
+QString requirementValuesText(const RequirementValues &values, QChar decimalSeparator);
+// An entry as the open choice list shows it under its group heading:
+// "Wohnungstrenndecken: erf. R'w = 54 dB, zul. L'n,w = 50 dB".
+QString requirementEntryText(const Requirement &requirement);
+// The group heading of an entry: "Beherbergungsstätten (DIN 4109-1:2018)".
+QString requirementGroupText(const Requirement &requirement);
+// An entry complete in one line, as the closed choice list, the printout and the exported
+// table show it: "Beherbergungsstätten – Decken: erf. R'w = 54 dB, zul. L'n,w = 50 dB
+// (DIN 4109-1:2018)".
 QString requirementLabel(const Requirement &requirement);
 
 // The notes that apply to a proof: a requirement for another kind of element than the
 // orientation (0 wall, 1 floor) describes, a party wall between houses, a separating area
-// below 10 m², and that the results are a prediction (always, last).
-QStringList requirementNotes(const Requirement &requirement, int orientation, long double separatingArea);
+// below 10 m², a protected room that is not the one below, an impact requirement on a
+// floor without impact inputs, and that the results are a prediction (always, last).
+// `requirement` may be nullptr (none chosen); `impact`: the project computes impact sound.
+QStringList requirementNotes(const Requirement *requirement, int orientation, long double separatingArea,
+                             bool impact);
+// The same for a project and its stored requirement.
+QStringList proofNotes(const ProjectModel &model);
 
 // The path table: a header row and one row per path, largest share first, with the
 // names of the main window; numbers with one decimal and the given decimal separator.

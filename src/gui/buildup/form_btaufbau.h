@@ -25,17 +25,14 @@
 
 #include <array>
 
+#include <memory>
+
 class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
-class QWidget;
+
+namespace Ui {
+class TForm_BT;
+}
 
 namespace tavix::gui {
 
@@ -72,7 +69,6 @@ protected:
     void cancel() override { btn_ECSClick(); }
 
 private:
-    void buildControls();
     void fillLists();
     void buildReferenceTable();
     void connectEvents();
@@ -98,52 +94,10 @@ private:
     int m_side = -1;
     BuildUpRecord m_working;
 
-    // Header and kind
-    QLabel *label_BT = nullptr;
-    QComboBox *combo_Konstrukt = nullptr;
-    // List area (kinds 0 and 1)
-    QFrame *panel_Listen = nullptr;
-    QComboBox *combo_B1 = nullptr;
-    QComboBox *combo_B2 = nullptr;
-    QComboBox *combo_B2a = nullptr;
-    QComboBox *combo_B2b = nullptr;
-    QComboBox *combo_B3 = nullptr;
-    QLabel *label_WD = nullptr;
-    QLabel *label_Rohdichteklasse = nullptr;
-    QLabel *label_Wanddicke = nullptr;
-    QGroupBox *rg_Moertel = nullptr;
+    std::unique_ptr<Ui::TForm_BT> ui;
     QButtonGroup *m_moertelGroup = nullptr;
-    // Free-entry area (kinds 2 to 5)
-    QFrame *panel_Schichtaufbau = nullptr;
-    QLineEdit *edit_schichtName1 = nullptr;
-    QLineEdit *edit_schichtName2 = nullptr;
-    QLineEdit *edit_schichtName3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QRadioButton *rg_Zulassung1 = nullptr;
-    QRadioButton *rg_Zulassung2 = nullptr;
-    // Layer values
-    QLineEdit *edit_d1 = nullptr;
-    QLineEdit *edit_d2 = nullptr;
-    QLineEdit *edit_d3 = nullptr;
-    QLineEdit *edit_roh1 = nullptr;
-    QLineEdit *edit_roh2 = nullptr;
-    QLineEdit *edit_roh3 = nullptr;
+    // edit_d1, edit_roh1, edit_d2, edit_roh2, edit_d3, edit_roh3
     std::array<QLineEdit *, 6> m_numberFields = {};
-    QLabel *lb_Wandrohdichte = nullptr;
-    QLabel *lb_Vgl = nullptr;
-    // Results
-    QLabel *label_m = nullptr;
-    QLabel *lb_Rw = nullptr;
-    QLabel *label_Rw = nullptr;
-    QCheckBox *chk_RwUser = nullptr;
-    QLineEdit *edit_RwUser = nullptr;
-    QLabel *lb_UnitRw = nullptr;
-    QPlainTextEdit *memo_Meldung = nullptr;
-    QLabel *label_Meldung1 = nullptr;
-    // Reference table of kinds 2 to 4
-    QFrame *panel_Umrechnung = nullptr;
-    QPushButton *btn_OK = nullptr;
-    QPushButton *btn_ECS = nullptr;
 };
 
 } // namespace tavix::gui

@@ -56,6 +56,22 @@ public:
         return box.clickedButton() == yes;
     }
 
+    Answer askYesNoCancel(QWidget *parent, MessageKind kind, const QString &text) override
+    {
+        QMessageBox box(iconOf(kind), titleOf(kind), displayText(text), QMessageBox::NoButton, parent);
+        QPushButton *yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+        QPushButton *no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+        QPushButton *cancel = box.addButton(QStringLiteral("&Abbrechen"), QMessageBox::RejectRole);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == yes)
+            return Answer::Yes;
+        if (box.clickedButton() == no)
+            return Answer::No;
+        return Answer::Cancel;
+    }
+
     void showMessage(QWidget *parent, MessageKind kind, const QString &text) override
     {
         QMessageBox box(iconOf(kind), titleOf(kind), displayText(text), QMessageBox::Ok, parent);

@@ -21,6 +21,14 @@ enum class MessageKind
     Confirmation
 };
 
+// The answer to a question that has a way out besides "&Nein".
+enum class Answer
+{
+    Yes,
+    No,
+    Cancel
+};
+
 struct FileDialogOptions
 {
     QString caption;
@@ -34,8 +42,16 @@ class UserInteraction
 public:
     virtual ~UserInteraction() = default;
 
-    // A question with the buttons "&Ja" and "&Nein"; true for "&Ja".
+    // A question with the buttons "&Ja" and "&Nein"; true for "&Ja". Escape and the close
+    // box answer "&Nein".
     virtual bool askYesNo(QWidget *parent, MessageKind kind, const QString &text) = 0;
+    // A question with the buttons "&Ja", "&Nein" and "&Abbrechen", for where "&Nein" would
+    // drop work: Escape and the close box answer Cancel, which must leave everything as
+    // it was. An implementation without the third button answers as askYesNo() does.
+    virtual Answer askYesNoCancel(QWidget *parent, MessageKind kind, const QString &text)
+    {
+        return askYesNo(parent, kind, text) ? Answer::Yes : Answer::No;
+    }
     // A message with a single OK button.
     virtual void showMessage(QWidget *parent, MessageKind kind, const QString &text) = 0;
     // Empty when the user cancels.

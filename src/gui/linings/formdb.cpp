@@ -3,9 +3,11 @@
 #include "core/io/shippedfiles.h"
 #include "core/linings/resonance.h"
 #include "core/model/numbers.h"
+#include "gui/common/codepageguard.h"
 #include "gui/common/fieldinput.h"
 #include "gui/common/userinteraction.h"
 #include "gui/linings/liningsketches.h"
+#include "ui_formdb.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -33,25 +35,10 @@ namespace tavix::gui {
 
 namespace {
 
-const char *const ModeTexts[3] = {"Auswahl Vorsatzschalensystem aus Datei  ",
-                                  "Berechnung der Vorsatzschalen-Resonanzfrequenz ",
-                                  "Direkte Angabe der Vorsatzschalen-Resonanzfrequenz "};
-
 const QString NoFrequency = QStringLiteral("???");
-constexpr int EntryLength = 7;
-constexpr int SystemLength = 100;
 constexpr int DescriptionColumnWidth = 453;
 constexpr int FrequencyColumnWidth = 53;
 constexpr int RowHeight = 18;
-
-QLabel *heading(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
 
 void setTextColour(QWidget *widget, const QColor &colour)
 {
@@ -64,296 +51,92 @@ void setTextColour(QWidget *widget, const QColor &colour)
 } // namespace
 
 TForm_DB::TForm_DB(ProjectModel &model, QWidget *mainWindow)
-    : EditingDialog(mainWindow), m_model(model), m_startDirectory(QDir::currentPath())
+    : EditingDialog(mainWindow), m_model(model), m_startDirectory(QDir::currentPath()),
+      ui(std::make_unique<Ui::TForm_DB>())
 {
-    setObjectName(QStringLiteral("TForm_DB"));
-    setWindowTitle(QStringLiteral(" Vorsatzschalen-System "));
-    buildControls();
+    ui->setupUi(this);
+    m_modeGroup = new QButtonGroup(this);
+    m_modeGroup->addButton(ui->rg_Auswahl_0, CatalogueMode);
+    m_modeGroup->addButton(ui->rg_Auswahl_1, CalculationMode);
+    m_modeGroup->addButton(ui->rg_Auswahl_2, DirectMode);
+    auto *constructions = new QButtonGroup(this);
+    constructions->addButton(ui->RadioButton1, 1);
+    constructions->addButton(ui->RadioButton2, 2);
+    setUpCatalogueTable();
+    setUpCalculation();
+    setTextColour(ui->lb_DateiName, QColor(128, 128, 128));
+    ui->edit_fres->installEventFilter(this);
+    // System descriptions go into the project file, table cells into the catalogue file.
+    guardCodePage(ui->editSys);
+    guardCodePage(ui->edit_VSsys);
+    guardCodePage(ui->grid_fres);
+    connectControls(constructions);
     rg_AuswahlClick(CatalogueMode);
     setTableEditing(false);
     colourCategoryButtons();
 }
 
-void TForm_DB::buildControls()
+TForm_DB::~TForm_DB() = default;
+
+void TForm_DB::setUpCatalogueTable()
 {
-    auto *layout = new QVBoxLayout(this);
-
-    Label_VS = heading(QString(), this);
-    Label_VS->setObjectName(QStringLiteral("Label_VS"));
-    Label_VS->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Label_VS->setMinimumHeight(22);
-    layout->addWidget(Label_VS);
-
-    rg_Auswahl = new QGroupBox(this);
-    rg_Auswahl->setObjectName(QStringLiteral("rg_Auswahl"));
-    auto *modeLayout = new QVBoxLayout(rg_Auswahl);
-    modeLayout->setSpacing(2);
-    m_modeGroup = new QButtonGroup(this);
-    for (int i = 0; i < 3; ++i) {
-        auto *radio = new QRadioButton(QString::fromUtf8(ModeTexts[i]), rg_Auswahl);
-        radio->setObjectName(QStringLiteral("rg_Auswahl_%1").arg(i));
-        m_modeGroup->addButton(radio, i);
-        modeLayout->addWidget(radio);
-    }
-    connect(m_modeGroup, &QButtonGroup::idClicked, this, &TForm_DB::rg_AuswahlClick);
-    layout->addWidget(rg_Auswahl);
-
-    m_panels = new QStackedWidget(this);
-    m_panels->addWidget(buildCataloguePanel());
-    m_panels->addWidget(buildCalculationPanel());
-    m_panels->addWidget(buildDirectPanel());
-    layout->addWidget(m_panels);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    Button_Enter = new QPushButton(QStringLiteral("&Übernehmen"), this);
-    Button_Enter->setObjectName(QStringLiteral("Button_Enter"));
-    Button_Enter->setDefault(true);
-    QFont bold = Button_Enter->font();
-    bold.setBold(true);
-    Button_Enter->setFont(bold);
-    Button_ESC = new QPushButton(QStringLiteral("&Abbrechen"), this);
-    Button_ESC->setObjectName(QStringLiteral("Button_ESC"));
-    for (QPushButton *b : {Button_Enter, Button_ESC}) {
-        b->setMinimumWidth(100);
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
-    Button_Enter->setDefault(true);
-    buttons->addStretch();
-    layout->addLayout(buttons);
-    connect(Button_Enter, &QPushButton::clicked, this, &TForm_DB::Button_EnterClick);
-    connect(Button_ESC, &QPushButton::clicked, this, &TForm_DB::Button_ESCClick);
-
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-QWidget *TForm_DB::buildCataloguePanel()
-{
-    auto *panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("panel_Datei"));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    auto *layout = new QVBoxLayout(panel);
-    layout->addWidget(heading(QStringLiteral("Auswahl Vorsatzschalensystem aus Datei:"), panel));
-
-    auto *categories = new QHBoxLayout;
-    Button1 = new QPushButton(QStringLiteral("Wand - Vorsatzschalen"), panel);
-    Button2 = new QPushButton(QStringLiteral("Abgehängte Decken"), panel);
-    Button3 = new QPushButton(QStringLiteral("Schwimmende Estriche"), panel);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button3->setObjectName(QStringLiteral("Button3"));
-    for (QPushButton *b : {Button1, Button2, Button3}) {
-        b->setAutoDefault(false);
-        categories->addWidget(b);
-    }
-    connect(Button1, &QPushButton::clicked, this, &TForm_DB::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm_DB::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm_DB::Button3Click);
-    layout->addLayout(categories);
-
-    grid_fres = new QTableWidget(1, 2, panel);
-    grid_fres->setObjectName(QStringLiteral("grid_fres"));
-    grid_fres->setHorizontalHeaderLabels(
-        {QStringLiteral(" Vorsatzschalen-System und Resonanzfrequenz"), QStringLiteral("   [Hz]")});
-    grid_fres->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    grid_fres->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid_fres->horizontalHeader()->setHighlightSections(false);
-    grid_fres->setColumnWidth(0, DescriptionColumnWidth);
-    grid_fres->setColumnWidth(1, FrequencyColumnWidth);
-    grid_fres->verticalHeader()->hide();
-    grid_fres->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid_fres->verticalHeader()->setDefaultSectionSize(RowHeight);
-    grid_fres->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    grid_fres->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_fres->setWordWrap(false);
-    grid_fres->setFixedSize(DescriptionColumnWidth + FrequencyColumnWidth + 2 * grid_fres->frameWidth() +
-                                grid_fres->verticalScrollBar()->sizeHint().width(),
-                            grid_fres->horizontalHeader()->sizeHint().height() + 10 * RowHeight +
-                                2 * grid_fres->frameWidth());
-    grid_fres->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_tableMenu = new QMenu(grid_fres);
+    QTableWidget *grid = ui->grid_fres;
+    grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->setColumnWidth(0, DescriptionColumnWidth);
+    grid->setColumnWidth(1, FrequencyColumnWidth);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(RowHeight);
+    // Ten rows and both columns in view, whatever the style's frame and scroll bar.
+    grid->setFixedSize(DescriptionColumnWidth + FrequencyColumnWidth + 2 * grid->frameWidth() +
+                           grid->verticalScrollBar()->sizeHint().width(),
+                       grid->horizontalHeader()->sizeHint().height() + 10 * RowHeight +
+                           2 * grid->frameWidth());
+    m_tableMenu = new QMenu(grid);
     DeleteLibLine = m_tableMenu->addAction(QStringLiteral(" Zeile Löschen "));
     DeleteLibLine->setObjectName(QStringLiteral("DeleteLibLine"));
-    connect(DeleteLibLine, &QAction::triggered, this, &TForm_DB::DeleteLibLineClick);
-    connect(grid_fres, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { m_tableMenu->popup(grid_fres->viewport()->mapToGlobal(pos)); });
-    layout->addWidget(grid_fres);
-
-    auto *tableButtons = new QHBoxLayout;
-    btn_EditTab = new QPushButton(QStringLiteral("Tabelle editieren"), panel);
-    btn_AddLine = new QPushButton(QStringLiteral(" Zeile einfügen"), panel);
-    btn_SaveTab = new QPushButton(QStringLiteral("Tabelle speichern "), panel);
-    btn_EditTab->setObjectName(QStringLiteral("btn_EditTab"));
-    btn_AddLine->setObjectName(QStringLiteral("btn_AddLine"));
-    btn_SaveTab->setObjectName(QStringLiteral("btn_SaveTab"));
-    for (QPushButton *b : {btn_EditTab, btn_AddLine, btn_SaveTab}) {
-        b->setAutoDefault(false);
-        tableButtons->addWidget(b);
-    }
-    connect(btn_EditTab, &QPushButton::clicked, this, &TForm_DB::btn_EditTabClick);
-    connect(btn_AddLine, &QPushButton::clicked, this, &TForm_DB::btn_AddLineClick);
-    connect(btn_SaveTab, &QPushButton::clicked, this, &TForm_DB::btn_SaveTabClick);
-    layout->addLayout(tableButtons);
-
-    lb_DateiName = new QLabel(panel);
-    lb_DateiName->setObjectName(QStringLiteral("lb_DateiName"));
-    lb_DateiName->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setTextColour(lb_DateiName, QColor(128, 128, 128));
-    layout->addWidget(lb_DateiName);
-    return panel;
 }
 
-QWidget *TForm_DB::buildCalculationPanel()
+void TForm_DB::setUpCalculation()
 {
-    auto *panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("panel_Berechnung"));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    auto *layout = new QVBoxLayout(panel);
-    layout->addWidget(heading(QStringLiteral("Berechnung der Vorsatzschalen-Resonanzfrequenz"), panel));
-
-    RadioButton1 = new QRadioButton(
-        QStringLiteral("biegeweiche Schale vor schwerer, biegesteifer Wand oder als Unterdecke von "), panel);
-    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    Label9 = new QLabel(QStringLiteral("Massivdecken, Luftschicht mit schallabsorbierender Einlage."), panel);
-    Label9->setObjectName(QStringLiteral("Label9"));
-    RadioButton2 = new QRadioButton(
-        QStringLiteral("biegeweiche Schale vor schwerer, biegesteifer Wand mit Dämmschicht, die mit "),
-        panel);
-    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    Label10 = new QLabel(
-        QStringLiteral("beiden Schalen verbunden ist, auch schwimmender Estrich auf Massivdecke"), panel);
-    Label10->setObjectName(QStringLiteral("Label10"));
-    auto *constructions = new QButtonGroup(panel);
-    constructions->addButton(RadioButton1, 1);
-    constructions->addButton(RadioButton2, 2);
-    RadioButton1->setChecked(true);
-    connect(constructions, &QButtonGroup::idClicked, this, &TForm_DB::selectConstruction);
-    const int indent = RadioButton1->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
-                       RadioButton1->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
-    for (QLabel *continuation : {Label9, Label10}) {
+    // The second line of a construction's text starts under the first line's text.
+    const int indent = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                       style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    for (QLabel *continuation : {ui->Label9, ui->Label10}) {
         continuation->setContentsMargins(indent, 0, 0, 0);
-        continuation->setCursor(Qt::PointingHandCursor);
         continuation->installEventFilter(this);
     }
-    layout->addWidget(RadioButton1);
-    layout->addWidget(Label9);
-    layout->addSpacing(4);
-    layout->addWidget(RadioButton2);
-    layout->addWidget(Label10);
-    layout->addSpacing(6);
-
-    auto *middle = new QHBoxLayout;
-    m_sketch = new QLabel(panel);
-    m_sketch->setObjectName(QStringLiteral("img_Konstruktion"));
-    m_sketch->setFixedSize(LiningSketchWidth, LiningSketchHeight);
-    m_sketch->setFrameStyle(QFrame::Box | QFrame::Plain);
-    middle->addWidget(m_sketch, 0, Qt::AlignTop);
-
-    auto *inputs = new QGridLayout;
-    inputs->setColumnStretch(1, 1);
-    auto addRow = [&](int row, QLabel *label, QLineEdit *edit, QLabel *unit) {
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        inputs->addWidget(label, row, 0);
-        inputs->addWidget(edit, row, 1);
-        if (unit)
-            inputs->addWidget(unit, row, 2);
-    };
-    editSys = new QLineEdit(panel);
-    editSys->setObjectName(QStringLiteral("editSys"));
-    editSys->setMaxLength(SystemLength);
-    editSys->setToolTip(QStringLiteral(" optionale Systembeschreibung "));
-    auto *systemLabel = new QLabel(QStringLiteral("Vorsatzschalen-System:"), panel);
-    inputs->addWidget(systemLabel, 0, 0, 1, 3);
-    inputs->addWidget(editSys, 1, 0, 1, 3);
-
-    lb_Eingabe1 = new QLabel(panel);
-    lb_Eingabe1->setObjectName(QStringLiteral("lb_Eingabe1"));
-    lb_Eingabe1a = new QLabel(panel);
-    lb_Eingabe1a->setObjectName(QStringLiteral("lb_Eingabe1a"));
-    edit_s = new QLineEdit(QStringLiteral("0"), panel);
-    edit_s->setObjectName(QStringLiteral("edit_s"));
-    edit_m = new QLineEdit(QStringLiteral("0"), panel);
-    edit_m->setObjectName(QStringLiteral("edit_m"));
-    for (QLineEdit *edit : {edit_s, edit_m}) {
-        edit->setMaxLength(EntryLength);
-        edit->setFixedWidth(70);
-        edit->setAlignment(Qt::AlignRight);
+    // Both constructions' captions of the first input wrap into the same two lines.
+    for (QLabel *label : {ui->lb_Eingabe1, ui->label_Masse})
+        label->setMinimumHeight(2 * label->fontMetrics().lineSpacing() + 2);
+    for (QLineEdit *edit : {ui->edit_s, ui->edit_m}) {
         edit->installEventFilter(this);
         selectAllOnFocus(edit);
-        connect(edit, &QLineEdit::textChanged, this, &TForm_DB::edit_sChange);
     }
-    auto *massLabel = new QLabel(QStringLiteral("flächenbezogene Masse der biegeweichen Schale m' :"), panel);
-    // Both constructions' captions of the first input wrap into the same column.
-    for (QLabel *label : {lb_Eingabe1, massLabel}) {
-        label->setWordWrap(true);
-        label->setFixedWidth(180);
-        label->setMinimumHeight(2 * label->fontMetrics().lineSpacing() + 2);
-    }
-    addRow(2, lb_Eingabe1, edit_s, lb_Eingabe1a);
-    addRow(3, massLabel, edit_m, new QLabel(QStringLiteral("[kg/m²]"), panel));
-
-    edit_calcFres = new QLineEdit(NoFrequency, panel);
-    edit_calcFres->setObjectName(QStringLiteral("edit_calcFres"));
-    edit_calcFres->setReadOnly(true);
-    edit_calcFres->setFocusPolicy(Qt::NoFocus);
-    edit_calcFres->setFixedWidth(70);
-    edit_calcFres->setAlignment(Qt::AlignRight);
-    QFont bold = edit_calcFres->font();
-    bold.setBold(true);
-    edit_calcFres->setFont(bold);
-    QPalette grey = edit_calcFres->palette();
+    QPalette grey = ui->edit_calcFres->palette();
     grey.setColor(QPalette::Base, grey.color(QPalette::Button));
-    edit_calcFres->setPalette(grey);
-    auto *resultLabel = heading(QStringLiteral("Resonanzfrequenz:"), panel);
-    addRow(4, resultLabel, edit_calcFres, new QLabel(QStringLiteral("[Hz]"), panel));
-    middle->addLayout(inputs, 1);
-    layout->addLayout(middle);
-
-    m_note =
-        new QLabel(QStringLiteral("ANMERKUNG: Die schallabsorbierende Einlage muß weichfedernd sein. Diese "
-                                  "Bedingungen können z.B. von Faserdämmstoffen nach DIN 18165 Teil 1 "
-                                  "erfüllt werden"),
-                   panel);
-    m_note->setObjectName(QStringLiteral("lb_Anmerkung"));
-    m_note->setWordWrap(true);
-    layout->addWidget(m_note);
-    layout->addStretch();
-    return panel;
+    ui->edit_calcFres->setPalette(grey);
 }
 
-QWidget *TForm_DB::buildDirectPanel()
+void TForm_DB::connectControls(QButtonGroup *constructions)
 {
-    auto *panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("panel_Direkt"));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    auto *layout = new QVBoxLayout(panel);
-    layout->addWidget(heading(QStringLiteral("Direkte Angabe der Vorsatzschalen-Resonanzfrequenz "), panel));
-    layout->addSpacing(8);
-
-    auto *grid = new QGridLayout;
-    grid->setColumnStretch(3, 1);
-    edit_VSsys = new QLineEdit(panel);
-    edit_VSsys->setObjectName(QStringLiteral("edit_VSsys"));
-    edit_VSsys->setMaxLength(SystemLength);
-    edit_VSsys->setToolTip(QStringLiteral(" optionale Systembeschreibung "));
-    grid->addWidget(new QLabel(QStringLiteral("Vorsatzschalen-System:"), panel), 0, 0, 1, 4);
-    grid->addWidget(edit_VSsys, 1, 0, 1, 4);
-
-    edit_fres = new QLineEdit(QStringLiteral("0"), panel);
-    edit_fres->setObjectName(QStringLiteral("edit_fres"));
-    edit_fres->setMaxLength(EntryLength);
-    edit_fres->setFixedWidth(70);
-    edit_fres->setAlignment(Qt::AlignRight);
-    edit_fres->setToolTip(QStringLiteral(" Angabe der Frequenz ohne Nachkommastellen "));
-    edit_fres->installEventFilter(this);
-    connect(edit_fres, &QLineEdit::textChanged, this, &TForm_DB::edit_fresChange);
-    grid->addWidget(new QLabel(QStringLiteral("Resonanzfrequenz:"), panel), 2, 0);
-    grid->addWidget(edit_fres, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("[Hz]"), panel), 2, 2);
-    layout->addLayout(grid);
-    layout->addStretch();
-    return panel;
+    connect(m_modeGroup, &QButtonGroup::idClicked, this, &TForm_DB::rg_AuswahlClick);
+    connect(constructions, &QButtonGroup::idClicked, this, &TForm_DB::selectConstruction);
+    connect(ui->Button1, &QPushButton::clicked, this, &TForm_DB::Button1Click);
+    connect(ui->Button2, &QPushButton::clicked, this, &TForm_DB::Button2Click);
+    connect(ui->Button3, &QPushButton::clicked, this, &TForm_DB::Button3Click);
+    connect(DeleteLibLine, &QAction::triggered, this, &TForm_DB::DeleteLibLineClick);
+    connect(ui->grid_fres, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { m_tableMenu->popup(ui->grid_fres->viewport()->mapToGlobal(pos)); });
+    connect(ui->btn_EditTab, &QPushButton::clicked, this, &TForm_DB::btn_EditTabClick);
+    connect(ui->btn_AddLine, &QPushButton::clicked, this, &TForm_DB::btn_AddLineClick);
+    connect(ui->btn_SaveTab, &QPushButton::clicked, this, &TForm_DB::btn_SaveTabClick);
+    connect(ui->grid_fres, &QTableWidget::itemChanged, this, [this] { m_tableChanged = true; });
+    for (QLineEdit *edit : {ui->edit_s, ui->edit_m})
+        connect(edit, &QLineEdit::textChanged, this, &TForm_DB::edit_sChange);
+    connect(ui->edit_fres, &QLineEdit::textChanged, this, &TForm_DB::edit_fresChange);
+    connect(ui->Button_Enter, &QPushButton::clicked, this, &TForm_DB::Button_EnterClick);
+    connect(ui->Button_ESC, &QPushButton::clicked, this, &TForm_DB::Button_ESCClick);
 }
 
 void TForm_DB::setStartDirectory(const QString &directory)
@@ -374,16 +157,16 @@ bool TForm_DB::openForSlot(const QString &slotText)
     rg_AuswahlClick(CatalogueMode);
     colourCategoryButtons();
     setTableEditing(false);
-    edit_VSsys->clear();
-    edit_fres->setText(QStringLiteral("0"));
-    editSys->clear();
+    ui->edit_VSsys->clear();
+    ui->edit_fres->setText(QStringLiteral("0"));
+    ui->editSys->clear();
     {
         // Both at once: a left-over invalid text in one must not be reported while the
         // other is reset.
-        setFieldText(edit_s, QStringLiteral("0"));
-        setFieldText(edit_m, QStringLiteral("0"));
+        setFieldText(ui->edit_s, QStringLiteral("0"));
+        setFieldText(ui->edit_m, QStringLiteral("0"));
     }
-    edit_calcFres->setText(NoFrequency);
+    ui->edit_calcFres->setText(NoFrequency);
     disableMainWindow();
     loadCatalogue();
     showOverMainWindow();
@@ -394,10 +177,10 @@ void TForm_DB::setHeaderText(LiningSlot slot)
 {
     const QString room = slot.side == 1 ? m_model.fields.room1 : m_model.fields.room2;
     if (slot.element == 0)
-        Label_VS->setText(QStringLiteral(" Vorsatzschale Trennbauteil ") + room);
+        ui->Label_VS->setText(QStringLiteral(" Vorsatzschale Trennbauteil ") + room);
     else
-        Label_VS->setText(QStringLiteral(" Vorsatzschale ") + room + QStringLiteral(" / ") +
-                          m_model.fields.Flanke[slot.element]);
+        ui->Label_VS->setText(QStringLiteral(" Vorsatzschale ") + room + QStringLiteral(" / ") +
+                              m_model.fields.Flanke[slot.element]);
 }
 
 int TForm_DB::mode() const
@@ -411,7 +194,7 @@ void TForm_DB::rg_AuswahlClick(int item)
         return;
     if (m_modeGroup->checkedId() != item)
         m_modeGroup->button(item)->setChecked(true);
-    m_panels->setCurrentIndex(item);
+    ui->panels_Auswahl->setCurrentIndex(item);
     if (item == CalculationMode)
         selectConstruction(m_construction);
 }
@@ -421,47 +204,47 @@ void TForm_DB::selectConstruction(int construction)
     if (construction != 1 && construction != 2)
         return;
     m_construction = construction;
-    (construction == 1 ? RadioButton1 : RadioButton2)->setChecked(true);
+    (construction == 1 ? ui->RadioButton1 : ui->RadioButton2)->setChecked(true);
     if (construction == 1) {
-        lb_Eingabe1->setText(QStringLiteral("Schalenabstand s :"));
-        lb_Eingabe1a->setText(QStringLiteral("[m]"));
+        ui->lb_Eingabe1->setText(QStringLiteral("Schalenabstand s :"));
+        ui->lb_Eingabe1a->setText(QStringLiteral("[m]"));
     } else {
-        lb_Eingabe1->setText(QStringLiteral("dynamische Steifigkeit der Dämmschicht s' :"));
-        lb_Eingabe1a->setText(QStringLiteral("[MN/m³]"));
+        ui->lb_Eingabe1->setText(QStringLiteral("dynamische Steifigkeit der Dämmschicht s' :"));
+        ui->lb_Eingabe1a->setText(QStringLiteral("[MN/m³]"));
     }
-    m_note->setVisible(construction == 1);
-    m_sketch->setPixmap(liningConstructionSketch(construction));
+    ui->lb_Anmerkung->setVisible(construction == 1);
+    ui->img_Konstruktion->setPixmap(liningConstructionSketch(construction));
     edit_sChange();
 }
 
 void TForm_DB::edit_sChange()
 {
     // An emptied field stands for 0 at once; setText comes back here with "0".
-    for (QLineEdit *edit : {edit_s, edit_m}) {
+    for (QLineEdit *edit : {ui->edit_s, ui->edit_m}) {
         if (edit->text().isEmpty()) {
             edit->setText(QStringLiteral("0"));
             return;
         }
     }
     const ResonanceText result =
-        resonanceFrequencyText(static_cast<LiningConstruction>(m_construction), edit_s->text(),
-                               edit_m->text(), localeDecimalSeparator());
-    edit_calcFres->setText(result.text);
+        resonanceFrequencyText(static_cast<LiningConstruction>(m_construction), ui->edit_s->text(),
+                               ui->edit_m->text(), localeDecimalSeparator());
+    ui->edit_calcFres->setText(result.text);
     if (!result.error.isEmpty())
         showError(this, result.error);
 }
 
 void TForm_DB::edit_fresChange()
 {
-    if (edit_fres->text().isEmpty())
-        edit_fres->setText(QStringLiteral("80"));
+    if (ui->edit_fres->text().isEmpty())
+        ui->edit_fres->setText(QStringLiteral("80"));
 }
 
 void TForm_DB::edit_fresKeyUp()
 {
     // Pasted text passes the key filter; what is not a whole number goes.
-    if (!readFrequency(edit_fres->text()))
-        edit_fres->clear();
+    if (!readFrequency(ui->edit_fres->text()))
+        ui->edit_fres->clear();
 }
 
 bool TForm_DB::digitKeyFilter(QKeyEvent *event)
@@ -477,15 +260,16 @@ bool TForm_DB::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
-        if (watched == edit_s || watched == edit_m)
+        if (watched == ui->edit_s || watched == ui->edit_m)
             return filterDecimalKey(static_cast<QLineEdit *>(watched), key);
-        if (watched == edit_fres)
+        if (watched == ui->edit_fres)
             return digitKeyFilter(key);
-    } else if (event->type() == QEvent::KeyRelease && watched == edit_fres) {
+    } else if (event->type() == QEvent::KeyRelease && watched == ui->edit_fres) {
         edit_fresKeyUp();
-    } else if (event->type() == QEvent::MouseButtonPress && (watched == Label9 || watched == Label10)) {
-        selectConstruction(watched == Label9 ? 1 : 2);
-        (watched == Label9 ? RadioButton1 : RadioButton2)->setFocus();
+    } else if (event->type() == QEvent::MouseButtonPress &&
+               (watched == ui->Label9 || watched == ui->Label10)) {
+        selectConstruction(watched == ui->Label9 ? 1 : 2);
+        (watched == ui->Label9 ? ui->RadioButton1 : ui->RadioButton2)->setFocus();
         return true;
     }
     return EditingDialog::eventFilter(watched, event);
@@ -493,6 +277,8 @@ bool TForm_DB::eventFilter(QObject *watched, QEvent *event)
 
 void TForm_DB::chooseCategory(int category)
 {
+    if (!mayDropTableEdits())
+        return;
     m_model.liningCategory = category;
     colourCategoryButtons();
     loadCatalogue();
@@ -500,27 +286,28 @@ void TForm_DB::chooseCategory(int category)
 
 void TForm_DB::colourCategoryButtons()
 {
-    QPushButton *buttons[3] = {Button1, Button2, Button3};
+    QPushButton *buttons[3] = {ui->Button1, ui->Button2, ui->Button3};
     for (int i = 0; i < 3; ++i)
         setTextColour(buttons[i], m_model.liningCategory == i + 1 ? QColor(255, 0, 0) : QColor(0, 0, 0));
 }
 
 void TForm_DB::setTableRows(const QList<LiningCatalogueRow> &rows)
 {
-    grid_fres->clearContents();
-    grid_fres->setRowCount(std::max<qsizetype>(1, rows.size()));
+    ui->grid_fres->clearContents();
+    ui->grid_fres->setRowCount(std::max<qsizetype>(1, rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
-        grid_fres->setItem(r, 0, new QTableWidgetItem(rows.at(r).description));
-        grid_fres->setItem(r, 1, new QTableWidgetItem(rows.at(r).frequency));
+        ui->grid_fres->setItem(r, 0, new QTableWidgetItem(rows.at(r).description));
+        ui->grid_fres->setItem(r, 1, new QTableWidgetItem(rows.at(r).frequency));
     }
+    m_tableChanged = false; // the table is what the file holds
 }
 
 QList<LiningCatalogueRow> TForm_DB::tableRows() const
 {
     QList<LiningCatalogueRow> rows;
-    for (int r = 0; r < grid_fres->rowCount(); ++r) {
-        const QTableWidgetItem *description = grid_fres->item(r, 0);
-        const QTableWidgetItem *frequency = grid_fres->item(r, 1);
+    for (int r = 0; r < ui->grid_fres->rowCount(); ++r) {
+        const QTableWidgetItem *description = ui->grid_fres->item(r, 0);
+        const QTableWidgetItem *frequency = ui->grid_fres->item(r, 1);
         rows.append(
             {description ? description->text() : QString(), frequency ? frequency->text() : QString()});
     }
@@ -532,7 +319,7 @@ void TForm_DB::loadCatalogue()
     setTableRows({});
     m_partialCatalogue.clear();
     const QString fileName = liningCatalogueFileName(m_model.liningCategory);
-    lb_DateiName->setText(QStringLiteral(" Dateiname: ") + fileName);
+    ui->lb_DateiName->setText(QStringLiteral(" Dateiname: ") + fileName);
     QString path = QDir(m_startDirectory).filePath(fileName);
     if (!QFileInfo::exists(path)) {
         FileDialogOptions options;
@@ -547,7 +334,7 @@ void TForm_DB::loadCatalogue()
     }
     const LiningCatalogueReadResult result = readLiningCatalogue(path);
     setTableRows(result.rows);
-    grid_fres->setCurrentCell(0, 0); // the first system is chosen until the user picks another
+    ui->grid_fres->setCurrentCell(0, 0); // the first system is chosen until the user picks another
     if (result.partial())
         m_partialCatalogue = QFileInfo(path).absoluteFilePath();
     if (!result.error.isEmpty())
@@ -567,27 +354,28 @@ void TForm_DB::loadCatalogue()
 
 bool TForm_DB::tableEditing() const
 {
-    return btn_AddLine->isEnabled();
+    return ui->btn_AddLine->isEnabled();
 }
 
 void TForm_DB::setTableEditing(bool editing)
 {
-    QPalette palette = grid_fres->palette();
+    QPalette palette = ui->grid_fres->palette();
     palette.setColor(QPalette::Base,
                      editing ? QColor(255, 255, 255) : this->palette().color(QPalette::Button));
-    grid_fres->setPalette(palette);
+    ui->grid_fres->setPalette(palette);
     if (editing) {
-        grid_fres->setSelectionBehavior(QAbstractItemView::SelectItems);
-        grid_fres->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                                   QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+        ui->grid_fres->setSelectionBehavior(QAbstractItemView::SelectItems);
+        ui->grid_fres->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                       QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     } else {
-        grid_fres->setSelectionBehavior(QAbstractItemView::SelectRows);
-        grid_fres->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        ui->grid_fres->setSelectionBehavior(QAbstractItemView::SelectRows);
+        ui->grid_fres->setEditTriggers(QAbstractItemView::NoEditTriggers);
     }
-    grid_fres->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    btn_EditTab->setText(editing ? QStringLiteral("Tabelle sperren") : QStringLiteral("Tabelle editieren"));
-    btn_AddLine->setEnabled(editing);
-    btn_SaveTab->setEnabled(editing);
+    ui->grid_fres->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    ui->btn_EditTab->setText(editing ? QStringLiteral("Tabelle sperren")
+                                     : QStringLiteral("Tabelle editieren"));
+    ui->btn_AddLine->setEnabled(editing);
+    ui->btn_SaveTab->setEnabled(editing);
     DeleteLibLine->setEnabled(editing);
 }
 
@@ -598,16 +386,16 @@ void TForm_DB::btn_EditTabClick()
 
 void TForm_DB::btn_AddLineClick()
 {
-    grid_fres->setRowCount(grid_fres->rowCount() + 1);
+    ui->grid_fres->setRowCount(ui->grid_fres->rowCount() + 1);
 }
 
 int TForm_DB::lowestSelectedRow() const
 {
     int row = -1;
-    for (const QTableWidgetSelectionRange &range : grid_fres->selectedRanges())
+    for (const QTableWidgetSelectionRange &range : ui->grid_fres->selectedRanges())
         row = std::max(row, range.bottomRow());
     if (row < 0)
-        row = grid_fres->currentRow();
+        row = ui->grid_fres->currentRow();
     return row;
 }
 
@@ -619,12 +407,17 @@ void TForm_DB::DeleteLibLineClick()
     if (row < 0)
         return;
     for (int column = 0; column < 2; ++column) {
-        if (QTableWidgetItem *item = grid_fres->item(row, column))
+        if (QTableWidgetItem *item = ui->grid_fres->item(row, column))
             item->setText(QString());
     }
 }
 
 void TForm_DB::btn_SaveTabClick()
+{
+    saveTable();
+}
+
+bool TForm_DB::saveTable()
 {
     // Always the category's own file, also when the table came from another one.
     const QString path = QDir(m_startDirectory).filePath(liningCatalogueFileName(m_model.liningCategory));
@@ -637,13 +430,35 @@ void TForm_DB::btn_SaveTabClick()
             QString::fromUtf8(" Die Datei \"%1\" wurde nur teilweise eingelesen.\rBeim Speichern gehen "
                               "die nicht eingelesenen Zeilen verloren.\rTrotzdem speichern?")
                 .arg(liningCatalogueFileName(m_model.liningCategory))))
-        return;
+        return false;
     const QString error = writeLiningCatalogue(path, m_model.liningCategory, tableRows());
     if (!error.isEmpty()) {
         showError(this, error);
-        return;
+        return false;
     }
     m_partialCatalogue.clear();
+    m_tableChanged = false;
+    return true;
+}
+
+bool TForm_DB::mayDropTableEdits()
+{
+    if (!m_tableChanged)
+        return true;
+    const QString question =
+        QString::fromUtf8(
+            " Die Tabelle wurde geändert.\r Sollen die Änderungen in \"%1\" gespeichert werden? ")
+            .arg(liningCatalogueFileName(m_model.liningCategory));
+    switch (userInteraction().askYesNoCancel(this, MessageKind::Confirmation, question)) {
+    case Answer::Yes:
+        return saveTable();
+    case Answer::No:
+        m_tableChanged = false;
+        return true;
+    case Answer::Cancel:
+        break;
+    }
+    return false;
 }
 
 void TForm_DB::Button_EnterClick()
@@ -653,8 +468,8 @@ void TForm_DB::Button_EnterClick()
     switch (mode()) {
     case CatalogueMode: {
         const int row = std::max(0, lowestSelectedRow());
-        const QTableWidgetItem *description = grid_fres->item(row, 0);
-        const QTableWidgetItem *frequency = grid_fres->item(row, 1);
+        const QTableWidgetItem *description = ui->grid_fres->item(row, 0);
+        const QTableWidgetItem *frequency = ui->grid_fres->item(row, 1);
         f0 = readFrequency(frequency ? frequency->text() : QString());
         if (f0)
             text = (description ? description->text() : QString()) + QStringLiteral(" / f = ") +
@@ -662,21 +477,26 @@ void TForm_DB::Button_EnterClick()
         break;
     }
     case CalculationMode:
-        f0 = readFrequency(edit_calcFres->text());
-        text = editSys->text() + QStringLiteral(" / f = ") + edit_calcFres->text() + QStringLiteral("Hz");
+        f0 = readFrequency(ui->edit_calcFres->text());
+        text = ui->editSys->text() + QStringLiteral(" / f = ") + ui->edit_calcFres->text() +
+               QStringLiteral("Hz");
         break;
     case DirectMode:
-        f0 = readFrequency(edit_fres->text());
-        text = edit_VSsys->text() + QStringLiteral(" / f = ") + edit_fres->text() + QStringLiteral("Hz");
+        f0 = readFrequency(ui->edit_fres->text());
+        text =
+            ui->edit_VSsys->text() + QStringLiteral(" / f = ") + ui->edit_fres->text() + QStringLiteral("Hz");
         break;
     }
     if (!f0) {
         if (userInteraction().askYesNo(this, MessageKind::Warning,
                                        QStringLiteral(" keine zulässige Resonanzfrequenz! \r Möchten Sie die "
-                                                      "Eingabe trotzdem beenden ? ")))
+                                                      "Eingabe trotzdem beenden ? ")) &&
+            mayDropTableEdits())
             finish();
         return;
     }
+    if (!mayDropTableEdits())
+        return;
     m_lastChange = setLining(m_model, m_slot, text, *f0);
     finish();
     Q_EMIT liningAccepted(m_slot.element, m_slot.side);
@@ -684,7 +504,8 @@ void TForm_DB::Button_EnterClick()
 
 void TForm_DB::Button_ESCClick()
 {
-    finish();
+    if (mayDropTableEdits())
+        finish();
 }
 
 } // namespace tavix::gui

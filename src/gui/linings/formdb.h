@@ -13,16 +13,16 @@
 
 #include "gui/common/editingdialog.h"
 
+#include <memory>
+
 class QAction;
 class QButtonGroup;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
+class QKeyEvent;
 class QMenu;
-class QPushButton;
-class QRadioButton;
-class QStackedWidget;
-class QTableWidget;
+
+namespace Ui {
+class TForm_DB;
+}
 
 namespace tavix::gui {
 
@@ -39,6 +39,7 @@ public:
     };
 
     TForm_DB(ProjectModel &model, QWidget *mainWindow);
+    ~TForm_DB() override;
 
     // The folder of the catalogue files (the program's start directory).
     void setStartDirectory(const QString &directory);
@@ -84,10 +85,9 @@ protected:
     void cancel() override { Button_ESCClick(); }
 
 private:
-    void buildControls();
-    QWidget *buildCataloguePanel();
-    QWidget *buildCalculationPanel();
-    QWidget *buildDirectPanel();
+    void setUpCatalogueTable();
+    void setUpCalculation();
+    void connectControls(QButtonGroup *constructions);
     void chooseCategory(int category);
     void colourCategoryButtons();
     void loadCatalogue();
@@ -95,6 +95,12 @@ private:
     void setTableEditing(bool editing);
     void setHeaderText(LiningSlot slot);
     bool digitKeyFilter(QKeyEvent *event);
+    // Writes the table into the category's file; false when it was not written.
+    bool saveTable();
+    // Before the table is reloaded or the dialog closes: unsaved edits of the table are
+    // saved ("Ja"), dropped ("Nein") or kept with the dialog as it is ("Abbrechen",
+    // Escape); false means stay.
+    bool mayDropTableEdits();
     int lowestSelectedRow() const;
 
     ProjectModel &m_model;
@@ -106,41 +112,12 @@ private:
     // The catalogue file the table holds only part of (a cap was hit or reading failed);
     // empty when the table holds all of it.
     QString m_partialCatalogue;
+    bool m_tableChanged = false; // cells edited since the table was loaded or saved
 
-    QLabel *Label_VS = nullptr;
-    QGroupBox *rg_Auswahl = nullptr;
+    std::unique_ptr<Ui::TForm_DB> ui;
     QButtonGroup *m_modeGroup = nullptr;
-    QStackedWidget *m_panels = nullptr;
-
-    QPushButton *Button1 = nullptr;
-    QPushButton *Button2 = nullptr;
-    QPushButton *Button3 = nullptr;
-    QTableWidget *grid_fres = nullptr;
-    QPushButton *btn_EditTab = nullptr;
-    QPushButton *btn_AddLine = nullptr;
-    QPushButton *btn_SaveTab = nullptr;
     QMenu *m_tableMenu = nullptr;
     QAction *DeleteLibLine = nullptr;
-    QLabel *lb_DateiName = nullptr;
-
-    QRadioButton *RadioButton1 = nullptr;
-    QRadioButton *RadioButton2 = nullptr;
-    QLabel *Label9 = nullptr;
-    QLabel *Label10 = nullptr;
-    QLabel *m_sketch = nullptr;
-    QLabel *m_note = nullptr;
-    QLineEdit *editSys = nullptr;
-    QLabel *lb_Eingabe1 = nullptr;
-    QLabel *lb_Eingabe1a = nullptr;
-    QLineEdit *edit_s = nullptr;
-    QLineEdit *edit_m = nullptr;
-    QLineEdit *edit_calcFres = nullptr;
-
-    QLineEdit *edit_VSsys = nullptr;
-    QLineEdit *edit_fres = nullptr;
-
-    QPushButton *Button_Enter = nullptr;
-    QPushButton *Button_ESC = nullptr;
 };
 
 } // namespace tavix::gui

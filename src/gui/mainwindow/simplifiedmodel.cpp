@@ -903,7 +903,7 @@ void TSimplifiedModel::TavixPraxistippsClick()
 
 void TSimplifiedModel::ImageTavixClick()
 {
-    homepageImageClicked(ui.ImageTavix, QUrl());
+    homepageImageClicked(ui.ImageTavix, publisherHomepage(), [this] { Internet2Click(); });
 }
 
 } // namespace tavix::gui

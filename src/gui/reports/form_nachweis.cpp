@@ -225,8 +225,8 @@ void TForm_Nachweis::fillRequirementChoice()
     auto *items = new QStandardItemModel(combo_Anforderung);
     QString group;
     for (const Requirement &r : requirementCatalogue()) {
-        if (r.group != group) {
-            group = r.group;
+        if (requirementGroupText(r) != group) {
+            group = requirementGroupText(r);
             auto *heading = new QStandardItem(group);
             heading->setFlags(Qt::NoItemFlags);
             QFont font = heading->font();
@@ -234,7 +234,7 @@ void TForm_Nachweis::fillRequirementChoice()
             heading->setFont(font);
             items->appendRow(heading);
         }
-        auto *entry = new QStandardItem(QStringLiteral("    ") + requirementLabel(r));
+        auto *entry = new QStandardItem(QStringLiteral("    ") + requirementEntryText(r));
         entry->setData(r.id, Qt::UserRole);
         items->appendRow(entry);
     }
@@ -278,11 +278,7 @@ std::optional<long double> TForm_Nachweis::requiredRw() const
     const Requirement &r = chosenRequirement();
     if (r.id != QLatin1String(OwnRequirementId))
         return r.erfRw;
-    const std::optional<long double> typed =
-        parseReal(edit_eigeneAnforderung->text(), localeDecimalSeparator());
-    if (typed && std::isfinite(*typed) && *typed > 0)
-        return typed;
-    return std::nullopt;
+    return parseRequirementValue(edit_eigeneAnforderung->text(), localeDecimalSeparator());
 }
 
 void TForm_Nachweis::combo_AnforderungChange()
@@ -334,12 +330,14 @@ void TForm_Nachweis::showCheck()
                          check.fulfilled ? QColor(0x1b, 0x7a, 0x2e) : QColor(0xc0, 0x10, 0x10));
     } else {
         label_erfRw->setText(QStringLiteral("–"));
-        label_Urteil->setText(QString::fromUtf8("bitte eine eigene Anforderung in dB eingeben"));
+        label_Urteil->setText(requirement.id == QLatin1String(OwnRequirementId)
+                                  ? QString::fromUtf8("bitte eine eigene Anforderung in dB eingeben")
+                                  : QString::fromUtf8("keine Anforderung an R'w"));
         palette.setColor(QPalette::WindowText, Qt::gray);
     }
     label_Urteil->setPalette(palette);
 
-    QStringList notes = requirementNotes(requirement, m_model.Orientation, m_model.A);
+    QStringList notes = requirementNotes(&requirement, m_model.Orientation, m_model.A, false);
     for (QString &note : notes)
         note.prepend(QStringLiteral("•  "));
     label_Hinweise->setText(QStringLiteral("Hinweise:\n") + notes.join(QLatin1Char('\n')));
