@@ -3,6 +3,7 @@
 #include "core/buildup/buildupcalc.h"
 #include "core/calculate/pathshares.h"
 #include "core/calculate/recalculate.h"
+#include "core/impact/impacttext.h"
 #include "core/io/filelayer.h"
 #include "core/model/appversion.h"
 #include "core/model/numbers.h"
@@ -77,9 +78,11 @@ QList<QCommandLineOption> commandLineOptions()
             QStringLiteral("ausgabe.pdf")),
         QCommandLineOption(
             RequirementOption,
-            QStringLiteral("Mit --json: prüft R'w − u_prog (u_prog = 2 dB) gegen die Anforderung "
-                           "erf. R'w = <dB> und gibt das Ergebnis unter \"Requirement\" aus."),
-            QStringLiteral("dB")),
+            QStringLiteral("Prüft gegen diese Anforderung statt gegen die im Projekt gespeicherte: die "
+                           "Kennung eines Katalogeintrags (z. B. mfh-wand, mfh-decke) oder erf. R'w in dB "
+                           "(z. B. 53). Geprüft wird R'w − 2 dB ≥ erf. R'w (JSON: \"Requirement\") und "
+                           "L'n,w + 3 dB ≤ zul. L'n,w (\"ImpactRequirement\")."),
+            QStringLiteral("Kennung|dB")),
     };
 }
 
@@ -228,9 +231,8 @@ QJsonArray pathsJson(JsonNumbers &number, const ProjectModel &model)
     return paths;
 }
 
-QJsonObject requirementJson(JsonNumbers &number, const ProjectModel &model, long double erfRw)
+QJsonObject requirementJson(JsonNumbers &number, const RequirementCheck &check)
 {
-    const RequirementCheck check = checkRequirement(model.RwBau, erfRw);
     return {{QStringLiteral("erfRw"), number(check.erfRw)},
             {QStringLiteral("uprog"), number(UProg)},
             {QStringLiteral("RwMinusU"), number(check.rwMinusU)},
@@ -238,9 +240,34 @@ QJsonObject requirementJson(JsonNumbers &number, const ProjectModel &model, long
             {QStringLiteral("Margin"), number(check.margin)}};
 }
 
+// The impact sound of a floor with a screed: the values (null where the calculation gives
+// none) and its hints; beside it the check against a zul. L'n,w, when there is one.
+void insertImpactJson(JsonNumbers &number, const ImpactReport &impact, QJsonObject &root)
+{
+    QJsonArray walls;
+    for (const int flank : impact.wallsCounted)
+        walls.append(flank);
+    root.insert(QStringLiteral("Impact"),
+                QJsonObject{{QStringLiteral("Lneq0w"), number(impact.lneq0w)},
+                            {QStringLiteral("DeltaLw"), number(impact.deltaLw)},
+                            {QStringLiteral("mfm"), number(impact.mfm)},
+                            {QStringLiteral("WallsCounted"), walls},
+                            {QStringLiteral("K"), number(impact.K)},
+                            {QStringLiteral("Lnw"), number(impact.lnw)},
+                            {QStringLiteral("LnTw"), number(impact.lnTw)},
+                            {QStringLiteral("Hints"), QJsonArray::fromStringList(impact.hints)}});
+    if (impact.zulLnw && impact.fulfilled) {
+        root.insert(QStringLiteral("ImpactRequirement"),
+                    QJsonObject{{QStringLiteral("zulLnw"), number(impact.zulLnw)},
+                                {QStringLiteral("LnwPlusU"), number(impact.lnwPlusU)},
+                                {QStringLiteral("Margin"), number(impact.margin)},
+                                {QStringLiteral("Fulfilled"), *impact.fulfilled}});
+    }
+}
+
 // The JSON object of a loaded and recalculated project; empty with `error` set when a
 // value has no JSON number.
-QJsonObject projectJson(const ProjectModel &model, std::optional<long double> requirement, QString &error)
+QJsonObject projectJson(const ProjectModel &model, QString &error)
 {
     JsonNumbers number;
     QJsonObject root;
@@ -283,9 +310,11 @@ QJsonObject projectJson(const ProjectModel &model, std::optional<long double> re
         root.insert(QStringLiteral("DnTw12"), number(model.DnTw12));
         root.insert(QStringLiteral("DnTw21"), number(model.DnTw21));
         root.insert(QStringLiteral("Paths"), pathsJson(number, model));
-        if (requirement)
-            root.insert(QStringLiteral("Requirement"), requirementJson(number, model, *requirement));
+        if (const ProofChecks checks = proofChecks(model); checks.airborne)
+            root.insert(QStringLiteral("Requirement"), requirementJson(number, *checks.airborne));
     }
+    if (const std::optional<ImpactReport> impact = impactReport(model))
+        insertImpactJson(number, *impact, root);
     if (number.failed()) {
         error = QStringLiteral("Ein Wert liegt außerhalb des Zahlenbereichs, den JSON darstellen kann.");
         return {};
@@ -293,27 +322,19 @@ QJsonObject projectJson(const ProjectModel &model, std::optional<long double> re
     return root;
 }
 
+// The results window's text, then the impact sound of a floor with a screed.
 QByteArray projectText(const ProjectModel &model, QChar decimalSeparator)
 {
     QByteArray out;
-    for (const QString &line : BuildResultsText(model, decimalSeparator))
+    for (const QString &line :
+         BuildResultsText(model, decimalSeparator) + impactResultLines(model, decimalSeparator))
         out += line.toUtf8() + '\n';
     return out;
 }
 
-// "--anforderung 53" or "53,5": the required R'w in dB.
-std::optional<long double> requirementArgument(const QString &text)
-{
-    for (const QChar sep : {QLatin1Char('.'), QLatin1Char(',')}) {
-        const std::optional<long double> value = parseReal(text, sep);
-        if (value && std::isfinite(*value) && *value > 0)
-            return value;
-    }
-    return std::nullopt;
-}
-
 // A project read and recalculated as the window would show it after "Öffnen...", with the
-// notices about its file; `error` says why it could not be.
+// notices about its file; `error` says why it could not be. A requirement given on the
+// command line takes the place of the one stored in the project.
 struct CalculatedProject
 {
     ProjectModel model;
@@ -321,11 +342,14 @@ struct CalculatedProject
     QStringList notices;
 };
 
-CalculatedProject calculateProject(const QString &path, QChar sep)
+CalculatedProject calculateProject(const QString &path, QChar sep,
+                                   const std::optional<ProjectRequirement> &requirement)
 {
     LoadedProject loaded = loadProject(path, sep);
     if (!loaded.ok())
         return {{}, loaded.error, {}};
+    if (requirement)
+        loaded.model.requirement = *requirement;
     QStringList notices;
     if (loaded.fileVersion < 2)
         notices << QStringLiteral(
@@ -344,7 +368,7 @@ struct StudyOptions
 {
     bool asText = false;
     bool several = false; // one JSON line per file, with "File"
-    std::optional<long double> requirement;
+    std::optional<ProjectRequirement> requirement;
     QChar decimalSeparator;
 };
 
@@ -366,7 +390,7 @@ int exitStatusOf(const ProjectModel &model)
 
 StudyResult studyFile(const QString &path, bool first, const StudyOptions &options)
 {
-    const CalculatedProject project = calculateProject(path, options.decimalSeparator);
+    const CalculatedProject project = calculateProject(path, options.decimalSeparator, options.requirement);
     StudyResult result;
     result.messages = project.notices;
     QString error = project.error;
@@ -375,7 +399,7 @@ StudyResult studyFile(const QString &path, bool first, const StudyOptions &optio
         if (error.isEmpty())
             result.output += projectText(project.model, options.decimalSeparator);
     } else if (error.isEmpty()) {
-        QJsonObject json = projectJson(project.model, options.requirement, error);
+        QJsonObject json = projectJson(project.model, error);
         if (!error.isEmpty())
             error = aboutFile(path, error);
         else if (!options.several)
@@ -417,11 +441,12 @@ int printStudy(const QStringList &files, StudyOptions options, StandardOutput &o
     return worst;
 }
 
-// The two-page report of a calculated project with the company data of the current
-// directory, as the settings window would hold them, written atomically to `pdfPath`.
-int writePdfReport(const QString &projectPath, const QString &pdfPath)
+// The report of a calculated project with the company data of the current directory, as
+// the settings window would hold them, written atomically to `pdfPath`.
+int writePdfReport(const QString &projectPath, const QString &pdfPath,
+                   const std::optional<ProjectRequirement> &requirement)
 {
-    const CalculatedProject project = calculateProject(projectPath, localeDecimalSeparator());
+    const CalculatedProject project = calculateProject(projectPath, localeDecimalSeparator(), requirement);
     for (const QString &notice : project.notices)
         printError(notice);
     if (!project.error.isEmpty()) {
@@ -529,8 +554,9 @@ QString wrongCallText(const QCommandLineParser &parser, bool parsed)
         return QStringLiteral("Keine Projektdatei angegeben.");
     if (pdf && parser.positionalArguments().size() != 1)
         return QStringLiteral("--pdf schreibt den Bericht genau einer Projektdatei.");
-    if (parser.isSet(RequirementOption) && !requirementArgument(parser.value(RequirementOption)))
-        return QStringLiteral("Ungültige Anforderung „%1“: erwartet wird erf. R'w in dB, z. B. 53.")
+    if (parser.isSet(RequirementOption) && !requirementFromArgument(parser.value(RequirementOption)))
+        return QStringLiteral("Ungültige Anforderung „%1“: erwartet wird die Kennung eines Katalogeintrags "
+                              "(z. B. mfh-decke) oder erf. R'w in dB (z. B. 53).")
             .arg(parser.value(RequirementOption));
     return {};
 }
@@ -580,13 +606,15 @@ int CommandLine::run(int &argc, char *argv[]) const
         return ExitFailed;
     }
     const QStringList files = parser.positionalArguments();
+    std::optional<ProjectRequirement> requirement;
+    if (parser.isSet(RequirementOption))
+        requirement = requirementFromArgument(parser.value(RequirementOption));
     if (parser.isSet(PdfOption))
-        return writePdfReport(files.constFirst(), parser.value(PdfOption));
+        return writePdfReport(files.constFirst(), parser.value(PdfOption), requirement);
     StudyOptions options;
     options.asText = parser.isSet(TextOption);
     options.decimalSeparator = localeDecimalSeparator();
-    if (parser.isSet(RequirementOption))
-        options.requirement = requirementArgument(parser.value(RequirementOption));
+    options.requirement = requirement;
     return printStudy(files, options, output);
 }
 

@@ -127,6 +127,8 @@ private Q_SLOTS:
     void fileNameNotUtf8();
     void readerNotices_data();
     void readerNotices();
+    void impactSound_data();
+    void impactSound();
 };
 
 void TestCommandLine::workedExample_data()
@@ -251,7 +253,7 @@ void TestCommandLine::helpAndVersion()
     QCOMPARE(help.exitCode, 0);
     for (const char *german :
          {"Aufruf:", "[Optionen] [projekt.dat ...]", "Optionen:", "Argumente:", "Zeigt diese Hilfe an.",
-          "--json ", "--text ", "--pdf <ausgabe.pdf>", "--anforderung <dB>", "64 falscher Aufruf"})
+          "--json ", "--text ", "--pdf <ausgabe.pdf>", "--anforderung <Kennung|dB>", "64 falscher Aufruf"})
         QVERIFY2(help.out.contains(german), german);
     for (const char *english : {"Usage", "Options:", "Arguments:", "Displays"})
         QVERIFY2(!help.out.contains(english), english);
@@ -630,6 +632,47 @@ void TestCommandLine::readerNotices()
                            "Bitte prüfen Sie die Eingaben.\n")
                 .arg(path, notice));
     }
+}
+
+void TestCommandLine::impactSound_data()
+{
+    QTest::addColumn<QString>("requirement"); // --anforderung; empty: the one stored in the project
+    QTest::addColumn<double>("erfRw");        // of "Requirement"; 0: none
+    QTest::addColumn<double>("zulLnw");       // of "ImpactRequirement"; 0: none
+    QTest::newRow("stored requirement for floors between flats") << QString() << 54.0 << 50.0;
+    QTest::newRow("catalogue entry with L'n,w only") << "mfh-treppe" << 0.0 << 53.0;
+    QTest::newRow("own erf. R'w") << "53,5" << 53.5 << 0.0;
+}
+
+// A floor with a floating screed: L'n,w of the textbook example (41.3 dB) beside R'w, the
+// checks against the requirement the project stores or the command line gives.
+void TestCommandLine::impactSound()
+{
+    QFETCH(QString, requirement);
+    QFETCH(double, erfRw);
+    QFETCH(double, zulLnw);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("decke.dat"));
+    ProjectModel floor = fixtures::impactFloorExample();
+    floor.requirement.id = QStringLiteral("mfh-decke");
+    QCOMPARE(saveProject(floor, path, QLatin1Char('.')), QString());
+    QStringList arguments{QStringLiteral("--json"), path};
+    if (!requirement.isEmpty())
+        arguments << QStringLiteral("--anforderung") << requirement;
+    const Run r = run(arguments);
+    QCOMPARE(r.exitCode, 0);
+    const QJsonObject o = parse(r.out);
+    const QJsonObject impact = o.value(QStringLiteral("Impact")).toObject();
+    QCOMPARE(qRound(impact.value(QStringLiteral("Lnw")).toDouble() * 10), 413);
+    QCOMPARE(impact.value(QStringLiteral("WallsCounted")).toArray(), QJsonArray({1, 2, 3, 4}));
+    QCOMPARE(o.value(QStringLiteral("Requirement")).toObject().value(QStringLiteral("erfRw")).toDouble(),
+             erfRw);
+    QCOMPARE(
+        o.value(QStringLiteral("ImpactRequirement")).toObject().value(QStringLiteral("zulLnw")).toDouble(),
+        zulLnw);
+
+    const Run text = run({QStringLiteral("--text"), path}, QStringLiteral("de_DE.UTF-8"));
+    QVERIFY2(text.out.contains(" TRITTSCHALL:") && text.out.contains("41,3 dB"), text.out.constData());
 }
 
 QTEST_APPLESS_MAIN(TestCommandLine)
