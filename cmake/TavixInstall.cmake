@@ -11,6 +11,11 @@ install(FILES
     ${PROJECT_SOURCE_DIR}/packaging/copyright
     ${PROJECT_BINARY_DIR}/packaging/changelog.gz
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavix-schallschutz)
+# The worked examples of the calculation document, to open and compare.
+install(FILES
+    ${PROJECT_SOURCE_DIR}/examples/worked-example.dat
+    ${PROJECT_SOURCE_DIR}/examples/floor-example.dat
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavix-schallschutz/beispiele)
 install(FILES
     ${PROJECT_BINARY_DIR}/catalogues/VS_Wand.lib
     ${PROJECT_BINARY_DIR}/catalogues/VS_Decke.lib
@@ -37,17 +42,18 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Tavix-Info GmbH")
 set(CPACK_PACKAGE_CONTACT "Tavix-Info GmbH <support@tavix-info.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Luftschalldämmung zwischen Räumen im Massivbau")
+# The long description; CPack puts the summary above it and indents each line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"Luftschalldaemmung zwischen Raeumen im Massivbau (DIN EN 12354-1)
- Berechnet das bewertete Bau-Schalldaemm-Mass R'w und die bewertete
- Standard-Schallpegeldifferenz DnT,w zwischen zwei Raeumen im Massivbau nach
- dem vereinfachten Modell der DIN EN 12354-1, mit Bauteilaufbauten,
- Vorsatzschalen, Stossstellen, Druckbericht und Variantenuntersuchung.")
+"Berechnet das bewertete Bau-Schalldämm-Maß R'w und die bewertete
+Standard-Schallpegeldifferenz DnT,w zwischen zwei Räumen im Massivbau nach
+dem vereinfachten Modell der DIN EN 12354-1, mit Bauteilaufbauten,
+Vorsatzschalen, Stoßstellen, Druckbericht und Variantenuntersuchung.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-translations-l10n")
+# The help documents are PDF files that the desktop opens through xdg-open in a PDF viewer.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-translations-l10n, xdg-utils, evince | pdf-viewer")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -3,6 +3,7 @@
 #include "core/io/filelayer.h"
 #include "core/session/projectsession.h"
 #include "gui/common/germantranslations.h"
+#include "gui/common/programpictures.h"
 #include "gui/common/startdirectory.h"
 #include "gui/mainwindow/simplifiedmodel.h"
 
@@ -35,6 +36,7 @@ int runDesktop(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavix-Schallschutz Rechner"));
     gui::installGermanQtTranslations(app);
+    gui::installProgramIdentity();
 
     // Told before the window opens, for whoever started the program from a shell; the
     // window then reports it as "Öffnen..." would.

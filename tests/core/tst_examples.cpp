@@ -7,13 +7,14 @@
 
 using namespace tavix;
 
-// The shipped example is the program's own output; scripts/regenerate-example.sh rewrites it.
+// The shipped examples are the program's own output; scripts/regenerate-example.sh rewrites them.
 class TestExamples : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void workedExampleFile();
+    void floorExampleFile();
 };
 
 void TestExamples::workedExampleFile()
@@ -32,6 +33,13 @@ void TestExamples::workedExampleFile()
     QVERIFY(calculated.Calculated);
     QCOMPARE(formatResult(calculated.RwBau, QLatin1Char(',')), QStringLiteral("51,8 [dB]"));
     QCOMPARE(formatResult(calculated.DnTw12, QLatin1Char(',')), QStringLiteral("52,8 [dB]"));
+}
+
+void TestExamples::floorExampleFile()
+{
+    QFile file(QStringLiteral(TAVIX_SOURCE_DIR "/examples/floor-example.dat"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), projectFileContent(fixtures::floorExampleProject(), QLatin1Char('.')));
 }
 
 QTEST_APPLESS_MAIN(TestExamples)

@@ -1,6 +1,7 @@
 // The file layer and the two file formats on top of it, against real file systems:
 // no failed save may touch the old file, no read may hang on a special file.
 
+#include "core/io/codepage.h"
 #include "core/io/filelayer.h"
 #include "core/linings/liningcatalogue.h"
 #include "core/projectfile/projectfile.h"
@@ -139,6 +140,8 @@ private Q_SLOTS:
     void errorTexts();
     void nativeFileNames_data();
     void nativeFileNames();
+    void codePageHoldsWhatItWrites_data();
+    void codePageHoldsWhatItWrites();
 };
 
 void TestFileIo::failedWriteKeepsOldFile_data()
@@ -379,6 +382,28 @@ void TestFileIo::nativeFileNames()
     QCOMPARE(readFileCapped(path, 100).content, QByteArray("inhalt"));
     QCOMPARE(entries(dir.path()), QStringList{fileNameFromNative(native)});
     removeEntries(dir.path());
+}
+
+// The rule the text fields follow: a text passes when the code page holds every character
+// of it, and then it is written and read back unchanged.
+void TestFileIo::codePageHoldsWhatItWrites_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("refused");
+    QTest::newRow("umlauts and euro") << QString::fromUtf8("Größe 5 € ß") << QString();
+    QTest::newRow("control range of the code page") << QString(QChar(0x81)) << QString();
+    QTest::newRow("Polish") << QString::fromUtf8("Łódź") << QString::fromUtf8("Ł");
+    QTest::newRow("Japanese after Latin") << QString::fromUtf8("Haus 日本") << QString::fromUtf8("日");
+    QTest::newRow("surrogate pair is one character") << QString::fromUtf8("Note 𝄞") << QString::fromUtf8("𝄞");
+}
+
+void TestFileIo::codePageHoldsWhatItWrites()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, refused);
+    QCOMPARE(firstCharacterOutsideCodePage(text), refused);
+    if (refused.isEmpty())
+        QCOMPARE(decodeCodePage(encodeCodePageLine(text)), text);
 }
 
 QTEST_APPLESS_MAIN(TestFileIo)

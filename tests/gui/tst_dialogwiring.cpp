@@ -5,16 +5,20 @@
 #include "gui/junctions/form_stoss.h"
 #include "gui/linings/formdb.h"
 #include "gui/mainwindow/simplifiedmodel.h"
+#include "gui/reports/form_faset.h"
 #include "widgettest.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableWidget>
 #include <QToolButton>
+#include <QToolTip>
 #include <QWindow>
 #include <QtTest>
 
@@ -67,6 +71,8 @@ private Q_SLOTS:
     void editingDialogsStayOverMainWindow_data();
     void editingDialogsStayOverMainWindow();
     void buildUpDialogStaysCentred();
+    void fieldsRefuseWhatTheCodePageLacks_data();
+    void fieldsRefuseWhatTheCodePageLacks();
 };
 
 void TestDialogWiring::buildUpDialogAccepted()
@@ -304,6 +310,87 @@ void TestDialogWiring::buildUpDialogStaysCentred()
     QCOMPARE(dialog->size(), QSize(TForm_BT::WideWidth, TForm_BT::FormHeight));
     QVERIFY((dialog->frameGeometry().center() - screenCentre).manhattanLength() <= 1);
     dialog->btn_ECSClick();
+}
+
+// Whatever is typed or pasted into a field that ends up in a Windows-1252 file must fit the
+// code page: a character it lacks is refused with a hint that names it, and nothing else
+// changes.
+void TestDialogWiring::fieldsRefuseWhatTheCodePageLacks_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<bool>("pasted");
+    QTest::addColumn<bool>("accepted");
+    const QString polish = QString::fromUtf8("Ł");
+    const QString japanese = QString::fromUtf8("日本");
+    QTest::newRow("project name, typed") << "main"
+                                         << "edit_Projekt" << polish << false << false;
+    QTest::newRow("flank name, pasted") << "main"
+                                        << "edit_Flanke2" << japanese << true << false;
+    QTest::newRow("room name, euro sign") << "main"
+                                          << "edit_room1" << QString::fromUtf8("€") << false << true;
+    QTest::newRow("layer name, typed") << "buildup"
+                                       << "edit_schichtName2" << polish << false << false;
+    QTest::newRow("lining system, pasted") << "lining"
+                                           << "editSys" << japanese << true << false;
+    QTest::newRow("catalogue cell, typed") << "catalogue"
+                                           << "grid_fres" << polish << false << false;
+    QTest::newRow("company, pasted") << "company"
+                                     << "edit_Fa" << japanese << true << false;
+}
+
+void TestDialogWiring::fieldsRefuseWhatTheCodePageLacks()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, field);
+    QFETCH(QString, input);
+    QFETCH(bool, pasted);
+    QFETCH(bool, accepted);
+    ScriptedInteraction dialogs;
+    TSimplifiedModel main;
+    TForm_FaSet company(&main);
+    QWidget *form = &main;
+    if (window == QLatin1String("buildup")) {
+        child<QPushButton>(&main, "Button_TB")->click();
+        form = topLevel<TForm_BT>();
+        child<QComboBox>(form, "combo_Konstrukt")->setCurrentIndex(5);
+    } else if (window == QLatin1String("lining") || window == QLatin1String("catalogue")) {
+        dialogs.openFileAnswers << QString(); // no catalogue in the start folder
+        child<QPushButton>(&main, "Button_TB_VS1")->click();
+        form = topLevel<TForm_DB>();
+    } else if (window == QLatin1String("company")) {
+        form = &company;
+    }
+    QLineEdit *edit = form->findChild<QLineEdit *>(field);
+    if (window == QLatin1String("catalogue")) {
+        auto *table = child<QTableWidget>(form, "grid_fres");
+        static_cast<TForm_DB *>(form)->btn_EditTabClick();
+        table->edit(table->model()->index(0, 0));
+        edit = table->findChild<QLineEdit *>();
+    }
+    QVERIFY(edit);
+    edit->setText(QStringLiteral("Haus"));
+    const ProjectModel before = main.model();
+    QToolTip::hideText();
+
+    if (pasted) {
+        QGuiApplication::clipboard()->setText(input);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, input);
+        QApplication::sendEvent(edit, &key);
+    }
+
+    QCOMPARE(edit->text(), accepted ? QStringLiteral("Haus") + input : QStringLiteral("Haus"));
+    QCOMPARE(QToolTip::text().contains(input.left(1)), !accepted);
+    if (!accepted) {
+        QCOMPARE(main.model().Saved, before.Saved);
+        QCOMPARE(main.model().fields.Projekt, before.fields.Projekt);
+        QCOMPARE(main.model().fields.Flanke[2], before.fields.Flanke[2]);
+    }
+    QCOMPARE(dialogs.recorded.size(),
+             window == QLatin1String("lining") || window == QLatin1String("catalogue"));
 }
 
 TAVIX_WIDGET_TEST_MAIN(TestDialogWiring)

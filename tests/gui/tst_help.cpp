@@ -1,3 +1,4 @@
+#include "gui/common/programpictures.h"
 #include "gui/help/formimpressum.h"
 #include "gui/help/forminfo.h"
 #include "gui/help/helpdocuments.h"
@@ -19,10 +20,12 @@ private Q_SLOTS:
     void documentsOpenFromStartDirectory();
     void missingDocument_data();
     void missingDocument();
-    void shellFailureIsReported();
+    void viewerFailureNamesTheCause_data();
+    void viewerFailureNamesTheCause();
     void liabilityWindow();
     void imprintWindow();
     void homepageCursor();
+    void programPictures();
     void unscriptedDialogFailsTheTest();
 };
 
@@ -92,23 +95,59 @@ void TestHelp::missingDocument()
         return true;
     });
     ScriptedInteraction dialogs;
-    openHelpDocument(nullptr, startDir.path(), document);
+    openHelpDocument(nullptr, startDir.path(), document, {});
     QVERIFY(!shellCalled);
     QCOMPARE(dialogs.recorded.size(), 1);
     QCOMPARE(dialogs.recorded.first().kind, MessageKind::Error);
-    QCOMPARE(dialogs.recorded.first().text, message);
+    // The message as it has always read, and beneath it where the program looked.
+    const QString text = dialogs.recorded.first().text;
+    QVERIFY2(text.startsWith(message + QStringLiteral("\r\rDie Datei wurde nicht gefunden. Gesucht in: „")),
+             qPrintable(text));
+    QVERIFY(text.contains(QDir::toNativeSeparators(startDir.path())));
 }
 
-void TestHelp::shellFailureIsReported()
+void TestHelp::viewerFailureNamesTheCause_data()
 {
+    QTest::addColumn<bool>("openerInstalled");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("no xdg-open on the PATH")
+        << false
+        << "aber es ist kein Programm zum Öffnen von PDF-Dateien installiert (xdg-open aus dem Paket "
+           "xdg-utils und ein PDF-Betrachter).";
+    QTest::newRow("the opener fails")
+        << true << "aber kein Programm konnte sie öffnen. Ist ein PDF-Betrachter installiert?";
+}
+
+// A document that was found but could not be shown: the message says where it lies and why.
+void TestHelp::viewerFailureNamesTheCause()
+{
+    QFETCH(bool, openerInstalled);
+    QFETCH(QString, cause);
     QTemporaryDir startDir;
+    QTemporaryDir path; // the PATH of a desktop without or with a failing opener
     QFile file(startDir.filePath(QStringLiteral("Handbuch.pdf")));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    setShellOpener([](const QUrl &) { return false; }); // no PDF reader
+    if (openerInstalled) {
+        QFile opener(path.filePath(QStringLiteral("xdg-open")));
+        QVERIFY(opener.open(QIODevice::WriteOnly));
+        opener.write("#!/bin/sh\nexit 3\n");
+        opener.close();
+        opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        setShellOpener([](const QUrl &) { return false; });
+    }
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(path.path()));
     ScriptedInteraction dialogs;
-    openHelpDocument(nullptr, startDir.path(), HelpDocument::Handbuch);
-    QCOMPARE(dialogs.texts(), QStringList{helpDocumentErrorText(HelpDocument::Handbuch)});
+    openHelpDocument(nullptr, startDir.path(), HelpDocument::Handbuch, {});
+    qputenv("PATH", oldPath);
+
+    QCOMPARE(dialogs.recorded.size(), 1);
+    const QString expected = helpDocumentErrorText(HelpDocument::Handbuch) +
+                             QStringLiteral("\r\rDie Datei liegt in „%1“, ")
+                                 .arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath())) +
+                             cause;
+    QCOMPARE(dialogs.recorded.first().text, expected);
 }
 
 void TestHelp::liabilityWindow()
@@ -132,10 +171,17 @@ void TestHelp::imprintWindow()
     TForm_Impressum imprint;
     QCOMPARE(imprint.windowTitle(), QStringLiteral(" Impressum"));
     QVERIFY(!imprint.isModal());
-    bool titled = false;
+    QStringList shown;
     for (const QLabel *label : imprint.findChildren<QLabel *>())
-        titled |= label->text().contains(QStringLiteral("(Version 2.0)"));
-    QVERIFY(titled);
+        shown << label->text();
+    const QString all = shown.join(QLatin1Char('\n'));
+    QVERIFY(all.contains(QStringLiteral("(Version 2.0)")));
+    QVERIFY(shown.contains(QStringLiteral("8. Dezember 2026"))); // the release, in German
+    for (const char *part : {"Herausgeber:", "Autoren:", "Lizenz:"})
+        QVERIFY2(shown.contains(QString::fromLatin1(part)), part);
+    // Only addresses that exist: none is configured, so none is shown.
+    QVERIFY(!all.contains(QLatin1Char('@')) && !all.contains(QStringLiteral("www.")) &&
+            !all.contains(QStringLiteral("http")));
     imprint.resize(imprint.sizeHint());
     imprint.grab().save(QStringLiteral(TAVIX_BINARY_DIR "/help-impressum.png"));
 }
@@ -150,18 +196,57 @@ void TestHelp::homepageCursor()
         opened << url;
         return true;
     });
-    const QUrl address(QStringLiteral("https://example.invalid/"));
+    int imprints = 0;
+    auto showImprint = [&imprints] {
+        ++imprints;
+    };
+    // No homepage configured: the logo shows the imprint and keeps its hand.
+    homepageImageClicked(&image, QUrl(), showImprint);
+    QCOMPARE(imprints, 1);
+    QVERIFY(opened.isEmpty());
     QCOMPARE(image.cursor().shape(), Qt::PointingHandCursor);
-    homepageImageClicked(&image, address);
+
+    const QUrl address(QStringLiteral("https://example.invalid/"));
+    homepageImageClicked(&image, address, showImprint);
     QCOMPARE(image.cursor().shape(), Qt::WaitCursor);
-    homepageImageClicked(&image, address);
+    homepageImageClicked(&image, address, showImprint);
     QCOMPARE(image.cursor().shape(), Qt::WaitCursor); // no movement: still waiting
     QCOMPARE(opened.size(), 2);
+    QCOMPARE(imprints, 1);
     QTest::mouseMove(&image, QPoint(30, 25));
     QMouseEvent move(QEvent::MouseMove, QPointF(31, 25), QPointF(31, 25), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(&image, &move);
     QCOMPARE(image.cursor().shape(), Qt::PointingHandCursor);
+}
+
+// The program's icon and every tool-bar picture are drawn, and a disabled picture is grey
+// and faint beside its enabled form.
+void TestHelp::programPictures()
+{
+    installProgramIdentity();
+    QVERIFY(!QApplication::windowIcon().pixmap(48).isNull());
+    QDialog window;
+    QCOMPARE(window.windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    auto inkAndColour = [](const QImage &image) {
+        qreal ink = 0, colour = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                ink += c.alphaF();
+                colour += c.alphaF() * c.hsvSaturationF();
+            }
+        return std::pair{ink, colour};
+    };
+    for (int i = 0; i <= int(ToolBarPicture::PracticeTips); ++i) {
+        const QIcon icon = toolBarPicture(ToolBarPicture(i));
+        const auto [ink, colour] = inkAndColour(icon.pixmap(24).toImage());
+        const auto [faintInk, faintColour] = inkAndColour(icon.pixmap(24, QIcon::Disabled).toImage());
+        QVERIFY2(ink > 24 * 24 / 8.0, qPrintable(QString::number(i)));
+        QVERIFY(faintInk < ink / 2);
+        QCOMPARE(faintColour, 0.0);
+        QVERIFY(colour > 0);
+    }
 }
 
 // The safety net of every widget test: a message box nobody scripted is a failure, not a

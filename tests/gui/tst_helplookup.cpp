@@ -65,7 +65,7 @@ void TestHelpLookup::lookupOrder()
     if (expected == QLatin1String("message")) {
         QVERIFY(opened.isEmpty());
         QCOMPARE(dialogs.recorded.size(), 1);
-        QCOMPARE(dialogs.recorded.first().text, helpDocumentErrorText(HelpDocument::Handbuch));
+        QVERIFY(dialogs.recorded.first().text.startsWith(helpDocumentErrorText(HelpDocument::Handbuch)));
         return;
     }
     QCOMPARE(dialogs.recorded.size(), 0);

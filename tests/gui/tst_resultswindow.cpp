@@ -177,7 +177,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("families");
         QTest::addColumn<bool>("monospacedFound");
         QTest::newRow("proportional first") << QStringList{u"DejaVu Sans"_s, u"DejaVu Sans Mono"_s} << true;
-        QTest::newRow("missing family first") << QStringList{u"Gibt es nicht"_s, u"Liberation Mono"_s} << true;
+        QTest::newRow("missing family first")
+            << QStringList{u"Gibt es nicht"_s, u"Liberation Mono"_s} << true;
         QTest::newRow("only proportional") << QStringList{u"DejaVu Sans"_s} << false;
     }
     void fontIsMonospacedByMeasurement()

@@ -14,6 +14,12 @@ trap 'rm -rf "$out"; dpkg -r tavix-schallschutz > /dev/null 2>&1 || true' EXIT
 (cd "$build_dir" && cpack -G DEB -B "$out" > "$out/cpack.log") || { cat "$out/cpack.log"; exit 1; }
 deb=$(ls "$out"/tavix-schallschutz_*.deb)
 dpkg-deb --field "$deb" Depends | grep -q 'libqt6widgets6' || { echo "Depends lacks the Qt libraries"; exit 1; }
+# The help documents need an opener and a PDF viewer; the texts are German with umlauts.
+# (Fields are read into variables first: with pipefail, grep -q ending early fails the pipe.)
+recommends=$(dpkg-deb --field "$deb" Recommends)
+description=$(dpkg-deb --field "$deb" Description)
+grep -q 'xdg-utils' <<< "$recommends" || { echo "Recommends lacks xdg-utils"; exit 1; }
+grep -q 'Schalldämm-Maß' <<< "$description" || { echo "Description without umlauts"; exit 1; }
 
 # lintian: no errors (warnings are reported but do not fail the test).
 lintian_out=$(lintian --tag-display-limit 0 "$deb" || true)

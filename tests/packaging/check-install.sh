@@ -24,6 +24,8 @@ expected=(
   share/doc/tavix-schallschutz/Tavix_Praxistipps.pdf
   share/doc/tavix-schallschutz/copyright
   share/doc/tavix-schallschutz/changelog.gz
+  share/doc/tavix-schallschutz/beispiele/worked-example.dat
+  share/doc/tavix-schallschutz/beispiele/floor-example.dat
   share/tavix-schallschutz/catalogues/VS_Wand.lib
   share/tavix-schallschutz/catalogues/VS_Decke.lib
   share/tavix-schallschutz/catalogues/VS_Estrich.lib
@@ -59,8 +61,9 @@ check_pdf() {
 doc=$prefix/share/doc/tavix-schallschutz
 check_pdf "$doc/Handbuch.pdf" 4 "Handbuch" "Das Hauptfenster" "Bauteilaufbau" "Vorsatzschalen" \
   "Stoßstellen" "Variantenuntersuchung" "Druckvorschau" "Projektdateien"
-check_pdf "$doc/Berechungsgrundlagen.pdf" 3 "Berechnungsgrundlagen" "Übertragungswege" \
-  "Stoßstellendämm-Maße" "Vorsatzschalen" "Massekurve" "Standard-Schallpegeldifferenz" "u_prog"
+check_pdf "$doc/Berechungsgrundlagen.pdf" 5 "Berechnungsgrundlagen" "Der Rechengang" \
+  "Die zwanzig Stoßstellen" "Vorsatzschalen" "Massekurven" "Rechenbeispiel 1" "Rechenbeispiel 2" \
+  "Nachweis der Anforderung"
 check_pdf "$doc/Tavix_Praxistipps.pdf" 2 "Praxistipps" "Schwere Flanken" "Entkoppelte Stoßstellen" \
   "Typische Fehler"
 

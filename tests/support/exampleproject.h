@@ -1,8 +1,11 @@
 #pragma once
 
-// The project shipped as examples/worked-example.dat: the documented worked example with
-// build-ups that give its masses (brick walls of 2000 kg/m³) and its names filled in.
+// The projects shipped in examples/: the documented worked example (worked-example.dat) with
+// build-ups that give its masses (brick walls of 2000 kg/m³) and its names filled in, and the
+// floor of the calculation document's second example (floor-example.dat).
 
+#include "core/buildup/buildupcalc.h"
+#include "core/buildup/buildupclipboard.h"
 #include "fixtures.h"
 
 namespace tavix::fixtures {
@@ -31,6 +34,97 @@ inline ProjectModel exampleProject(QChar sep = QLatin1Char('.'))
         for (int s = 1; s <= 2; ++s)
             brick(model.buildUp[n][s], 12.5L); // 250 kg/m²
     }
+    return model;
+}
+
+// The build-up dialog accepted on `record` (kind, list choices and typed layers set): the
+// layer values, m' and Rw as the dialog computes them, stored with the summary lines it
+// shows. Layers of kinds 2 to 5 are named by `names` ("Putz" and the kind name).
+inline void acceptBuildUp(ProjectModel &model, int element, int side, BuildUpRecord record,
+                          const QStringList &names = {})
+{
+    const QChar sep = QLatin1Char('.');
+    const BuildUpDialogView view = recomputeBuildUp(dialogInputFromRecord(record, sep), sep);
+    BuildUpFieldTexts texts;
+    for (int i = 0; i < 3; ++i) {
+        texts.thickness[i] = view.fields[2 * i];
+        texts.density[i] = view.fields[2 * i + 1];
+        texts.name[i] = view.layerTextsFromLists ? view.layerTexts[i] : names.value(i);
+    }
+    commitBuildUp(model, element, side, view.record, texts);
+}
+
+// The second documented example: the floor between two flats of an apartment house, a
+// 20 cm concrete slab with a floating cement screed above, outer walls of thermally
+// optimised bricks (the correction path), a corridor wall at a cross junction and a
+// staircase wall on which the slab rests on an elastomer bearing.
+inline ProjectModel floorExampleProject()
+{
+    const QChar sep = QLatin1Char('.');
+    ProjectModel model;
+    resetModel(model, sep);
+    FieldTexts &f = model.fields;
+    f.Projekt = QString::fromUtf8("Mehrfamilienhaus Am Mühlbach");
+    f.Str = QString::fromUtf8("Am Mühlbach 7");
+    f.PLZ = QStringLiteral("79098");
+    f.Ort = QStringLiteral("Freiburg im Breisgau");
+    f.Variante = QStringLiteral("Decke EG/1. OG, Zementestrich");
+    f.room1 = QStringLiteral("Wohnen 1. OG");
+    f.room2 = QStringLiteral("Wohnen EG");
+    f.TB = QStringLiteral("Wohnungstrenndecke");
+    model.Orientation = 1;
+    f.A = QStringLiteral("21");
+    f.L1 = QStringLiteral("2.6");
+    f.L2 = QStringLiteral("2.5");
+    f.Vol1 = QStringLiteral("54.6");
+    f.Vol2 = QStringLiteral("52.5");
+    const char *flankNames[] = {"", "Außenwand Süd", "Flurwand", "Außenwand Nord", "Treppenhaus"};
+    const char *edges[] = {"", "5", "4.2", "5", "4.2"};
+    for (int n = 1; n <= FlankCount; ++n) {
+        f.Flanke[n] = QString::fromUtf8(flankNames[n]);
+        f.LF[n] = QString::fromLatin1(edges[n]);
+    }
+
+    BuildUpRecord slab; // Normalbeton 20 cm, 10 mm Dünnputz below, no plaster above
+    slab.Konstrukt = 1;
+    slab.B2a = 0;
+    slab.d2 = 20;
+    slab.B1 = 0;
+    slab.B3 = 2;
+    acceptBuildUp(model, 0, 0, slab);
+
+    BuildUpRecord outerWall; // 36.5 cm thermally optimised perforated bricks, plaster 15 mm
+    outerWall.Konstrukt = 3;
+    outerWall.d1 = outerWall.d3 = 1.5L;
+    outerWall.roh1 = outerWall.roh3 = 1800;
+    outerWall.d2 = 36.5L;
+    outerWall.roh2 = 700;
+    const QStringList brickNames{QStringLiteral("Putz"), QStringLiteral("Ziegel-Mauerwerk"),
+                                 QStringLiteral("Putz")};
+    BuildUpRecord corridorWall; // Tavix masonry 17.5 cm, density class 1.8, thin-bed mortar
+    corridorWall.Konstrukt = 0;
+    corridorWall.Moertel = 0;
+    corridorWall.B2 = 3;
+    corridorWall.B2b = 4;
+    corridorWall.B1 = corridorWall.B3 = 2;
+    BuildUpRecord staircaseWall = corridorWall; // 24 cm, density class 2.0
+    staircaseWall.B2 = 4;
+    staircaseWall.B2b = 7;
+    // Every flank keeps "identisch zu Raum 1": room 2 mirrors room 1.
+    acceptBuildUp(model, 1, 1, outerWall, brickNames);
+    acceptBuildUp(model, 3, 1, outerWall, brickNames);
+    acceptBuildUp(model, 2, 1, corridorWall);
+    acceptBuildUp(model, 4, 1, staircaseWall);
+
+    model.Stoss[1] = QStringLiteral("TS_ohneTrennung");
+    model.Stoss[2] = QStringLiteral("KS_ohneTrennung");
+    model.Stoss[3] = QStringLiteral("TS_ohneTrennung");
+    model.Stoss[4] = QStringLiteral("TS_TrennungTB");
+
+    // Floating screed on the upper side: 50 mm cement screed (110 kg/m²) on impact sound
+    // insulation of s' = 10 MN/m³, f0 = 160 · √(10 / 110) = 48 Hz.
+    f.VS[0][1] = QString::fromUtf8("Zementestrich 50 mm auf Trittschalldämmung s' = 10 MN/m³ / f = 48Hz");
+    model.f0[0][1] = 48;
     return model;
 }
 

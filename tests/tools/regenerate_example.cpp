@@ -1,9 +1,11 @@
-// Writes the shipped example project from the test fixture it is compared with; run through
-// scripts/regenerate-example.sh after a deliberate change of the file format or the example.
+// Writes the shipped example projects from the test fixtures they are compared with; run
+// through scripts/regenerate-example.sh after a deliberate change of the file format or an
+// example.
 #include "core/projectfile/projectfile.h"
 #include "exampleproject.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -11,14 +13,20 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() != 2) {
-        std::fputs("Aufruf: tavix_regenerate_example ZIEL.dat\n", stderr);
+        std::fputs("Aufruf: tavix_regenerate_example ZIELORDNER\n", stderr);
         return 64;
     }
-    const QString error =
-        tavix::saveProject(tavix::fixtures::exampleProject(), arguments.at(1), QLatin1Char('.'));
-    if (!error.isEmpty()) {
-        std::fputs((error + QLatin1Char('\n')).toUtf8().constData(), stderr);
-        return 1;
+    const QDir folder(arguments.at(1));
+    const std::pair<const char *, tavix::ProjectModel> examples[] = {
+        {"worked-example.dat", tavix::fixtures::exampleProject()},
+        {"floor-example.dat", tavix::fixtures::floorExampleProject()}};
+    for (const auto &[name, model] : examples) {
+        const QString error =
+            tavix::saveProject(model, folder.filePath(QString::fromLatin1(name)), QLatin1Char('.'));
+        if (!error.isEmpty()) {
+            std::fputs((error + QLatin1Char('\n')).toUtf8().constData(), stderr);
+            return 1;
+        }
     }
     return 0;
 }

@@ -26,23 +26,7 @@ long double fromEnergy(long double e)
     return -10.0L * lg(e);
 }
 
-// Which mass ratio a formula is evaluated for.
-enum class MassRatio
-{
-    SeparatingToFlank,
-    Room1Flank,
-    Room2Flank,
-    Room1ToRoom2,
-    Room1ToSeparating,
-    Room2ToSeparating
-};
-
-struct PathRule
-{
-    bool separated; // the constant 20 dB of an acoustically separated path
-    JunctionFormula formula;
-    MassRatio ratio;
-};
+using PathRule = JunctionPathRule;
 
 constexpr PathRule Sep{true, JunctionFormula::A, MassRatio::SeparatingToFlank};
 constexpr PathRule rule(JunctionFormula f, MassRatio r)
@@ -83,7 +67,9 @@ constexpr PathRule JunctionTable[JunctionTypeCount][SeparationCount][PathCount] 
      {Sep, Sep, Sep}},
 };
 
-long double massRatio(MassRatio ratio, long double ms, long double m1, long double m2)
+} // namespace
+
+long double junctionMassRatio(MassRatio ratio, long double ms, long double m1, long double m2)
 {
     switch (ratio) {
     case MR::SeparatingToFlank:
@@ -102,7 +88,10 @@ long double massRatio(MassRatio ratio, long double ms, long double m1, long doub
     return 1;
 }
 
-} // namespace
+JunctionPathRule junctionPathRule(JunctionCode code, FlankPath path)
+{
+    return JunctionTable[static_cast<int>(code.type)][static_cast<int>(code.separation)][path];
+}
 
 long double LiningImprovement(int f0, long double rw)
 {
@@ -195,7 +184,7 @@ void JunctionIndices(ProjectModel &model)
             }
             if (static_cast<int>(r.ratio) != lastRatio) {
                 lastRatio = static_cast<int>(r.ratio);
-                M = lg(massRatio(r.ratio, ms, m1, m2));
+                M = lg(junctionMassRatio(r.ratio, ms, m1, m2));
             }
             model.Kij[n][p] = formulaOfLg(r.formula, M);
         }

@@ -4,6 +4,7 @@
 // path Dd and, per flank, the flanking paths Ff, Fd and Df. All arithmetic is done in
 // extended precision; nothing is rounded before display.
 
+#include "core/junctions/junctioncodes.h"
 #include "core/model/variablen.h"
 
 namespace tavix {
@@ -24,6 +25,30 @@ enum class JunctionFormula
     F
 };
 long double junctionFormula(JunctionFormula formula, long double massRatio);
+
+// The mass ratio a junction formula is evaluated for (m′ of the separating element s and of
+// the flank in room 1 and room 2): 2·ms/(m1 + m2), 2·m1/(ms + m2), 2·m2/(ms + m1), m1/m2,
+// m1/ms, m2/ms.
+enum class MassRatio
+{
+    SeparatingToFlank,
+    Room1Flank,
+    Room2Flank,
+    Room1ToRoom2,
+    Room1ToSeparating,
+    Room2ToSeparating
+};
+long double junctionMassRatio(MassRatio ratio, long double ms, long double m1, long double m2);
+
+// How Kij of one flanking path of a junction is found: the constant 20 dB of an
+// acoustically separated path, or a formula of a mass ratio.
+struct JunctionPathRule
+{
+    bool separated;
+    JunctionFormula formula;
+    MassRatio ratio;
+};
+JunctionPathRule junctionPathRule(JunctionCode code, FlankPath path);
 
 // Kij of the four flanks from their junction codes and the masses of the slots.
 // A flank whose code is not one of the twenty keeps its previous Kij.

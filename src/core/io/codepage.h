@@ -22,6 +22,12 @@ QString codePageMissingText();
 // or the file early. Every other character is written as it is, so that whatever a
 // reader took from a line is written back unchanged. Requires codePageAvailable().
 QByteArray encodeCodePageLine(const QString &text);
+// The first character of `text` that the code page cannot hold (a surrogate pair is one
+// character), or an empty text when it holds them all. Fields whose text goes into these
+// files refuse such a character where it is typed, instead of a "?" on disk.
+QString firstCharacterOutsideCodePage(QStringView text);
+// The hint for the user when `character` was refused.
+QString codePageRefusalText(const QString &character);
 // Text in the code page; requires codePageAvailable().
 QString decodeCodePage(QByteArrayView bytes);
 // A line of a file that an editor saved as UTF-8, read as what the code page can carry:

@@ -6,6 +6,7 @@
 #include "core/buildup/catalogue.h"
 #include "core/buildup/deliverynote.h"
 #include "core/model/numbers.h"
+#include "gui/common/codepageguard.h"
 #include "gui/common/fieldinput.h"
 #include "gui/common/userinteraction.h"
 #include "ui_form_btaufbau.h"
@@ -41,6 +42,8 @@ TForm_BT::TForm_BT(ProjectModel &model, QWidget *mainWindow)
         field->installEventFilter(this);
     }
     ui->edit_RwUser->installEventFilter(this);
+    for (QLineEdit *name : {ui->edit_schichtName1, ui->edit_schichtName2, ui->edit_schichtName3})
+        guardCodePage(name);
     ui->label_BT->setBackgroundRole(QPalette::Base);
     // The caption of layer 2 stands beside its list, also when it takes two lines.
     ui->label_WD->setContentsMargins(0, 0, 0, 6);
@@ -73,7 +76,8 @@ void TForm_BT::connectEvents()
     for (QRadioButton *variant : {ui->rg_Zulassung1, ui->rg_Zulassung2})
         connect(variant, &QRadioButton::clicked, this, [this] { rg_Zulassung1Click(); });
     connect(ui->chk_RwUser, &QCheckBox::clicked, this, [this] { chk_RwUserClick(); });
-    for (QLineEdit *field : {ui->edit_d1, ui->edit_d2, ui->edit_d3, ui->edit_roh1, ui->edit_roh2, ui->edit_roh3})
+    for (QLineEdit *field :
+         {ui->edit_d1, ui->edit_d2, ui->edit_d3, ui->edit_roh1, ui->edit_roh2, ui->edit_roh3})
         connect(field, &QLineEdit::textChanged, this, [this] { edit_d1Change(); });
     connect(ui->btn_OK, &QPushButton::clicked, this, &TForm_BT::btn_OKClick);
     connect(ui->btn_ECS, &QPushButton::clicked, this, &TForm_BT::btn_ECSClick);
@@ -93,8 +97,8 @@ void TForm_BT::openSlot(int element, int side)
         // Loading must not run the change handlers: one recomputation at the end.
         const QScopedValueRollback loading(m_model.RecalcEnabled, false);
         {
-            const QSignalBlocker b0(ui->combo_Konstrukt), b1(ui->combo_B1), b2(ui->combo_B2), b3(ui->combo_B2a),
-                b4(ui->combo_B2b), b5(ui->combo_B3);
+            const QSignalBlocker b0(ui->combo_Konstrukt), b1(ui->combo_B1), b2(ui->combo_B2),
+                b3(ui->combo_B2a), b4(ui->combo_B2b), b5(ui->combo_B3);
             for (int i = 0; i < 6; ++i)
                 setFieldText(numberFields()[i], input.fields[i]);
             setFieldText(ui->edit_schichtName1, m_working.schichtName1);
@@ -115,8 +119,9 @@ void TForm_BT::openSlot(int element, int side)
         if (element == 0)
             ui->label_BT->setText(QStringLiteral(" Trennbauteil"));
         else
-            ui->label_BT->setText(QStringLiteral(" ") + m_model.fields.Flanke[element] + QStringLiteral(" / ") +
-                              (side == 1 ? m_model.fields.room1 : m_model.fields.room2));
+            ui->label_BT->setText(QStringLiteral(" ") + m_model.fields.Flanke[element] +
+                                  QStringLiteral(" / ") +
+                                  (side == 1 ? m_model.fields.room1 : m_model.fields.room2));
 
         disableMainWindow();
     }
@@ -167,8 +172,8 @@ void TForm_BT::applyKindLayout(int kind)
 
 void TForm_BT::evaluateDeliveryNote()
 {
-    ui->label_Meldung1->setVisible(!tavixProductDeliverable(m_moertelGroup->checkedId(), ui->combo_B2->currentIndex(),
-                                                        ui->combo_B2b->currentIndex()));
+    ui->label_Meldung1->setVisible(!tavixProductDeliverable(
+        m_moertelGroup->checkedId(), ui->combo_B2->currentIndex(), ui->combo_B2b->currentIndex()));
 }
 
 void TForm_BT::setRwUserEditable(bool editable)
@@ -238,7 +243,8 @@ void TForm_BT::chk_RwUserClick()
 
 void TForm_BT::edit_d1Change()
 {
-    for (QLineEdit *field : {ui->edit_d1, ui->edit_d2, ui->edit_d3, ui->edit_roh1, ui->edit_roh2, ui->edit_roh3}) {
+    for (QLineEdit *field :
+         {ui->edit_d1, ui->edit_d2, ui->edit_d3, ui->edit_roh1, ui->edit_roh2, ui->edit_roh3}) {
         if (field->text().isEmpty())
             setFieldText(field, QStringLiteral("0"));
     }
@@ -438,7 +444,8 @@ bool TForm_BT::recompute()
         ui->label_Rw->setText(view.rwValueText);
         ui->label_Rw->setVisible(view.rwValueVisible);
 
-        for (QWidget *w : std::initializer_list<QWidget *>{ui->chk_RwUser, ui->panel_RwUser, ui->memo_Meldung})
+        for (QWidget *w :
+             std::initializer_list<QWidget *>{ui->chk_RwUser, ui->panel_RwUser, ui->memo_Meldung})
             w->setVisible(view.correctionVisible);
         ui->memo_Meldung->setPlainText(view.notes.join(QLatin1Char('\n')));
         if (ui->edit_RwUser->text() != view.rwUserText)

@@ -1,11 +1,14 @@
 #include "gui/help/helpdocuments.h"
 
 #include "core/io/shippedfiles.h"
+#include "core/model/appversion.h"
 #include "gui/common/userinteraction.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
+#include <QStandardPaths>
 #include <QWidget>
 
 namespace tavix::gui {
@@ -60,10 +63,38 @@ void setShellOpener(ShellOpener opener)
     shellOpener() = std::move(opener);
 }
 
+QString helpDocumentFailureText(HelpDocument document, const QString &foundPath, const QStringList &searched)
+{
+    QString cause;
+    if (foundPath.isEmpty()) {
+        QStringList folders;
+        for (const QString &folder : searched)
+            folders << QStringLiteral("„%1“").arg(QDir::toNativeSeparators(folder));
+        cause = QStringLiteral("Die Datei wurde nicht gefunden. Gesucht in: %1.")
+                    .arg(folders.join(QStringLiteral(", ")));
+    } else if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty()) {
+        cause =
+            QStringLiteral("Die Datei liegt in „%1“, aber es ist kein Programm zum Öffnen von PDF-Dateien "
+                           "installiert (xdg-open aus dem Paket xdg-utils und ein PDF-Betrachter).")
+                .arg(QDir::toNativeSeparators(foundPath));
+    } else {
+        cause = QStringLiteral("Die Datei liegt in „%1“, aber kein Programm konnte sie öffnen. Ist ein "
+                               "PDF-Betrachter installiert?")
+                    .arg(QDir::toNativeSeparators(foundPath));
+    }
+    return helpDocumentErrorText(document) + QStringLiteral("\r\r") + cause;
+}
+
 bool openWithShell(const QUrl &url)
 {
     if (shellOpener())
         return shellOpener()(url);
+#ifdef Q_OS_UNIX
+    // The desktop opens local files through xdg-open; without it Qt can only fail, with a
+    // warning on the terminal.
+    if (url.isLocalFile() && QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty())
+        return false;
+#endif
     return QDesktopServices::openUrl(url);
 }
 
@@ -89,11 +120,22 @@ void openHelpDocument(QWidget *parent, const QString &startDirectory, HelpDocume
     const QString path = findHelpDocument(startDirectory, document, shippedFolders);
     const bool opened = !path.isEmpty() && openWithShell(QUrl::fromLocalFile(path));
     if (!opened)
-        userInteraction().showMessage(parent, MessageKind::Error, helpDocumentErrorText(document));
+        userInteraction().showMessage(
+            parent, MessageKind::Error,
+            helpDocumentFailureText(document, path, QStringList{startDirectory} + shippedFolders));
 }
 
-void homepageImageClicked(QWidget *image, const QUrl &address)
+QUrl publisherHomepage()
 {
+    return QUrl(QStringLiteral(TAVIX_HOMEPAGE_URL));
+}
+
+void homepageImageClicked(QWidget *image, const QUrl &address, const std::function<void()> &showImprint)
+{
+    if (address.isEmpty() || !address.isValid()) {
+        showImprint();
+        return;
+    }
     static const char *const filterInstalled = "tavixHandOnMove";
     if (!image->property(filterInstalled).toBool()) {
         image->setProperty(filterInstalled, true);
@@ -101,8 +143,7 @@ void homepageImageClicked(QWidget *image, const QUrl &address)
         image->installEventFilter(new HandOnMove(image));
     }
     // Shell failures of the homepage link are not reported.
-    if (address.isValid() && !address.isEmpty())
-        openWithShell(address);
+    openWithShell(address);
     image->setCursor(Qt::WaitCursor);
 }
 

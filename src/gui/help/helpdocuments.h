@@ -25,8 +25,13 @@ enum class HelpDocument
 QString helpDocumentFileName(HelpDocument document);
 // The error shown when the document is missing or no viewer could open it.
 QString helpDocumentErrorText(HelpDocument document);
+// The same message with its cause beneath it: where the document lies and that no program
+// to open PDF files is installed, or, when it was not found, the folders searched.
+// `foundPath` is empty when the document was not found.
+QString helpDocumentFailureText(HelpDocument document, const QString &foundPath, const QStringList &searched);
 
-// Asks the desktop shell to open a URL; returns whether it succeeded.
+// Asks the desktop shell to open a URL; returns whether it succeeded. Without a replacement a
+// local file needs the desktop's opener "xdg-open" on the PATH; without it nothing is tried.
 using ShellOpener = std::function<bool(const QUrl &)>;
 void setShellOpener(ShellOpener opener); // an empty function restores QDesktopServices
 bool openWithShell(const QUrl &url);
@@ -43,9 +48,12 @@ void openHelpDocument(QWidget *parent, const QString &startDirectory, HelpDocume
 void openHelpDocument(QWidget *parent, const QString &startDirectory, HelpDocument document,
                       const QStringList &shippedFolders);
 
+// The publisher's homepage; empty while the build configures none (TAVIX_HOMEPAGE_URL).
+QUrl publisherHomepage();
+
 // A click on the publisher's logo (the main window's ImageTavix): opens `address` when one is
-// given, then shows the hourglass on `image` until the mouse moves over it again, as a sign
-// that the browser is starting.
-void homepageImageClicked(QWidget *image, const QUrl &address);
+// given and shows the hourglass on `image` until the mouse moves over it again, as a sign
+// that the browser is starting; without an address it calls `showImprint` instead.
+void homepageImageClicked(QWidget *image, const QUrl &address, const std::function<void()> &showImprint);
 
 } // namespace tavix::gui

@@ -83,7 +83,8 @@ void TForm_SS::layoutForType(JunctionType type)
     const TypeLayout &l = wide ? WideLayout : NarrowLayout;
     setFixedSize(l.dialogWidth, height());
     ui->Bevel1->resize(l.frameWidth, ui->Bevel1->height());
-    for (QWidget *row : std::initializer_list<QWidget *>{ui->lb_Stoss, ui->rgStoss, ui->lb_Remark, ui->panel_Legende})
+    for (QWidget *row :
+         std::initializer_list<QWidget *>{ui->lb_Stoss, ui->rgStoss, ui->lb_Remark, ui->panel_Legende})
         row->resize(l.contentWidth, row->height());
     ui->panel_0->resize(l.panel0Width, ui->panel_0->height());
     for (int i = 1; i < SeparationCount; ++i)

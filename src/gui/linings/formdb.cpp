@@ -3,6 +3,7 @@
 #include "core/io/shippedfiles.h"
 #include "core/linings/resonance.h"
 #include "core/model/numbers.h"
+#include "gui/common/codepageguard.h"
 #include "gui/common/fieldinput.h"
 #include "gui/common/userinteraction.h"
 #include "gui/linings/liningsketches.h"
@@ -65,6 +66,10 @@ TForm_DB::TForm_DB(ProjectModel &model, QWidget *mainWindow)
     setUpCalculation();
     setTextColour(ui->lb_DateiName, QColor(128, 128, 128));
     ui->edit_fres->installEventFilter(this);
+    // System descriptions go into the project file, table cells into the catalogue file.
+    guardCodePage(ui->editSys);
+    guardCodePage(ui->edit_VSsys);
+    guardCodePage(ui->grid_fres);
     connectControls(constructions);
     rg_AuswahlClick(CatalogueMode);
     setTableEditing(false);
@@ -85,7 +90,8 @@ void TForm_DB::setUpCatalogueTable()
     // Ten rows and both columns in view, whatever the style's frame and scroll bar.
     grid->setFixedSize(DescriptionColumnWidth + FrequencyColumnWidth + 2 * grid->frameWidth() +
                            grid->verticalScrollBar()->sizeHint().width(),
-                       grid->horizontalHeader()->sizeHint().height() + 10 * RowHeight + 2 * grid->frameWidth());
+                       grid->horizontalHeader()->sizeHint().height() + 10 * RowHeight +
+                           2 * grid->frameWidth());
     m_tableMenu = new QMenu(grid);
     DeleteLibLine = m_tableMenu->addAction(QStringLiteral(" Zeile Löschen "));
     DeleteLibLine->setObjectName(QStringLiteral("DeleteLibLine"));
@@ -120,9 +126,8 @@ void TForm_DB::connectControls(QButtonGroup *constructions)
     connect(ui->Button2, &QPushButton::clicked, this, &TForm_DB::Button2Click);
     connect(ui->Button3, &QPushButton::clicked, this, &TForm_DB::Button3Click);
     connect(DeleteLibLine, &QAction::triggered, this, &TForm_DB::DeleteLibLineClick);
-    connect(ui->grid_fres, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        m_tableMenu->popup(ui->grid_fres->viewport()->mapToGlobal(pos));
-    });
+    connect(ui->grid_fres, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { m_tableMenu->popup(ui->grid_fres->viewport()->mapToGlobal(pos)); });
     connect(ui->btn_EditTab, &QPushButton::clicked, this, &TForm_DB::btn_EditTabClick);
     connect(ui->btn_AddLine, &QPushButton::clicked, this, &TForm_DB::btn_AddLineClick);
     connect(ui->btn_SaveTab, &QPushButton::clicked, this, &TForm_DB::btn_SaveTabClick);
@@ -175,7 +180,7 @@ void TForm_DB::setHeaderText(LiningSlot slot)
         ui->Label_VS->setText(QStringLiteral(" Vorsatzschale Trennbauteil ") + room);
     else
         ui->Label_VS->setText(QStringLiteral(" Vorsatzschale ") + room + QStringLiteral(" / ") +
-                          m_model.fields.Flanke[slot.element]);
+                              m_model.fields.Flanke[slot.element]);
 }
 
 int TForm_DB::mode() const
@@ -261,7 +266,8 @@ bool TForm_DB::eventFilter(QObject *watched, QEvent *event)
             return digitKeyFilter(key);
     } else if (event->type() == QEvent::KeyRelease && watched == ui->edit_fres) {
         edit_fresKeyUp();
-    } else if (event->type() == QEvent::MouseButtonPress && (watched == ui->Label9 || watched == ui->Label10)) {
+    } else if (event->type() == QEvent::MouseButtonPress &&
+               (watched == ui->Label9 || watched == ui->Label10)) {
         selectConstruction(watched == ui->Label9 ? 1 : 2);
         (watched == ui->Label9 ? ui->RadioButton1 : ui->RadioButton2)->setFocus();
         return true;
@@ -360,13 +366,14 @@ void TForm_DB::setTableEditing(bool editing)
     if (editing) {
         ui->grid_fres->setSelectionBehavior(QAbstractItemView::SelectItems);
         ui->grid_fres->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                                   QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+                                       QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     } else {
         ui->grid_fres->setSelectionBehavior(QAbstractItemView::SelectRows);
         ui->grid_fres->setEditTriggers(QAbstractItemView::NoEditTriggers);
     }
     ui->grid_fres->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    ui->btn_EditTab->setText(editing ? QStringLiteral("Tabelle sperren") : QStringLiteral("Tabelle editieren"));
+    ui->btn_EditTab->setText(editing ? QStringLiteral("Tabelle sperren")
+                                     : QStringLiteral("Tabelle editieren"));
     ui->btn_AddLine->setEnabled(editing);
     ui->btn_SaveTab->setEnabled(editing);
     DeleteLibLine->setEnabled(editing);
@@ -439,7 +446,8 @@ bool TForm_DB::mayDropTableEdits()
     if (!m_tableChanged)
         return true;
     const QString question =
-        QString::fromUtf8(" Die Tabelle wurde geändert.\r Sollen die Änderungen in \"%1\" gespeichert werden? ")
+        QString::fromUtf8(
+            " Die Tabelle wurde geändert.\r Sollen die Änderungen in \"%1\" gespeichert werden? ")
             .arg(liningCatalogueFileName(m_model.liningCategory));
     switch (userInteraction().askYesNoCancel(this, MessageKind::Confirmation, question)) {
     case Answer::Yes:
@@ -470,11 +478,13 @@ void TForm_DB::Button_EnterClick()
     }
     case CalculationMode:
         f0 = readFrequency(ui->edit_calcFres->text());
-        text = ui->editSys->text() + QStringLiteral(" / f = ") + ui->edit_calcFres->text() + QStringLiteral("Hz");
+        text = ui->editSys->text() + QStringLiteral(" / f = ") + ui->edit_calcFres->text() +
+               QStringLiteral("Hz");
         break;
     case DirectMode:
         f0 = readFrequency(ui->edit_fres->text());
-        text = ui->edit_VSsys->text() + QStringLiteral(" / f = ") + ui->edit_fres->text() + QStringLiteral("Hz");
+        text =
+            ui->edit_VSsys->text() + QStringLiteral(" / f = ") + ui->edit_fres->text() + QStringLiteral("Hz");
         break;
     }
     if (!f0) {

@@ -1,6 +1,8 @@
 #include "gui/mainwindow/mainwindowcontrols.h"
 
+#include "gui/common/codepageguard.h"
 #include "gui/common/colours.h"
+#include "gui/common/programpictures.h"
 
 #include "core/model/appversion.h"
 #include "gui/sketch/schematic.h"
@@ -55,20 +57,6 @@ protected:
     }
 };
 
-// The save icon with three dots, for "Speichern unter..." beside the plain save button.
-QIcon withEllipsis(const QIcon &icon, QSize size)
-{
-    QPixmap picture = icon.pixmap(size);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 128));
-    const int dot = qMax(3, size.width() / 7);
-    for (int i = 0; i < 3; ++i)
-        painter.drawEllipse(QRect(size.width() - (3 - i) * (dot + 1), size.height() - dot, dot, dot));
-    return QIcon(picture);
-}
-
 template<typename W> W *named(W *widget, const QString &name)
 {
     widget->setObjectName(name);
@@ -96,16 +84,24 @@ QLabel *subscriptCaption(const QString &name, const QString &before, const QStri
     return label;
 }
 
-QLineEdit *textField(const QString &name, int maxLength)
+QLineEdit *lineField(const QString &name, int maxLength)
 {
     auto *edit = named(new QLineEdit, name);
     edit->setMaxLength(maxLength);
     return edit;
 }
 
+// Names and texts go into the project file: only what its code page holds.
+QLineEdit *textField(const QString &name, int maxLength)
+{
+    auto *edit = lineField(name, maxLength);
+    guardCodePage(edit);
+    return edit;
+}
+
 QLineEdit *numberField(const QString &name, int maxLength)
 {
-    auto *edit = textField(name, maxLength);
+    auto *edit = lineField(name, maxLength);
     edit->setAlignment(Qt::AlignRight);
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 14);
     return edit;
@@ -249,42 +245,40 @@ void MainWindowControls::setupToolBar(QMainWindow *window)
     SpeedBar = named(new QToolBar(window), QStringLiteral("SpeedBar"));
     SpeedBar->setMovable(false);
     SpeedBar->setFloatable(false);
-    SpeedBar->setIconSize(QSize(22, 22));
+    SpeedBar->setIconSize(QSize(24, 24)); // the size the tool-bar pictures are drawn for
     window->addToolBar(Qt::TopToolBarArea, SpeedBar);
-    QStyle *style = window->style();
-    auto button = [&](const QString &name, QStyle::StandardPixmap icon, const QString &hint) {
+    auto button = [&](const QString &name, ToolBarPicture picture, const QString &hint) {
         auto *b = named(new QToolButton(SpeedBar), name);
-        b->setIcon(style->standardIcon(icon));
+        b->setIcon(toolBarPicture(picture));
         b->setToolTip(hint);
         b->setAutoRaise(true);
         SpeedBar->addWidget(b);
         return b;
     };
-    SpeedButtonNew = button(QStringLiteral("SpeedButtonNew"), QStyle::SP_FileIcon,
+    SpeedButtonNew = button(QStringLiteral("SpeedButtonNew"), ToolBarPicture::New,
                             QStringLiteral(" Neues Projekt (alle Eingaben rücksetzen) "));
-    SpeedButtonOpen = button(QStringLiteral("SpeedButtonOpen"), QStyle::SP_DialogOpenButton,
+    SpeedButtonOpen = button(QStringLiteral("SpeedButtonOpen"), ToolBarPicture::Open,
                              QStringLiteral(" Neues Projekt öffnen "));
-    SpeedButtonSaveFile = button(QStringLiteral("SpeedButtonSaveFile"), QStyle::SP_DialogSaveButton,
+    SpeedButtonSaveFile = button(QStringLiteral("SpeedButtonSaveFile"), ToolBarPicture::Save,
                                  QStringLiteral(" Projekt speichern (Strg+S) "));
-    SpeedButtonSave = button(QStringLiteral("SpeedButtonSave"), QStyle::SP_DialogSaveButton,
+    SpeedButtonSave = button(QStringLiteral("SpeedButtonSave"), ToolBarPicture::SaveAs,
                              QStringLiteral(" Projekt speichern unter... "));
-    SpeedButtonSave->setIcon(withEllipsis(SpeedButtonSave->icon(), SpeedBar->iconSize()));
     SpeedBar->addSeparator();
-    SpeedButtonPrint = button(QStringLiteral("SpeedButtonPrint"), QStyle::SP_FileDialogContentsView,
+    SpeedButtonPrint = button(QStringLiteral("SpeedButtonPrint"), ToolBarPicture::PrintPreview,
                               QStringLiteral(" Druckvorschau "));
-    button_Variant = button(QStringLiteral("button_Variant"), QStyle::SP_FileDialogListView,
+    button_Variant = button(QStringLiteral("button_Variant"), ToolBarPicture::VariantStudy,
                             QStringLiteral(" Variantenuntersuchung "));
-    button_Nachweis = button(QStringLiteral("button_Nachweis"), QStyle::SP_DialogApplyButton,
+    button_Nachweis = button(QStringLiteral("button_Nachweis"), ToolBarPicture::Proof,
                              QString::fromUtf8(" Nachweis und Übertragungswege "));
-    btn_Results = button(QStringLiteral("btn_Results"), QStyle::SP_FileDialogDetailedView,
+    btn_Results = button(QStringLiteral("btn_Results"), ToolBarPicture::Results,
                          QStringLiteral(" detaillierte Berechnungsergebnisse "));
     SpeedBar->addSeparator();
-    SpeedButtonHandbuch = button(QStringLiteral("SpeedButtonHandbuch"), QStyle::SP_DialogHelpButton,
+    SpeedButtonHandbuch = button(QStringLiteral("SpeedButtonHandbuch"), ToolBarPicture::Manual,
                                  QStringLiteral(" Programmbedienung "));
     SpeedButtonBerechnungsgrundlagen =
-        button(QStringLiteral("SpeedButtonBerechnungsgrundlagen"), QStyle::SP_FileDialogInfoView,
+        button(QStringLiteral("SpeedButtonBerechnungsgrundlagen"), ToolBarPicture::CalculationBasics,
                QStringLiteral(" Berechnungsgrundlagen "));
-    SpeedButtonTavixTipps = button(QStringLiteral("SpeedButtonTavixTipps"), QStyle::SP_MessageBoxInformation,
+    SpeedButtonTavixTipps = button(QStringLiteral("SpeedButtonTavixTipps"), ToolBarPicture::PracticeTips,
                                    QStringLiteral(" Tavix Praxistipps "));
     SpeedBar->addSeparator();
 

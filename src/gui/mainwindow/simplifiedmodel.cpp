@@ -904,7 +904,7 @@ void TSimplifiedModel::TavixPraxistippsClick()
 
 void TSimplifiedModel::ImageTavixClick()
 {
-    homepageImageClicked(ui.ImageTavix, QUrl());
+    homepageImageClicked(ui.ImageTavix, publisherHomepage(), [this] { Internet2Click(); });
 }
 
 } // namespace tavix::gui

@@ -1,5 +1,7 @@
 #include "gui/reports/form_faset.h"
 
+#include "core/io/codepage.h"
+#include "gui/common/codepageguard.h"
 #include "gui/common/userinteraction.h"
 #include "gui/reports/companylogo.h"
 #include "ui_form_faset.h"
@@ -18,6 +20,11 @@ TForm_FaSet::TForm_FaSet(QWidget *mainWindow)
     setCentredOnScreen(true);
     ui->edit_Date->setMaxLength(CompanyDateMaxLength);
     ui->edit_Date->installEventFilter(this);
+    // Every text of this window goes into "Firma.set".
+    for (QLineEdit *field :
+         {ui->edit_Fa, ui->edit_Str, ui->edit_PLZ, ui->edit_Ort, ui->edit_Bearbeiter, ui->edit_Date,
+          ui->edit_Tel, ui->edit_Fax, ui->edit_Mail, ui->edit_www, ui->edit_Logo})
+        guardCodePage(field);
     for (QLineEdit *field : positionFields()) {
         field->installEventFilter(this);
         connect(field, &QLineEdit::textChanged, this, [this, field] { edit_LogoLeftChange(field); });
@@ -139,8 +146,16 @@ void TForm_FaSet::Button1Click()
     options.directory = logoDialogDirectory();
     options.filter = QStringLiteral("*.bmp (*.bmp *.BMP);;*.jpg (*.jpg *.jpeg *.JPG *.JPEG)");
     const QString path = userInteraction().getOpenPictureFileName(this, options);
-    if (!path.isEmpty())
-        ui->edit_Logo->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    if (path.isEmpty())
+        return;
+    const QString logo = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    // A path the company file cannot hold would be stored with a "?" and not found again.
+    const QString refused = firstCharacterOutsideCodePage(logo);
+    if (!refused.isEmpty()) {
+        userInteraction().showMessage(this, MessageKind::Information, codePageRefusalText(refused));
+        return;
+    }
+    ui->edit_Logo->setText(logo);
 }
 
 QString TForm_FaSet::logoDialogDirectory() const

@@ -1,0 +1,348 @@
+#include "core/buildup/buildupcalc.h"
+#include "core/calculate/pathshares.h"
+#include "core/calculate/transmission.h"
+#include "core/model/numbers.h"
+#include "core/projectfile/projectfile.h"
+#include "core/reports/requirements.h"
+#include "documentsource.h"
+#include "exampleproject.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <cmath>
+#include <map>
+#include <optional>
+
+using namespace tavix;
+
+// The help documents state the program's method and its worked examples: every number of an
+// example is recomputed here from the shipped example project, and the tables of junction
+// formulas, lining improvements and mass laws are compared with the program's own rules.
+class TestDocuments : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void exampleNumbers_data();
+    void exampleNumbers();
+    void junctionTable();
+    void liningTable_data();
+    void liningTable();
+    void massLawTable_data();
+    void massLawTable();
+
+private:
+    static QString document(const QString &name)
+    {
+        QFile file(QStringLiteral(TAVIX_SOURCE_DIR "/docs/") + name);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll());
+    }
+    // The cells of the table rows of `text` whose first cell matches `firstCell`.
+    static QList<QStringList> tableRows(const QString &text, const QRegularExpression &firstCell)
+    {
+        QList<QStringList> rows;
+        for (const QString &line : text.split(QLatin1Char('\n'))) {
+            if (!line.startsWith(QLatin1Char('|')))
+                continue;
+            QStringList cells = line.split(QLatin1Char('|'));
+            cells = cells.mid(1, cells.size() - 2);
+            for (QString &cell : cells)
+                cell = cell.trimmed();
+            if (!cells.isEmpty() && firstCell.match(cells.first()).hasMatch())
+                rows.append(cells);
+        }
+        return rows;
+    }
+};
+
+namespace {
+
+constexpr QChar Comma(u',');
+const QChar Minus(0x2212);
+
+int pathIndex(const QString &name)
+{
+    return QStringList{QStringLiteral("Ff"), QStringLiteral("Fd"), QStringLiteral("Df")}.indexOf(name);
+}
+
+// A change of an example project as the document writes it, e.g. "L1=0,25", "f0/0/2=80",
+// "d2/*/*=22,5" (thickness of the wall layer of every flank in both rooms), "Stoss/2=KS_TrennungTB".
+bool applyChange(ProjectModel &model, const QString &change)
+{
+    const QString name = change.section(QLatin1Char('='), 0, 0);
+    const QString value = change.section(QLatin1Char('='), 1);
+    if (name.startsWith(QLatin1String("Stoss/")) && parseJunctionCode(value)) {
+        model.Stoss[name.section(QLatin1Char('/'), 1).toInt()] = value;
+        return true;
+    }
+    const auto number = parseReal(value, Comma);
+    if (!number)
+        return false;
+    FieldTexts &f = model.fields;
+    const QString dotted = QString(value).replace(Comma, QLatin1Char('.')); // as the file holds it
+    std::map<QString, QString *> fields{{QStringLiteral("A"), &f.A},
+                                        {QStringLiteral("L1"), &f.L1},
+                                        {QStringLiteral("L2"), &f.L2},
+                                        {QStringLiteral("Vol1"), &f.Vol1},
+                                        {QStringLiteral("Vol2"), &f.Vol2}};
+    for (int n = 1; n <= FlankCount; ++n)
+        fields[QStringLiteral("LF%1").arg(n)] = &f.LF[n];
+    if (fields.count(name)) {
+        *fields[name] = dotted;
+        return true;
+    }
+    const QStringList parts = name.split(QLatin1Char('/'));
+    if (parts.size() != 3)
+        return false;
+    if (parts[0] == QLatin1String("f0")) {
+        const int e = parts[1].toInt(), s = parts[2].toInt();
+        model.f0[e][s] = int(*number);
+        f.VS[e][s] = QStringLiteral(" / f = %1Hz").arg(int(*number));
+        return true;
+    }
+    if (parts[0] == QLatin1String("d2")) {
+        for (int n = 1; n <= FlankCount; ++n) {
+            if (parts[1] != QLatin1String("*") && parts[1].toInt() != n)
+                continue;
+            for (int s = 1; s <= 2; ++s) {
+                if (parts[2] != QLatin1String("*") && parts[2].toInt() != s)
+                    continue;
+                BuildUpRecord record = model.buildUp[n][s];
+                record.d2 = *number;
+                fixtures::acceptBuildUp(model, n, s, record,
+                                        {record.schichtName1, record.schichtName2, record.schichtName3});
+            }
+        }
+        return true;
+    }
+    return false;
+}
+
+// The value a document key names, computed by the program for the example.
+std::optional<long double> valueOf(const ProjectModel &m, const QString &key)
+{
+    const QStringList p = key.split(QLatin1Char('/'));
+    const QString name = p[0];
+    auto index = [&p](int i) {
+        return p.size() > i ? p[i].toInt() : -1;
+    };
+    auto path = [&p]() {
+        return p.size() > 2 ? pathIndex(p[2]) : -1;
+    };
+    const std::map<QString, long double> scalars{{QStringLiteral("RwBau"), m.RwBau},
+                                                 {QStringLiteral("DnTw12"), m.DnTw12},
+                                                 {QStringLiteral("DnTw21"), m.DnTw21},
+                                                 {QStringLiteral("RDd"), m.RDd},
+                                                 {QStringLiteral("dRDd"), m.dRDd}};
+    if (p.size() == 1 && scalars.count(name))
+        return scalars.at(name);
+    if (name == QLatin1String("RwMinusU"))
+        return checkRequirement(m.RwBau, 0).rwMinusU;
+    if (name == QLatin1String("Unterschreitung"))
+        return -checkRequirement(m.RwBau, p.value(1).toInt()).margin;
+    if (name == QLatin1String("Reserve"))
+        return checkRequirement(m.RwBau, p.value(1).toInt()).margin;
+    if (name == QLatin1String("Anteil") || name == QLatin1String("OhneWeg")) {
+        for (const PathShare &share : computePathShares(m).paths)
+            if (pathCode(share) == p.value(1))
+                return name == QLatin1String("Anteil") ? 100 * share.share : share.rwWithout;
+        return std::nullopt;
+    }
+    if (name == QLatin1String("Rres") && p.size() == 2)
+        return m.Rres[index(1)];
+    if (name == QLatin1String("N") && p.size() == 2)
+        return 10 * std::log10(m.A / m.LF[index(1)]);
+    const int e = index(1), s = index(2);
+    if (p.size() == 3 && e >= 0 && e < ElementCount && s >= 0 && s < SideCount) {
+        if (name == QLatin1String("dRw"))
+            return m.dRw[e][s];
+        if (name == QLatin1String("FA"))
+            return m.FA[e][s];
+        if (name == QLatin1String("f0"))
+            return m.f0[e][s];
+        if (name == QLatin1String("m"))
+            return m.buildUp[e][s].m;
+        if (name == QLatin1String("Rw"))
+            return m.buildUp[e][s].Rw;
+        if (name == QLatin1String("RwMasse"))
+            return massLawRw(m.buildUp[e][s].Konstrukt, m.buildUp[e][s].m, m.buildUp[e][s].roh2);
+    }
+    const int n = index(1), k = path();
+    if (p.size() != 3 || n < 1 || n > FlankCount || k < 0)
+        return std::nullopt;
+    if (name == QLatin1String("Kij"))
+        return m.Kij[n][k];
+    if (name == QLatin1String("Rij"))
+        return m.Rij[n][k];
+    if (name == QLatin1String("dRij"))
+        return m.dRij[n][k];
+    if (name == QLatin1String("Kmin")) {
+        const long double other = k == PathFf ? m.FA[n][2] : m.A;
+        const long double own = k == PathDf ? m.FA[n][2] : m.FA[n][1];
+        return 10 * std::log10(m.LF[n] * (1 / own + 1 / other));
+    }
+    const auto code = parseJunctionCode(m.Stoss[n]);
+    if (!code)
+        return std::nullopt;
+    const JunctionPathRule rule = junctionPathRule(*code, FlankPath(k));
+    const long double r =
+        junctionMassRatio(rule.ratio, m.buildUp[0][0].m, m.buildUp[n][1].m, m.buildUp[n][2].m);
+    if (name == QLatin1String("r"))
+        return r;
+    if (name == QLatin1String("M"))
+        return std::log10(r);
+    if (name == QLatin1String("Kformel"))
+        return rule.separated ? 20 : junctionFormula(rule.formula, r);
+    return std::nullopt;
+}
+
+// The number as the document writes it: the decimals it shows, a comma and a minus sign.
+QString asWritten(long double value, const QString &written)
+{
+    const int comma = written.indexOf(Comma);
+    const int decimals = comma < 0 ? 0 : int(written.size() - comma - 1);
+    return formatFixed(value, 15, decimals, Comma).replace(QLatin1Char('-'), Minus);
+}
+
+} // namespace
+
+void TestDocuments::exampleNumbers_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Berechnungsgrundlagen") << "Berechungsgrundlagen.md";
+    QTest::newRow("Praxistipps") << "Tavix_Praxistipps.md";
+    QTest::newRow("Handbuch") << "Handbuch.md";
+}
+
+void TestDocuments::exampleNumbers()
+{
+    QFETCH(QString, name);
+    const QString text = document(name);
+    QVERIFY(!text.isEmpty());
+    QStringList wrong;
+    for (const docs::ExampleValue &value : docs::exampleValues(text)) {
+        const QString where = QStringLiteral("%1:%2 %3").arg(name).arg(value.line).arg(value.key);
+        const LoadedProject loaded =
+            loadProject(QStringLiteral(TAVIX_SOURCE_DIR "/examples/") + value.project, QLatin1Char('.'));
+        QVERIFY2(loaded.ok(), qPrintable(where + QStringLiteral(": no example project")));
+        ProjectModel model = loaded.model;
+        for (const QString &change : value.changes)
+            QVERIFY2(applyChange(model, change), qPrintable(where + QStringLiteral(": change ") + change));
+        QVERIFY(Recalculate(model, QLatin1Char('.')).ok());
+        QVERIFY2(model.Calculated, qPrintable(where + QStringLiteral(": inputs missing")));
+        const auto computed = valueOf(model, value.key);
+        QVERIFY2(computed, qPrintable(where + QStringLiteral(": unknown key")));
+        const QString expected = asWritten(*computed, value.text);
+        if (expected != value.text)
+            wrong << QStringLiteral("%1: written %2, program %3").arg(where, value.text, expected);
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+}
+
+void TestDocuments::junctionTable()
+{
+    const QList<QStringList> rows = tableRows(document(QStringLiteral("Berechungsgrundlagen.md")),
+                                              QRegularExpression(QStringLiteral("^(TS|KS|LSa|LSb)_")));
+    QCOMPARE(rows.size(), 20);
+    const QStringList ratios{QStringLiteral("sF"), QStringLiteral("1"),  QStringLiteral("2"),
+                             QStringLiteral("12"), QStringLiteral("1s"), QStringLiteral("2s")};
+    const QRegularExpression formulaCell(QStringLiteral(R"(^([a-f]) \(r_\{(\w+)\}\)$)"));
+    QStringList seen;
+    for (const QStringList &row : rows) {
+        const auto code = parseJunctionCode(row[0]);
+        QVERIFY2(code, qPrintable(row[0]));
+        seen << row[0];
+        for (int k = 0; k < PathCount; ++k) {
+            const JunctionPathRule rule = junctionPathRule(*code, FlankPath(k));
+            const QString cell = row.value(k + 1);
+            if (rule.separated) {
+                QVERIFY2(cell == QLatin1String("20 dB"), qPrintable(row[0] + QLatin1Char(' ') + cell));
+                continue;
+            }
+            const QRegularExpressionMatch match = formulaCell.match(cell);
+            QVERIFY2(match.hasMatch(), qPrintable(row[0] + QLatin1Char(' ') + cell));
+            QCOMPARE(match.captured(1).at(0).unicode() - u'a', int(rule.formula));
+            QCOMPARE(ratios.indexOf(match.captured(2)), int(rule.ratio));
+        }
+    }
+    seen.removeDuplicates();
+    QCOMPARE(seen.size(), 20);
+}
+
+void TestDocuments::liningTable_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("cell");
+    const QRegularExpression range(QStringLiteral(R"(^(?:(\d+) bis (\d+)|(\d+)|über (\d+))$)"));
+    const QList<QStringList> rows = tableRows(document(QStringLiteral("Berechungsgrundlagen.md")), range);
+    QCOMPARE(rows.size(), 12);
+    for (const QStringList &row : rows) {
+        const QRegularExpressionMatch m = range.match(row[0]);
+        const int from = !m.captured(1).isEmpty()   ? m.captured(1).toInt()
+                         : !m.captured(3).isEmpty() ? m.captured(3).toInt()
+                                                    : m.captured(4).toInt() + 1;
+        const int to = !m.captured(2).isEmpty()   ? m.captured(2).toInt()
+                       : !m.captured(3).isEmpty() ? from
+                                                  : 100000;
+        QTest::newRow(qPrintable(row[0])) << from << to << row[1];
+    }
+}
+
+// Each row of the lining table holds at both ends of its range, for a heavy and a light wall.
+void TestDocuments::liningTable()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, cell);
+    const QRegularExpression halfRw(QStringLiteral(R"(^(\d+) − R_\{w\}/2$)"));
+    for (const long double rw : {40.0L, 62.0L}) {
+        const QRegularExpressionMatch m = halfRw.match(cell);
+        const long double stated = m.hasMatch()
+                                       ? std::max(0.0L, m.captured(1).toInt() - rw / 2)
+                                       : *parseReal(QString(cell).replace(Minus, QLatin1Char('-')), Comma);
+        QCOMPARE(double(LiningImprovement(from, rw)), double(stated));
+        QCOMPARE(double(LiningImprovement(to, rw)), double(stated));
+    }
+}
+
+void TestDocuments::massLawTable_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<double>("mass");
+    QTest::addColumn<double>("wallDensity");
+    const QList<QStringList> rows =
+        tableRows(document(QStringLiteral("Berechungsgrundlagen.md")),
+                  QRegularExpression(QStringLiteral("^(Tavix|Beton|Ziegel|Poren|Leicht|sonst)")));
+    const QList<std::tuple<int, double, double>> cases{{0, 300, 1700}, {1, 460, 2300}, {3, 309.5, 700},
+                                                       {2, 250, 500},  {4, 320, 1200}, {4, 185, 550},
+                                                       {5, 200, 1000}, {5, 120, 1000}};
+    QCOMPARE(rows.size(), cases.size());
+    for (int i = 0; i < rows.size(); ++i)
+        QTest::newRow(qPrintable(rows[i][0]))
+            << rows[i][1] << std::get<0>(cases[i]) << std::get<1>(cases[i]) << std::get<2>(cases[i]);
+}
+
+// Each mass law of the document gives the program's Rw for a build-up of that row.
+void TestDocuments::massLawTable()
+{
+    QFETCH(QString, cell);
+    QFETCH(int, kind);
+    QFETCH(double, mass);
+    QFETCH(double, wallDensity);
+    const QRegularExpression law(QStringLiteral(R"(^([\d,]+) · lg m′ ([−+]) ([\d,]+)$)"));
+    const QRegularExpressionMatch m = law.match(cell);
+    QVERIFY2(m.hasMatch(), qPrintable(cell));
+    const long double slope = *parseReal(m.captured(1), Comma);
+    const long double offset = *parseReal(m.captured(3), Comma) * (m.captured(2) == Minus ? -1 : 1);
+    QCOMPARE(double(massLawRw(kind, mass, wallDensity)),
+             double(slope * std::log10((long double)mass) + offset));
+}
+
+QTEST_APPLESS_MAIN(TestDocuments)
+#include "tst_documents.moc"
