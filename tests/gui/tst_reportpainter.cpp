@@ -5,10 +5,12 @@
 #include "exampleproject.h"
 #include "gui/common/startdirectory.h"
 #include "gui/mainwindow/simplifiedmodel.h"
+#include "gui/reports/form_faset.h"
 #include "gui/reports/reportpainter.h"
 #include "widgettest.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -225,6 +227,9 @@ void TestReportPainter::printCommand()
     {
         TSimplifiedModel window;
         window.model() = fixtures::exampleProject(Comma);
+        window.companySettings()
+            .findChild<QLineEdit *>(QStringLiteral("edit_Fa"))
+            ->setText(QStringLiteral("Ingenieurbüro Muster"));
         if (!complete)
             window.model().fields.A = QStringLiteral("0");
         window.model().Orientation = orientation;
