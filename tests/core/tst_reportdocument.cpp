@@ -117,8 +117,15 @@ void TestReportDocument::printedTexts_data()
         m.DnTw21 = 51.8L;
         m.dnTwDirection = DnTwDirection::Room1ToRoom2;
     }) << ExpectedTexts{sheet(502, 878, "51,8 [dB]")};
-    QTest::newRow("missing volume") << Edit([](ProjectModel &m, CompanyData &) { m.DnTw12 = m.DnTw21 = 0; })
-                                    << ExpectedTexts{sheet(502, 878, "0,0 [dB]")};
+    // A missing volume leaves DnT,w at 0, which must not print as a level difference of 0 dB.
+    QTest::newRow("one volume missing") << Edit([](ProjectModel &m, CompanyData &) {
+        m.Vol2 = 0;
+        m.DnTw12 = m.DnTw21 = 0;
+    }) << ExpectedTexts{sheet(502, 878, "nicht berechnet (Raumvolumen fehlt)")};
+    QTest::newRow("both volumes missing") << Edit([](ProjectModel &m, CompanyData &) {
+        m.Vol1 = m.Vol2 = 0;
+        m.DnTw12 = m.DnTw21 = 0;
+    }) << ExpectedTexts{sheet(502, 878, "nicht berechnet (Raumvolumen fehlen)")};
     QTest::newRow("significant digits: five for m, three for Rw of the element, four for R'w")
         << Edit([](ProjectModel &m, CompanyData &) {
                m.buildUp[0][0].m = 1234.56L;
@@ -150,6 +157,20 @@ void TestReportDocument::printedTexts_data()
         << ExpectedTexts{{1, QPoint(524, 37), QStringLiteral("12345 Musterstadt")},
                          {1, QPoint(524, 93), QStringLiteral("Tel. : 0123 456")},
                          {1, QPoint(60, 744), QStringLiteral("Aufgestellt: Musterstadt, den 7. 12. 2026")}};
+    // Cover and footer carry one date: the company's, else the day of printing in its form.
+    const QPoint footer(710, ReportFooterTop + 10 - ReportBodyTop);
+    const QString footerText = QString::fromUtf8("Tavix-Schallschutz Rechner 2.0  ·  %1  ·  Seite 1 von 2");
+    QTest::newRow("company date on cover and footer")
+        << Edit([](ProjectModel &, CompanyData &c) {
+               c.Ort = QStringLiteral("Kassel");
+               c.Date = QStringLiteral("1. 3. 2027");
+           })
+        << ExpectedTexts{{1, QPoint(60, 744), QStringLiteral("Aufgestellt: Kassel, den 1. 3. 2027")},
+                         {1, footer, footerText.arg(QStringLiteral("1. 3. 2027"))}};
+    QTest::newRow("no company data as read from Firma.set")
+        << Edit([](ProjectModel &, CompanyData &c) { c.Ort = c.Date = QStringLiteral(" "); })
+        << ExpectedTexts{{1, QPoint(60, 744), QStringLiteral("Aufgestellt: 7. 12. 2026")},
+                         {1, footer, footerText.arg(QStringLiteral("7. 12. 2026"))}};
 }
 
 void TestReportDocument::printedTexts()
@@ -238,7 +259,7 @@ void TestReportDocument::everyItemStaysInItsBand()
     ReportComposer composer;
     const ReportDocument document = composer.compose(calculatedExample(), company, PrintDate, Comma).document;
     QCOMPARE(document.pages.size(), 2);
-    QCOMPARE(document.title, QStringLiteral("Rechenbeispiel"));
+    QCOMPARE(document.title, QString::fromUtf8("Schallschutznachweis – Rechenbeispiel"));
     for (int p = 0; p < 2; ++p) {
         const ReportPage &page = document.pages.at(p);
         QString footer;
@@ -255,9 +276,9 @@ void TestReportDocument::everyItemStaysInItsBand()
             if (inFooter)
                 footer = text.text;
         }
-        QCOMPARE(
-            footer,
-            QString::fromUtf8("Tavix-Schallschutz Rechner 2.0  ·  07.12.2026  ·  Seite %1 von 2").arg(p + 1));
+        QCOMPARE(footer,
+                 QString::fromUtf8("Tavix-Schallschutz Rechner 2.0  ·  7. 12. 2026  ·  Seite %1 von 2")
+                     .arg(p + 1));
         for (const QRect &frame : page.frames)
             QVERIFY(frame.bottom() < ReportFooterTop);
         QCOMPARE(

@@ -8,6 +8,7 @@
 #include "widgettest.h"
 
 #include "core/io/filelayer.h"
+#include "core/projectfile/projectfile.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -61,6 +62,7 @@ private Q_SLOTS:
     void cleanup();
     void toolBar();
     void paging();
+    void proposedPdfName();
     void zoom_data();
     void zoom();
     void leaving_data();
@@ -167,6 +169,17 @@ void TestPrintPreview::paging()
     QCOMPARE(m_preview->documentTitle(), QStringLiteral("Schallschutznachweis – Neubau"));
 }
 
+// The PDF is proposed under the project file's name, else under the project name.
+void TestPrintPreview::proposedPdfName()
+{
+    m_preview->showReport(m_report, QStringLiteral("Haus 3/4: \"Süd\""));
+    QCOMPARE(m_preview->proposedPdfName(), QStringLiteral("Haus 3_4_ _Süd_.pdf"));
+    const QString file = QDir(m_startDir->path()).filePath(QStringLiteral("Lindenstr 12.dat"));
+    QCOMPARE(saveProject(m_main->model(), file, QLatin1Char('.')), QString());
+    QVERIFY(m_main->session().openFile(file));
+    QCOMPARE(m_preview->proposedPdfName(), QStringLiteral("Lindenstr 12.pdf"));
+}
+
 void TestPrintPreview::zoom_data()
 {
     QTest::addColumn<int>("slider");
@@ -191,9 +204,15 @@ void TestPrintPreview::zoom()
     QFETCH(int, sliderAfter);
     auto *zoom = control<QSlider>(QStringLiteral("Zoom"));
     zoom->setValue(slider);
+    QScrollBar *vertical = m_preview->pageView()->findChild<QGraphicsView *>()->verticalScrollBar();
+    vertical->setValue(vertical->maximum());
     if (!button.isEmpty())
         click(button);
     QPrintPreviewWidget *view = m_preview->pageView();
+    if (button == QLatin1String("btn_100")) {
+        QVERIFY(vertical->maximum() > 0);
+        QCOMPARE(vertical->value(), vertical->minimum()); // the top of the page
+    }
     QCOMPARE(view->zoomMode(), fitted ? QPrintPreviewWidget::FitInView : QPrintPreviewWidget::CustomZoom);
     if (!fitted)
         QCOMPARE(view->zoomFactor(), factor);
@@ -366,6 +385,7 @@ void TestPrintPreview::pdfSave()
 
     QCOMPARE(dialogs.recorded.constFirst().options.directory, m_startDir->path());
     QCOMPARE(dialogs.recorded.constFirst().options.filter, QStringLiteral("PDF-Dokument (*.pdf)"));
+    QCOMPARE(dialogs.recorded.constFirst().options.fileName, QStringLiteral("Wohnhaus Lindenstraße.pdf"));
     QCOMPARE(dialogs.recorded.size(), message.isEmpty() ? 1 : 2);
     if (pages == 0) {
         QCOMPARE(dialogs.recorded.constLast().text,

@@ -7,6 +7,7 @@
 #include "gui/mainwindow/simplifiedmodel.h"
 #include "gui/reports/form_faset.h"
 #include "gui/reports/reportpainter.h"
+#include "pdftext.h"
 #include "widgettest.h"
 
 #include <QDir>
@@ -103,6 +104,119 @@ QImage paintedPage(const ReportPainter &report, int page)
     return image;
 }
 
+// The longest text a field of `window` admits, of the widest letter; fields without a
+// limit get far more than any line can hold.
+QString longest(const QWidget &window, const QString &field, QChar letter = QLatin1Char('W'))
+{
+    const auto *edit = window.findChild<QLineEdit *>(field);
+    if (!edit)
+        qFatal("field %s missing", qPrintable(field));
+    return QString(std::min(edit->maxLength(), 200), letter);
+}
+
+// The worked example with every text as long as its field admits and numbers as wide as
+// their formats allow, with the company data as long as the company window admits.
+std::pair<ProjectModel, CompanyData> longestTexts()
+{
+    TSimplifiedModel main;
+    ProjectModel model = fixtures::exampleProject(Comma);
+    Recalculate(model, Comma);
+    FieldTexts &f = model.fields;
+    const std::pair<QString *, const char *> texts[] = {
+        {&f.Projekt, "edit_Projekt"},   {&f.Str, "edit_Str"},
+        {&f.PLZ, "edit_PLZ"},           {&f.Ort, "edit_Ort"},
+        {&f.Variante, "edit_Variante"}, {&f.room1, "edit_room1"},
+        {&f.room2, "edit_room2"},       {&f.TB, "edit_TB"}};
+    for (const auto &[text, field] : texts)
+        *text = longest(main, QString::fromLatin1(field));
+    f.A = longest(main, QStringLiteral("edit_A"), QLatin1Char('8'));
+    const QString line(200, QLatin1Char('W'));
+    for (int n = 0; n <= FlankCount; ++n) {
+        if (n > 0) {
+            f.Flanke[n] = longest(main, QStringLiteral("edit_Flanke%1").arg(n));
+            f.LF[n] = longest(main, QStringLiteral("edit_LF%1").arg(n), QLatin1Char('8'));
+            model.Rres[n] = 999.9L;
+        }
+        for (int s = 0; s <= 2; ++s) {
+            f.Memo[n][s] = {line, line, line};
+            f.VS[n][s] = line;
+            model.buildUp[n][s].Konstrukt = 0; // with the mortar line
+            model.buildUp[n][s].m = 99999;
+            model.buildUp[n][s].Rw = 999.99L;
+        }
+    }
+    model.Rres[0] = 999.9L;
+    model.RwBau = model.DnTw12 = model.DnTw21 = 999.9L;
+
+    TForm_FaSet &settings = const_cast<TForm_FaSet &>(main.companySettings());
+    for (const char *field : {"edit_Fa", "edit_Str", "edit_PLZ", "edit_Ort", "edit_Bearbeiter", "edit_Date",
+                              "edit_Tel", "edit_Fax", "edit_Mail", "edit_www"}) {
+        auto *edit = settings.findChild<QLineEdit *>(QString::fromLatin1(field));
+        edit->setText(longest(settings, QString::fromLatin1(field)));
+    }
+    CompanyData company = settings.companyData();
+    company.Logo = QStringLiteral("logo.png");
+    company.LogoLeft = QStringLiteral("330");
+    company.LogoTop = QStringLiteral("8");
+    company.FaNameTop = QStringLiteral("30");
+    return {model, company};
+}
+
+// Where an item of a page leaves ink: its bounding box when painted alone. Frames count
+// as their four edges, so that a text inside a frame is no overlap but one across it is.
+struct Ink
+{
+    QString item;
+    QRect box;
+    bool rule = false; // a line or frame edge
+};
+
+QRect inkBox(const QImage &image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(row[x]) < 160)
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+QList<Ink> inkOfItems(const ReportDocument &document, int page, const ReportPictures &pictures)
+{
+    const ReportPage &content = document.pages.at(page - 1);
+    QList<std::pair<QString, ReportPage>> items;
+    for (const ReportText &text : content.texts)
+        items.append({text.text + text.subscript, ReportPage{{text}, {}, {}, {}}});
+    for (const ReportPictureSlot &slot : content.pictures)
+        items.append({QStringLiteral("picture %1").arg(int(slot.picture)), ReportPage{{}, {}, {}, {slot}}});
+    for (const ReportLine &line : content.lines)
+        items.append({QStringLiteral("line"), ReportPage{{}, {line}, {}, {}}});
+    for (const QRect &f : content.frames) {
+        const QPoint corners[] = {f.topLeft(), f.topRight() + QPoint(1, 0), f.bottomRight() + QPoint(1, 1),
+                                  f.bottomLeft() + QPoint(0, 1)};
+        for (int i = 0; i < 4; ++i)
+            items.append(
+                {QStringLiteral("frame"), ReportPage{{}, {{corners[i], corners[(i + 1) % 4]}}, {}, {}}});
+    }
+    QList<Ink> inks;
+    QImage image(ReportPageWidth, ReportPageHeight, QImage::Format_RGB32);
+    for (const auto &[name, alone] : items) {
+        ReportDocument single = document;
+        single.pages = {alone};
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        ReportPainter(single, pictures).paintPage(painter, 1);
+        painter.end();
+        const QRect box = inkBox(image);
+        if (!box.isEmpty())
+            inks.append({name, box, name == QLatin1String("line") || name == QLatin1String("frame")});
+    }
+    return inks;
+}
+
 int inkIn(const QImage &image, const QRect &area)
 {
     int ink = 0;
@@ -128,6 +242,10 @@ private Q_SLOTS:
     void blankWhereNothingIs();
     void printCommand_data();
     void printCommand();
+    void pageNumbers_data();
+    void pageNumbers();
+    void longestTextsStayInTheirBoxes_data();
+    void longestTextsStayInTheirBoxes();
     void picturesOfBothPages();
 };
 
@@ -224,6 +342,7 @@ void TestReportPainter::printCommand()
     const QString previousStartDir = startDirectory();
     setStartDirectory(startDir);
     ScriptedInteraction dialogs;
+    QImage expected;
     {
         TSimplifiedModel window;
         window.model() = fixtures::exampleProject(Comma);
@@ -236,6 +355,9 @@ void TestReportPainter::printCommand()
         window.refreshFromModel();
         window.session().Recalculate();
         QCOMPARE(window.model().Calculated, complete);
+        // A new name recalculates nothing, yet the printed sketch carries it.
+        window.findChild<QLineEdit *>(QStringLiteral("edit_room1"))->setText(QStringLiteral("Küche"));
+        expected = reportSketch(window.model(), 1).convertToFormat(QImage::Format_RGB32);
         window.SpeedButtonPrintClick();
     }
     setStartDirectory(previousStartDir);
@@ -252,6 +374,77 @@ void TestReportPainter::printCommand()
         const QImage saved(dir.filePath(written));
         QCOMPARE(saved.size(), orientation == 1 ? QSize(FloorPictureWidth, FloorPictureHeight)
                                                 : QSize(WallPictureWidth, WallPictureHeight));
+        QVERIFY(saved.convertToFormat(QImage::Format_RGB32) == expected);
+    }
+}
+
+void TestReportPainter::pageNumbers_data()
+{
+    QTest::addColumn<QList<int>>("pages");
+    QTest::addColumn<QStringList>("footers");
+    QTest::newRow("with cover page") << QList<int>{1, 2}
+                                     << QStringList{QStringLiteral("Seite 1 von 2"),
+                                                    QStringLiteral("Seite 2 von 2")};
+    QTest::newRow("without cover page") << QList<int>{2} << QStringList{QStringLiteral("Seite 1 von 1")};
+}
+
+// The pages of a PDF are numbered as printed, whichever pages of the report they are.
+void TestReportPainter::pageNumbers()
+{
+    QFETCH(QList<int>, pages);
+    QFETCH(QStringList, footers);
+    if (!fixtures::pdfToTextAvailable())
+        QSKIP("poppler-utils (pdftotext) are not installed: scripts/install-deps.sh");
+    const ReportPainter report = composedReport(printedExample(), exampleLogo());
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("bericht.pdf"));
+    QCOMPARE(writeReportPdf(report, pages, pdf, report.document().title), QString());
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(!file.readAll().contains("/DCTDecode")); // no picture went in as JPEG
+    const QStringList texts = fixtures::pdfPageTexts(pdf);
+    QCOMPARE(texts.size(), footers.size());
+    for (int i = 0; i < footers.size(); ++i)
+        QVERIFY2(texts.at(i).contains(footers.at(i)), qPrintable(texts.at(i).right(200)));
+    QVERIFY(texts.constFirst().contains(pages.constFirst() == 1
+                                            ? QStringLiteral("SCHALLTECHNISCHE UNTERSUCHUNG")
+                                            : QStringLiteral("Flankierende Bauteile")));
+}
+
+void TestReportPainter::longestTextsStayInTheirBoxes_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::newRow("cover page") << 1;
+    QTest::newRow("calculation sheet") << 2;
+}
+
+// No two items' ink overlaps and no text crosses a line, whatever the fields hold; every
+// text keeps some ink of its own.
+void TestReportPainter::longestTextsStayInTheirBoxes()
+{
+    QFETCH(int, page);
+    const auto [model, company] = longestTexts();
+    ReportComposer composer;
+    const ReportOutcome outcome = composer.compose(model, company, QDate(2026, 12, 7), Comma);
+    QVERIFY(outcome.ok());
+    const ReportPictures pictures = reportPictures(outcome.document, reportSketch(model), exampleLogo());
+    const QList<Ink> inks = inkOfItems(outcome.document, page, pictures);
+    const int texts = int(std::count_if(outcome.document.pages.at(page - 1).texts.cbegin(),
+                                        outcome.document.pages.at(page - 1).texts.cend(),
+                                        [](const ReportText &t) { return !t.text.trimmed().isEmpty(); }));
+    QCOMPARE(int(std::count_if(
+                 inks.cbegin(), inks.cend(),
+                 [](const Ink &i) { return !i.rule && !i.item.startsWith(QLatin1String("picture")); })),
+             texts);
+    for (qsizetype i = 0; i < inks.size(); ++i) {
+        for (qsizetype j = i + 1; j < inks.size(); ++j) {
+            if (inks.at(i).rule && inks.at(j).rule)
+                continue; // lines meet at the corners of the table
+            QVERIFY2(!inks.at(i).box.intersects(inks.at(j).box),
+                     qPrintable(QStringLiteral("\"%1\" %2 runs into \"%3\" %4")
+                                    .arg(inks.at(i).item.left(40), QString::number(inks.at(i).box.right()),
+                                         inks.at(j).item.left(40), QString::number(inks.at(j).box.left()))));
+        }
     }
 }
 

@@ -19,7 +19,8 @@ public:
 
     int pageCount() const override { return 2; }
 
-    bool paint(QPagedPaintDevice *device, const QList<int> &pages) const override
+    using gui::ReportPageSource::paint;
+    bool paint(QPagedPaintDevice *device, const QList<int> &pages, const QList<int> &) const override
     {
         painted.append(pages);
         QPainter painter;

@@ -107,6 +107,20 @@ QString companyDateText(const QDate &date)
     return QStringLiteral("%1. %2. %3").arg(date.day()).arg(date.month()).arg(date.year());
 }
 
+QString reportDateText(const CompanyData &data, const QDate &today)
+{
+    // "Firma.set" keeps an empty field as a single blank.
+    const QString date = data.Date.trimmed();
+    return date.isEmpty() ? companyDateText(today) : date;
+}
+
+QString placeAndDateText(const CompanyData &data, const QDate &today)
+{
+    const QString town = data.Ort.trimmed();
+    const QString date = reportDateText(data, today);
+    return town.isEmpty() ? date : town + QStringLiteral(", den ") + date;
+}
+
 QString invalidIntegerText(const QString &text)
 {
     // Concatenated, not arg(): a pasted "%1" must appear as typed.

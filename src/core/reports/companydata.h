@@ -64,6 +64,14 @@ QString saveCompanyData(const CompanyData &data, const QString &path);
 // joined by ". " (7. 12. 2026).
 QString companyDateText(const QDate &date);
 
+// The date a report carries, on its cover and in its footer alike: the company's date
+// when one is set, else `today` in the form of the date shortcut.
+QString reportDateText(const CompanyData &data, const QDate &today);
+
+// The place and date under "Aufgestellt:": "Kassel, den 7. 12. 2026", or the date alone
+// when the company's town is empty.
+QString placeAndDateText(const CompanyData &data, const QDate &today);
+
 // The positions of logo and company name in the report's page header, in report pixels
 // (1/96 inch), measured from the left and top edges of the header band.
 struct CompanyPositions

@@ -18,6 +18,18 @@ constexpr int Title = 16;  // 12 pt
 // Subscripts of the 11 px formula letters.
 constexpr int SubscriptSize = 8;
 
+// Clear space between a text's room and the item, line or picture that ends it.
+constexpr int Gap = 4;
+// Where the rooms of the calculation sheet end: the sketch on the right of the upper part,
+// the junction pictures and column lines of the flank table, the results' value column.
+constexpr int SketchLeft = 353;
+constexpr int SketchTop = 24; // below the project line
+constexpr int JunctionLeft = 161;
+constexpr int FlankColumnEnd = 216;
+constexpr int Room1ColumnEnd = 463;
+constexpr int TableRight = 710;
+constexpr int ResultValueX = 502;
+
 // A position field converted to report pixels. Far-off values are kept far off the page,
 // but never so far that adding the header offset could overflow.
 int headerPosition(int field, int offset)
@@ -32,20 +44,28 @@ class BandWriter
 public:
     BandWriter(ReportPage &page, int top) : m_page(page), m_top(top) {}
 
-    ReportText &text(int x, int y, const QString &text, ReportFont font)
+    // The lines written until endBlock() are set in one size; a block is known on its page
+    // by the place of its first line.
+    void startBlock() { m_group = int(m_page.texts.size()) + 1; }
+    void endBlock() { m_group = 0; }
+
+    // A single line from x that must end before `right`, or at the page margin.
+    ReportText &text(int x, int y, const QString &text, ReportFont font, int right = ReportPageWidth)
     {
         ReportText item;
         item.position = QPoint(x, m_top + y);
         item.text = text;
         item.font = font;
+        item.width = right - x;
+        item.sizeGroup = m_group;
         m_page.texts.append(item);
         return m_page.texts.last();
     }
     // A formula letter with its subscript, e.g. R with "w", and what follows it.
     ReportText &formula(int x, int y, const QString &letter, const QString &subscript, ReportFont font,
-                        int subscriptSize = SubscriptSize, const QString &suffix = QString())
+                        int right, int subscriptSize = SubscriptSize, const QString &suffix = QString())
     {
-        ReportText &item = text(x, y, letter, font);
+        ReportText &item = text(x, y, letter, font, right);
         item.subscript = subscript;
         item.subscriptPixelSize = subscriptSize;
         item.suffix = suffix;
@@ -71,6 +91,7 @@ public:
 private:
     ReportPage &m_page;
     int m_top;
+    int m_group = 0;
 };
 
 ReportFont font(int size, bool bold = false, bool underline = false)
@@ -94,18 +115,20 @@ QString mortarLine(const BuildUpRecord &record)
 
 // The three summary lines of a slot, with the mortar line between lines 2 and 3 when
 // there is one; `ys` are the four line positions from the top.
-void buildUpLines(BandWriter &band, int x, const int (&ys)[4], const QStringList &summary,
+void buildUpLines(BandWriter &band, int x, int right, const int (&ys)[4], const QStringList &summary,
                   const BuildUpRecord &record)
 {
-    band.text(x, ys[0], summaryLine(summary, 0), font(Small));
-    band.text(x, ys[1], summaryLine(summary, 1), font(Small));
+    band.startBlock();
+    band.text(x, ys[0], summaryLine(summary, 0), font(Small), right);
+    band.text(x, ys[1], summaryLine(summary, 1), font(Small), right);
     const QString mortar = mortarLine(record);
     if (mortar.isEmpty()) {
-        band.text(x, ys[2], summaryLine(summary, 2), font(Small));
+        band.text(x, ys[2], summaryLine(summary, 2), font(Small), right);
     } else {
-        band.text(x, ys[2], mortar, font(Small));
-        band.text(x, ys[3], summaryLine(summary, 2), font(Small));
+        band.text(x, ys[2], mortar, font(Small), right);
+        band.text(x, ys[3], summaryLine(summary, 2), font(Small), right);
     }
+    band.endBlock();
 }
 
 QString liningText(const QString &lining)
@@ -136,11 +159,15 @@ struct HeaderPositions
     int logoLeft, logoTop, nameLeft, nameTop;
 };
 
+constexpr int LogoWidth = 554;
+constexpr int LogoHeight = 85;
+
 class Composition
 {
 public:
-    Composition(const ProjectModel &model, const CompanyData &company, const QDate &date, QChar sep)
-        : m_model(model), m_fields(model.fields), m_company(company), m_date(date), m_sep(sep)
+    Composition(const ProjectModel &model, const CompanyData &company, const QDate &today, QChar sep)
+        : m_model(model), m_fields(model.fields), m_company(company), m_today(today),
+          m_date(reportDateText(company, today)), m_sep(sep)
     {
     }
 
@@ -148,7 +175,8 @@ public:
     {
         ReportDocument document;
         document.pages.resize(2);
-        document.title = m_fields.Projekt;
+        document.title = reportDocumentTitle(m_fields.Projekt);
+        document.date = m_date;
         for (int k = 1; k <= FlankCount; ++k)
             document.junctionCodes[k] = m_model.Stoss[k];
         for (int p = 0; p < document.pages.size(); ++p) {
@@ -178,11 +206,17 @@ private:
         BandWriter band(page, 0);
         const QRect bandRect(0, 0, ReportPageWidth, ReportHeaderHeight);
         band.picture(ReportPicture::ProgramMark, 35, 6, 109, 80);
-        band.picture(ReportPicture::CompanyLogo, headerPosition(pos.logoLeft, ReportHeaderFieldOffset),
-                     headerPosition(pos.logoTop, 0), 554, 85)
-            .clip = bandRect;
-        band.text(headerPosition(pos.nameLeft, ReportHeaderFieldOffset), headerPosition(pos.nameTop, 0),
-                  m_company.Fa, font(Title, true))
+        const QRect logo(headerPosition(pos.logoLeft, ReportHeaderFieldOffset),
+                         headerPosition(pos.logoTop, 0), LogoWidth, LogoHeight);
+        band.picture(ReportPicture::CompanyLogo, logo.x(), logo.y(), logo.width(), logo.height()).clip =
+            bandRect;
+        // The name ends before a logo placed to its right on the same height.
+        const QPoint name(headerPosition(pos.nameLeft, ReportHeaderFieldOffset),
+                          headerPosition(pos.nameTop, 0));
+        const bool logoAhead = !m_company.Logo.trimmed().isEmpty() && logo.left() > name.x() &&
+                               logo.top() < name.y() + Title + Gap && logo.bottom() > name.y();
+        band.text(name.x(), name.y(), m_company.Fa, font(Title, true),
+                  logoAhead ? logo.left() - Gap : ReportPageWidth)
             .clip = bandRect;
         band.line(40, 92, 700, 92);
     }
@@ -193,6 +227,8 @@ private:
         band.line(0, 3, ReportPageWidth, 3);
         ReportText &text = band.text(710, 10, reportFooterText(m_date, number, count), font(Small));
         text.alignRight = true;
+        text.width = 710;
+        text.pageFooter = true;
     }
 
     void coverPage(ReportPage &page) const
@@ -209,8 +245,10 @@ private:
             {109, QStringLiteral("Fax. : ") + c.Fax},
             {125, QStringLiteral("email: ") + c.Mail},
         };
+        band.startBlock();
         for (const auto &[y, text] : address)
             band.text(524, y, text, font(Small));
+        band.endBlock();
 
         band.text(60, 214, QStringLiteral("SCHALLTECHNISCHE UNTERSUCHUNG"), font(Title, true));
         band.text(60, 246, QStringLiteral("PROJEKT:"), font(Title, true));
@@ -226,8 +264,7 @@ private:
         band.text(60, 555, QStringLiteral("nach DIN EN 12354-1"), font(Normal, true));
         band.text(60, 579, variant(), font(Normal, true));
 
-        band.text(60, 744, QStringLiteral("Aufgestellt: ") + c.Ort + QStringLiteral(", den ") + c.Date,
-                  font(Normal));
+        band.text(60, 744, QStringLiteral("Aufgestellt: ") + placeAndDateText(c, m_today), font(Normal));
         band.text(60, 776, QStringLiteral("Bearbeiter:"), font(Normal));
         band.text(60, 848, c.Bearbeiter, font(Normal));
     }
@@ -236,46 +273,54 @@ private:
     {
         BandWriter band(page, ReportBodyTop);
         const BuildUpRecord &tb = m_model.buildUp[0][0];
+        // Everything left of the sketch ends before it.
+        const int right = SketchLeft - Gap;
+        const int labelEnd = 164 - Gap;
+        // The project line stands above the sketch and may use the whole width.
         band.text(43, 4, QStringLiteral("PROJEKT: ") + m_fields.Projekt, font(Large, true));
-        band.text(43, 28, QString::fromUtf8("Berechnung der Luftschalldämmung zwischen:"),
-                  font(Normal, true));
-        band.text(43, 46, rooms(), font(Normal, true));
+        band.text(43, 28, QString::fromUtf8("Berechnung der Luftschalldämmung zwischen:"), font(Normal, true),
+                  right);
+        band.text(43, 46, rooms(), font(Normal, true), right);
         ReportFont blue = font(Small, true);
         blue.colour = ReportColour::Blue;
-        band.text(43, 65, variant(), blue);
+        band.text(43, 65, variant(), blue, right);
 
-        band.text(54, 91, QStringLiteral("Trennbauteil:"), font(Normal, true, true));
+        band.text(54, 91, QStringLiteral("Trennbauteil:"), font(Normal, true, true), labelEnd);
         band.text(164, 93, m_fields.TB == QLatin1String("Trennbauteil") ? QString() : m_fields.TB,
-                  font(Small));
-        band.text(54, 113, QStringLiteral("Bauteilaufbau:"), font(Small));
-        buildUpLines(band, 164, {113, 134, 152, 171}, m_fields.Memo[0][0], tb);
+                  font(Small), right);
+        band.text(54, 113, QStringLiteral("Bauteilaufbau:"), font(Small), labelEnd);
+        buildUpLines(band, 164, right, {113, 134, 152, 171}, m_fields.Memo[0][0], tb);
 
-        band.text(54, 197, QStringLiteral("Fläche:"), font(Small));
-        band.text(164, 197, m_fields.A + QString::fromUtf8(" [m²]"), font(Small));
-        band.text(54, 214, QStringLiteral("Flächenmasse m':"), font(Small));
-        band.text(164, 214, number(tb.m, 5) + QString::fromUtf8(" [kg/m²]"), font(Small));
-        band.formula(54, 231, QStringLiteral("R"), QStringLiteral("w"), font(Small));
-        band.text(164, 231, number(tb.Rw, 3) + QStringLiteral(" [dB]"), font(Small));
-        band.formula(54, 251, QStringLiteral("R"), QStringLiteral("w,d"), font(Small));
-        band.text(78, 251, QStringLiteral("Trennbauteil:"), font(Small, true));
-        band.text(164, 251, number(m_model.Rres[0], 3) + QStringLiteral(" [dB]"), font(Small, true));
+        band.text(54, 197, QStringLiteral("Fläche:"), font(Small), labelEnd);
+        band.text(164, 197, m_fields.A + QString::fromUtf8(" [m²]"), font(Small), right);
+        band.text(54, 214, QStringLiteral("Flächenmasse m':"), font(Small), labelEnd);
+        band.text(164, 214, number(tb.m, 5) + QString::fromUtf8(" [kg/m²]"), font(Small), right);
+        band.formula(54, 231, QStringLiteral("R"), QStringLiteral("w"), font(Small), labelEnd);
+        band.text(164, 231, number(tb.Rw, 3) + QStringLiteral(" [dB]"), font(Small), right);
+        band.formula(54, 251, QStringLiteral("R"), QStringLiteral("w,d"), font(Small), 78);
+        band.text(78, 251, QStringLiteral("Trennbauteil:"), font(Small, true), labelEnd);
+        band.text(164, 251, number(m_model.Rres[0], 3) + QStringLiteral(" [dB]"), font(Small, true), right);
 
-        band.text(54, 279, QStringLiteral("Vorsatzschale(n):"), font(Normal, false, true));
-        band.text(54, 303, m_fields.room1, font(Small));
-        band.text(54, 319, liningText(m_fields.VS[0][1]), font(Small));
-        band.text(54, 343, m_fields.room2, font(Small));
-        band.text(54, 359, liningText(m_fields.VS[0][2]), font(Small));
+        band.text(54, 279, QStringLiteral("Vorsatzschale(n):"), font(Normal, false, true), right);
+        band.text(54, 303, m_fields.room1, font(Small), right);
+        band.text(54, 319, liningText(m_fields.VS[0][1]), font(Small), right);
+        band.text(54, 343, m_fields.room2, font(Small), right);
+        band.text(54, 359, liningText(m_fields.VS[0][2]), font(Small), right);
 
-        band.picture(ReportPicture::Sketch, 353, 16, 360, 357);
+        band.picture(ReportPicture::Sketch, SketchLeft, SketchTop, 360, 373 - SketchTop);
     }
 
     void flankTable(ReportPage &page, const QString (&junctionKinds)[ElementCount]) const
     {
         BandWriter band(page, ReportBodyTop);
         band.frame(50, 379, 660, 29);
-        band.text(54, 385, QStringLiteral("Flankierende Bauteile:"), font(Normal, true));
-        band.text(220, 385, QStringLiteral("Bauteilaufbau ") + m_fields.room1, font(Normal, true));
-        band.text(467, 385, QStringLiteral("Bauteilaufbau ") + m_fields.room2, font(Normal, true));
+        const int columns[3] = {54, 220, 467};
+        const int columnEnds[3] = {FlankColumnEnd - Gap, Room1ColumnEnd - Gap, TableRight - Gap};
+        band.text(54, 385, QStringLiteral("Flankierende Bauteile:"), font(Normal, true), columns[1] - Gap);
+        band.text(220, 385, QStringLiteral("Bauteilaufbau ") + m_fields.room1, font(Normal, true),
+                  columns[2] - Gap);
+        band.text(467, 385, QStringLiteral("Bauteilaufbau ") + m_fields.room2, font(Normal, true),
+                  columnEnds[2]);
 
         for (int k = 1; k <= FlankCount; ++k) {
             const int o = 111 * (k - 1);
@@ -284,36 +329,40 @@ private:
             band.line(463, 407 + o, 463, 484 + o);
             band.line(50, 484 + o, 710, 484 + o);
 
-            band.text(54, 411 + o, m_fields.Flanke[k], font(Normal, true));
-            band.picture(ReportPicture::Junction, 161, 415 + o, 49, 47).flank = k;
-            band.text(54, 432 + o, junctionKinds[k], font(Small));
+            // Name, junction kind and edge length stand beside the junction picture.
+            const int besidePicture = JunctionLeft - Gap;
+            band.text(54, 411 + o, m_fields.Flanke[k], font(Normal, true), besidePicture);
+            band.picture(ReportPicture::Junction, JunctionLeft, 415 + o, 49, 47).flank = k;
+            band.text(54, 432 + o, junctionKinds[k], font(Small), besidePicture);
             band.text(54, 449 + o,
                       QString::fromUtf8("Kantenlänge: ") + m_fields.LF[k] + QStringLiteral(" [m]"),
-                      font(Small));
+                      font(Small), besidePicture);
             band.text(54, 468 + o,
                       QString::fromUtf8("Flankendämm-Maß: ") + number(m_model.Rres[k], 3) +
                           QStringLiteral(" [dB]"),
-                      font(Small, true));
+                      font(Small, true), columnEnds[0]);
 
-            const int columns[3] = {0, 220, 467};
             const int formulaX[3] = {0, 383, 629};
             for (int side = 1; side <= 2; ++side) {
                 const BuildUpRecord &record = m_model.buildUp[k][side];
                 const int x = columns[side];
-                buildUpLines(band, x, {410 + o, 424 + o, 438 + o, 452 + o}, m_fields.Memo[k][side], record);
+                buildUpLines(band, x, columnEnds[side], {410 + o, 424 + o, 438 + o, 452 + o},
+                             m_fields.Memo[k][side], record);
                 band.text(x, 468 + o,
                           QString::fromUtf8("Flächenmasse: ") + number(record.m, 5) +
                               QString::fromUtf8(" [kg/m²]"),
-                          font(Small));
-                band.formula(formulaX[side], 468 + o, QStringLiteral("R"), QStringLiteral("w"), font(Small));
+                          font(Small), formulaX[side] - Gap);
+                band.formula(formulaX[side], 468 + o, QStringLiteral("R"), QStringLiteral("w"), font(Small),
+                             formulaX[side] + 21);
                 band.text(formulaX[side] + 21, 468 + o,
-                          QStringLiteral("= ") + number(record.Rw, 5) + QStringLiteral(" [dB]"), font(Small));
+                          QStringLiteral("= ") + number(record.Rw, 5) + QStringLiteral(" [dB]"), font(Small),
+                          columnEnds[side]);
             }
             const QString rooms[3] = {QString(), m_fields.room1, m_fields.room2};
             for (int side = 1; side <= 2; ++side) {
                 const int y = (side == 1 ? 487 : 502) + o;
-                band.text(54, y, QStringLiteral("Vorsatzschale ") + rooms[side], font(Small));
-                band.text(240, y, liningText(m_fields.VS[k][side]), font(Small));
+                band.text(54, y, QStringLiteral("Vorsatzschale ") + rooms[side], font(Small), 240 - Gap);
+                band.text(240, y, liningText(m_fields.VS[k][side]), font(Small), columnEnds[2]);
             }
         }
     }
@@ -323,18 +372,25 @@ private:
         BandWriter band(page, ReportBodyTop);
         // The subscripts follow their letters as the font measures them: at fixed places
         // they would run into the "=" with fonts narrower than the screen fonts of old.
+        const int captionEnd = ResultValueX - Gap;
+        const int valueEnd = TableRight - Gap;
         band.frame(50, 851, 660, 24);
         band.formula(166, 854, QString::fromUtf8("bewertetes Bau-Schalldämm-Maß:  R'"), QStringLiteral("w"),
-                     font(Normal, true), Small, QStringLiteral(" ="));
-        band.text(502, 856, number(m_model.RwBau, 4) + QStringLiteral(" [dB]"), font(Normal, true));
+                     font(Normal, true), captionEnd, Small, QStringLiteral(" ="));
+        band.text(ResultValueX, 856, number(m_model.RwBau, 4) + QStringLiteral(" [dB]"), font(Normal, true),
+                  valueEnd);
 
         band.frame(50, 874, 660, 24);
         band.formula(166, 877, QStringLiteral("bewertete Standard-Schallpegeldifferenz:  D"),
-                     QStringLiteral("nT,w"), font(Normal, true), Small, QStringLiteral(" ="));
+                     QStringLiteral("nT,w"), font(Normal, true), captionEnd, Small, QStringLiteral(" ="));
         // The smaller direction is the one from the larger room into the smaller; it is
-        // the value that counts, whatever direction the main window shows.
+        // the value that counts, whatever direction the main window shows. Without both
+        // volumes there is none, and a number there would claim no insulation at all.
+        const QString notComputed = dnTwNotComputedText(m_model);
         const long double dnTw = std::min(m_model.DnTw12, m_model.DnTw21);
-        band.text(502, 878, number(dnTw, 4) + QStringLiteral(" [dB]"), font(Normal, true));
+        band.text(ResultValueX, 878,
+                  notComputed.isEmpty() ? number(dnTw, 4) + QStringLiteral(" [dB]") : notComputed,
+                  font(Normal, true), valueEnd);
 
         band.text(262, 903, QStringLiteral("(Berechnungsergebnisse ohne Vorhaltemaß)"), font(Small));
     }
@@ -342,7 +398,8 @@ private:
     const ProjectModel &m_model;
     const FieldTexts &m_fields;
     const CompanyData &m_company;
-    QDate m_date;
+    QDate m_today;
+    QString m_date;
     QChar m_sep;
 };
 
@@ -358,12 +415,27 @@ QString invalidIntegerMessage(const QString &text)
     return QString::fromUtf8("'%1' ist kein gültiger Integerwert").arg(text);
 }
 
-QString reportFooterText(const QDate &date, int page, int pageCount)
+QString reportFooterText(const QString &date, int page, int pageCount)
 {
     return QString::fromUtf8("Tavix-Schallschutz Rechner %1  ·  %2  ·  Seite %3 von %4")
-        .arg(QStringLiteral(TAVIX_VERSION_STRING), date.toString(QStringLiteral("dd.MM.yyyy")))
+        .arg(QStringLiteral(TAVIX_VERSION_STRING), date)
         .arg(page)
         .arg(pageCount);
+}
+
+QString reportDocumentTitle(const QString &projectName)
+{
+    const QString title = QStringLiteral("Schallschutznachweis");
+    return projectName.trimmed().isEmpty() ? title : title + QString::fromUtf8(" – ") + projectName;
+}
+
+QString dnTwNotComputedText(const ProjectModel &model)
+{
+    const int missing = int(!(model.Vol1 > 0)) + int(!(model.Vol2 > 0));
+    if (missing == 0)
+        return {};
+    return missing == 1 ? QStringLiteral("nicht berechnet (Raumvolumen fehlt)")
+                        : QStringLiteral("nicht berechnet (Raumvolumen fehlen)");
 }
 
 QString reportSketchFileName(int orientation)
@@ -378,7 +450,7 @@ ReportComposer::ReportComposer()
 }
 
 ReportOutcome ReportComposer::compose(const ProjectModel &model, const CompanyData &company,
-                                      const QDate &date, QChar decimalSeparator)
+                                      const QDate &today, QChar decimalSeparator)
 {
     ReportOutcome outcome;
     if (!model.Calculated) {
@@ -404,7 +476,7 @@ ReportOutcome ReportComposer::compose(const ProjectModel &model, const CompanyDa
         if (const std::optional<QString> kind = junctionKind(model.Stoss[k]))
             m_junctionKind[k] = *kind;
     }
-    outcome.document = Composition(model, company, date, decimalSeparator).compose(header, m_junctionKind);
+    outcome.document = Composition(model, company, today, decimalSeparator).compose(header, m_junctionKind);
     return outcome;
 }
 

@@ -46,9 +46,15 @@ struct ReportFont
     ReportColour colour = ReportColour::Black;
 };
 
-// A single line grows to the right and is shortened with "…" where it would leave the
-// content area. A formula letter carries its subscript, set smaller and lower right after
-// the letter as the font measures it, and an optional suffix in the letter's font after it.
+// The smallest character height a text is set in to make it fit its room; below it a
+// text is shortened with "…" instead.
+constexpr int ReportMinimumPixelSize = 8;
+
+// A single line grows to the right within `width`, the room it may use before the next
+// item, a column line, a picture or the page margin. A text that does not fit is set
+// smaller, down to ReportMinimumPixelSize, and then shortened with "…" at its end. A formula
+// letter carries its subscript, set smaller and lower right after the letter as the font
+// measures it, and an optional suffix in the letter's font after it.
 struct ReportText
 {
     QPoint position; // top-left corner of the line; the right end when alignRight
@@ -57,10 +63,13 @@ struct ReportText
     QString subscript;
     int subscriptPixelSize = 0;
     QString suffix;
-    QSize box; // empty: a single line that grows to the right
+    int width = 0; // room of a single line (leftwards when alignRight); 0: up to the page margin
+    QSize box;     // a box of its own instead (word wrap: set smaller, then the last line shortened)
     bool wordWrap = false;
     bool alignRight = false;
-    QRect clip; // empty: none; else the text is cut off outside it
+    QRect clip;              // empty: none; else the text is cut off outside it
+    int sizeGroup = 0;       // not 0: the lines of one block (an address, a build-up), set in one size
+    bool pageFooter = false; // its page number is set when the pages printed are known
 };
 
 struct ReportLine
@@ -96,7 +105,8 @@ struct ReportPage
 struct ReportDocument
 {
     QList<ReportPage> pages;             // page 1 the cover page, page 2 the calculation sheet
-    QString title;                       // the document title of a PDF: the project name
+    QString title;                       // the document title of a PDF and a print job
+    QString date;                        // the date the report carries (reportDateText)
     QString junctionCodes[ElementCount]; // codes of flanks 1..4, for their pictures
 };
 
@@ -127,9 +137,10 @@ class ReportComposer
 public:
     ReportComposer();
 
-    // The report of the last recalculation of `model`, with the company data and `date`
-    // in the footer. Numbers use `decimalSeparator`; field texts are printed as typed.
-    ReportOutcome compose(const ProjectModel &model, const CompanyData &company, const QDate &date,
+    // The report of the last recalculation of `model`, with the company data. It carries the
+    // company's date, or `today` when none is set. Numbers use `decimalSeparator`; field
+    // texts are printed as typed.
+    ReportOutcome compose(const ProjectModel &model, const CompanyData &company, const QDate &today,
                           QChar decimalSeparator);
 
 private:
@@ -137,7 +148,14 @@ private:
 };
 
 // The footer text of page `page` of `pageCount`: program, date and page number.
-QString reportFooterText(const QDate &date, int page, int pageCount);
+QString reportFooterText(const QString &date, int page, int pageCount);
+
+// The title of the report as a PDF document and a print job, wherever it is written:
+// "Schallschutznachweis – " and the project name.
+QString reportDocumentTitle(const QString &projectName);
+
+// What the results box prints for DnT,w when a room volume is missing.
+QString dnTwNotComputedText(const ProjectModel &model);
 
 // The file name the sketch of an orientation is saved under beside the report.
 QString reportSketchFileName(int orientation); // "img_v.bmp" for 1, else "img_h.bmp"

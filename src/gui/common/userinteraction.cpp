@@ -90,6 +90,8 @@ public:
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix(options.defaultSuffix);
         dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+        if (!options.fileName.isEmpty())
+            dialog.selectFile(options.fileName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
         return dialog.selectedFiles().constFirst();

@@ -35,6 +35,7 @@ struct FileDialogOptions
     QString directory;     // folder the dialog starts in
     QString filter;        // Qt filter text, e.g. "Projektdateien (*.dat)"
     QString defaultSuffix; // save dialogs: appended when the user types no extension
+    QString fileName;      // save dialogs: the name proposed in the folder
 };
 
 class UserInteraction

@@ -807,15 +807,16 @@ void TSimplifiedModel::SpeedButtonPrintClick()
         showError(this, outcome.message);
         return;
     }
-    const QImage &sketch = m_model.Orientation == 1 ? m_floorPicture : m_wallPicture;
+    // The sketch is drawn now from the model and its field texts, not taken from the
+    // screen: a renamed room shows its new name, which no recalculation has redrawn.
     const QString sketchPath = QDir(startDirectory()).filePath(reportSketchFileName(m_model.Orientation));
-    const QString error = writeReportSketch(sketch, sketchPath);
+    const QString error = writeReportSketch(reportSketch(m_model, 1), sketchPath);
     if (!error.isEmpty()) {
         showError(this, error);
         return;
     }
-    showPrintPreview(std::make_shared<ReportPainter>(outcome.document,
-                                                     reportPictures(outcome.document, sketch, company.logo)));
+    showPrintPreview(std::make_shared<ReportPainter>(
+        outcome.document, reportPictures(outcome.document, reportSketch(m_model), company.logo)));
 }
 
 // The texts of the company window as they stand, also after a cancel: the report prints

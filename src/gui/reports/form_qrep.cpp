@@ -1,29 +1,29 @@
 #include "gui/reports/form_qrep.h"
 
+#include "core/reports/reportdocument.h"
 #include "core/session/projectsession.h"
 #include "gui/common/startdirectory.h"
 #include "gui/common/userinteraction.h"
 #include "gui/reports/previewicons.h"
 #include "gui/reports/reportpagesource.h"
 #include "gui/reports/reportprinter.h"
+#include "ui_form_qrep.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QFrame>
 #include <QGraphicsView>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace tavix::gui {
 
@@ -59,11 +59,11 @@ private:
 } // namespace
 
 TForm_QRep::TForm_QRep(const ProjectSession &session, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_defaultPrinter(std::make_unique<DefaultReportPrinter>())
+    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::TForm_QRep>()), m_session(session),
+      m_defaultPrinter(std::make_unique<DefaultReportPrinter>())
 {
-    setObjectName(QStringLiteral("Form_QRep"));
-    setWindowTitle(QStringLiteral(" Druckvorschau "));
     createControls();
+    setObjectName(QStringLiteral("Form_QRep"));
     FormCreate();
     // The report shown belongs to the project it was composed from.
     connect(&session, &ProjectSession::projectReplaced, this, &TForm_QRep::btn_ExitClick);
@@ -76,58 +76,14 @@ TForm_QRep::~TForm_QRep()
 
 void TForm_QRep::createControls()
 {
-    auto *toolBar = new QFrame(this);
-    toolBar->setObjectName(QStringLiteral("panel_Werkzeuge"));
-    toolBar->setFrameShape(QFrame::StyledPanel);
-    auto *tools = new QHBoxLayout(toolBar);
-    tools->setContentsMargins(6, 4, 6, 4);
-    tools->setSpacing(4);
-
-    auto toolButton = [this, tools](const QString &name, const QString &hint, const QIcon &icon) {
-        auto *button = new QToolButton(this);
-        button->setObjectName(name);
-        button->setToolTip(hint);
-        button->setIcon(icon);
-        button->setIconSize(QSize(24, 24));
-        button->setAutoRaise(true);
-        tools->addWidget(button);
-        return button;
-    };
-
-    Zoom = new QSlider(Qt::Horizontal, this);
-    Zoom->setObjectName(QStringLiteral("Zoom"));
-    Zoom->setToolTip(QStringLiteral(" Zoom "));
-    Zoom->setRange(MinZoom, MaxZoom);
-    Zoom->setPageStep(10);
-    Zoom->setValue(100);
-    Zoom->setFixedWidth(150);
-    tools->addWidget(Zoom);
-
-    btn_100 = toolButton(QStringLiteral("btn_100"), QStringLiteral(" 100% Darstellung "), {});
-    btn_100->setText(QStringLiteral("100%"));
-    btn_100->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    btn_100->setMinimumWidth(btn_100->fontMetrics().horizontalAdvance(zoomCaption(MaxZoom)) + 16);
-    btn_100->setAutoRaise(false);
-    tools->addSpacing(6);
-    btn_ZoomPage = toolButton(QStringLiteral("btn_ZoomPage"), QStringLiteral(" auf Formulargröße anpassen "),
-                              previewicons::fitPage());
-    btn_Page1 = toolButton(QStringLiteral("btn_Page1"), QStringLiteral(" erste Seite "),
-                           previewicons::page(QStringLiteral("1")));
-    btn_Page2 = toolButton(QStringLiteral("btn_Page2"), QStringLiteral(" zweite Seite "),
-                           previewicons::page(QStringLiteral("2")));
-    tools->addSpacing(10);
-
-    chk_Deckblatt = new QCheckBox(QStringLiteral("Deckblatt drucken "), this);
-    chk_Deckblatt->setObjectName(QStringLiteral("chk_Deckblatt"));
-    chk_Deckblatt->setChecked(true);
-    tools->addWidget(chk_Deckblatt);
-
-    btn_Print = toolButton(QStringLiteral("btn_Print"), QStringLiteral(" drucken "), previewicons::printer());
-    btn_Exit =
-        toolButton(QStringLiteral("btn_Exit"), QStringLiteral(" Vorschau beenden "), previewicons::exit());
-    btn_PDF = toolButton(QStringLiteral("btn_PDF"), QStringLiteral(" als PDF speichern "),
-                         previewicons::page(QStringLiteral("PDF")));
-    tools->addStretch(1);
+    ui->setupUi(this);
+    ui->btn_100->setMinimumWidth(ui->btn_100->fontMetrics().horizontalAdvance(zoomCaption(MaxZoom)) + 16);
+    ui->btn_ZoomPage->setIcon(previewicons::fitPage());
+    ui->btn_Page1->setIcon(previewicons::page(QStringLiteral("1")));
+    ui->btn_Page2->setIcon(previewicons::page(QStringLiteral("2")));
+    ui->btn_Print->setIcon(previewicons::printer());
+    ui->btn_Exit->setIcon(previewicons::exit());
+    ui->btn_PDF->setIcon(previewicons::page(QStringLiteral("PDF")));
 
     // The preview draws through the same page painter as the printer and the PDF, on an
     // A4 page with the report's margins.
@@ -137,29 +93,26 @@ void TForm_QRep::createControls()
     m_view = new QPrintPreviewWidget(m_previewPrinter.get(), this);
     m_view->setObjectName(QStringLiteral("QRPreview"));
     m_view->setViewMode(QPrintPreviewWidget::SinglePageView);
+    ui->layout_Form->addWidget(m_view, 1);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(toolBar);
-    layout->addWidget(m_view, 1);
-
-    connect(Zoom, &QSlider::valueChanged, this, &TForm_QRep::ZoomChange);
-    connect(btn_100, &QToolButton::clicked, this, &TForm_QRep::btn_100Click);
-    connect(btn_ZoomPage, &QToolButton::clicked, this, &TForm_QRep::btn_ZoomPageClick);
-    connect(btn_Page1, &QToolButton::clicked, this, &TForm_QRep::btn_Page1Click);
-    connect(btn_Page2, &QToolButton::clicked, this, &TForm_QRep::btn_Page2Click);
-    connect(btn_Print, &QToolButton::clicked, this, &TForm_QRep::btn_PrintClick);
-    connect(btn_Exit, &QToolButton::clicked, this, &TForm_QRep::btn_ExitClick);
-    connect(btn_PDF, &QToolButton::clicked, this, &TForm_QRep::btn_PDFClick);
+    connect(ui->Zoom, &QSlider::valueChanged, this, &TForm_QRep::ZoomChange);
+    connect(ui->btn_100, &QToolButton::clicked, this, &TForm_QRep::btn_100Click);
+    connect(ui->btn_ZoomPage, &QToolButton::clicked, this, &TForm_QRep::btn_ZoomPageClick);
+    connect(ui->btn_Page1, &QToolButton::clicked, this, &TForm_QRep::btn_Page1Click);
+    connect(ui->btn_Page2, &QToolButton::clicked, this, &TForm_QRep::btn_Page2Click);
+    connect(ui->btn_Print, &QToolButton::clicked, this, &TForm_QRep::btn_PrintClick);
+    connect(ui->btn_Exit, &QToolButton::clicked, this, &TForm_QRep::btn_ExitClick);
+    connect(ui->btn_PDF, &QToolButton::clicked, this, &TForm_QRep::btn_PDFClick);
     connect(m_view, &QPrintPreviewWidget::paintRequested, this, &TForm_QRep::paintPreview);
+    // The footer numbers the page within the pages the print would hold.
+    connect(ui->chk_Deckblatt, &QCheckBox::toggled, m_view, &QPrintPreviewWidget::updatePreview);
 }
 
 void TForm_QRep::FormCreate()
 {
     resize(700, 640);
-    btn_Page1->setEnabled(false);
-    btn_Page2->setEnabled(true);
+    ui->btn_Page1->setEnabled(false);
+    ui->btn_Page2->setEnabled(true);
     m_page = 1;
     // Every opening after the first shows the page fitted with the slider at 100; the
     // first one looks the same.
@@ -196,20 +149,31 @@ ReportPrinter &TForm_QRep::printer()
 
 QString TForm_QRep::documentTitle() const
 {
-    const QString title = QStringLiteral("Schallschutznachweis");
-    return m_projectName.isEmpty() ? title : title + QStringLiteral(" – ") + m_projectName;
+    return reportDocumentTitle(m_projectName);
+}
+
+QString TForm_QRep::proposedPdfName() const
+{
+    // The project's file under its own name; a project never saved under its project name.
+    const QString &file = m_session.fileName();
+    QString name = file.isEmpty() ? m_projectName.trimmed() : QFileInfo(file).completeBaseName();
+    // Characters no file name may hold on the systems the file may travel to.
+    static const QRegularExpression unsafe(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
+    name.replace(unsafe, QStringLiteral("_"));
+    return (name.isEmpty() ? QStringLiteral("Schallschutznachweis") : name) + QStringLiteral(".pdf");
 }
 
 QList<int> TForm_QRep::chosenPages() const
 {
-    return m_source ? reportPages(*m_source, chk_Deckblatt->isChecked()) : QList<int>();
+    return m_source ? reportPages(*m_source, ui->chk_Deckblatt->isChecked()) : QList<int>();
 }
 
 void TForm_QRep::paintPreview(QPrinter *printer)
 {
-    // Only the page the user looks at: the view then pages exactly as the buttons say.
+    // Only the page the user looks at: the view then pages exactly as the buttons say. It
+    // is numbered as the print of the current choice numbers it.
     if (m_source && m_page <= m_source->pageCount())
-        m_source->paint(printer, {m_page});
+        m_source->paint(printer, {m_page}, chosenPages());
 }
 
 void TForm_QRep::showPage(int page)
@@ -230,17 +194,19 @@ void TForm_QRep::scrollToPageTop()
 
 void TForm_QRep::ZoomChange()
 {
-    const int percent = qBound(MinZoom, Zoom->value(), MaxZoom);
+    const int percent = qBound(MinZoom, ui->Zoom->value(), MaxZoom);
     m_view->setZoomFactor(percent / 100.0);
-    btn_100->setText(zoomCaption(percent));
+    ui->btn_100->setText(zoomCaption(percent));
 }
 
 void TForm_QRep::btn_100Click()
 {
     m_view->setZoomFactor(1.0);
-    btn_100->setText(zoomCaption(100));
-    const QSignalBlocker blocker(Zoom);
-    Zoom->setValue(100);
+    ui->btn_100->setText(zoomCaption(100));
+    const QSignalBlocker blocker(ui->Zoom);
+    ui->Zoom->setValue(100);
+    // A page is read from its top; zooming alone would keep the middle in view.
+    scrollToPageTop();
 }
 
 void TForm_QRep::btn_ZoomPageClick()
@@ -251,15 +217,15 @@ void TForm_QRep::btn_ZoomPageClick()
 void TForm_QRep::btn_Page1Click()
 {
     showPage(1);
-    btn_Page1->setEnabled(false);
-    btn_Page2->setEnabled(true);
+    ui->btn_Page1->setEnabled(false);
+    ui->btn_Page2->setEnabled(true);
 }
 
 void TForm_QRep::btn_Page2Click()
 {
     showPage(2);
-    btn_Page1->setEnabled(true);
-    btn_Page2->setEnabled(false);
+    ui->btn_Page1->setEnabled(true);
+    ui->btn_Page2->setEnabled(false);
 }
 
 void TForm_QRep::btn_PrintClick()
@@ -303,6 +269,7 @@ void TForm_QRep::btn_PDFClick()
     options.directory = startDirectory();
     options.filter = QStringLiteral("PDF-Dokument (*.pdf)");
     options.defaultSuffix = QStringLiteral("pdf");
+    options.fileName = proposedPdfName();
     QString path = userInteraction().getSaveFileName(this, options);
     if (path.isEmpty())
         return;
@@ -324,14 +291,14 @@ void TForm_QRep::btn_PDFClick()
 void TForm_QRep::resetView()
 {
     {
-        const QSignalBlocker blocker(Zoom);
-        Zoom->setValue(100);
+        const QSignalBlocker blocker(ui->Zoom);
+        ui->Zoom->setValue(100);
     }
-    btn_100->setText(zoomCaption(100));
+    ui->btn_100->setText(zoomCaption(100));
     m_view->fitInView();
     m_page = 1;
-    btn_Page1->setEnabled(false);
-    btn_Page2->setEnabled(true);
+    ui->btn_Page1->setEnabled(false);
+    ui->btn_Page2->setEnabled(true);
 }
 
 void TForm_QRep::btn_ExitClick()

@@ -9,11 +9,12 @@
 
 #include <memory>
 
-class QCheckBox;
 class QPrinter;
 class QPrintPreviewWidget;
-class QSlider;
-class QToolButton;
+
+namespace Ui {
+class TForm_QRep;
+}
 
 namespace tavix {
 class ProjectSession;
@@ -44,6 +45,8 @@ public:
 
     // "Schallschutznachweis – " and the project name.
     QString documentTitle() const;
+    // The project file's name with ".pdf", or the project name's when it was never saved.
+    QString proposedPdfName() const;
 
     void ZoomChange();
     void btn_100Click();
@@ -72,16 +75,9 @@ private:
     ReportPrinter &printer();
     QList<int> chosenPages() const;
 
-    QSlider *Zoom = nullptr;
-    QToolButton *btn_100 = nullptr;
-    QToolButton *btn_ZoomPage = nullptr;
-    QToolButton *btn_Page1 = nullptr;
-    QToolButton *btn_Page2 = nullptr;
-    QCheckBox *chk_Deckblatt = nullptr;
-    QToolButton *btn_Print = nullptr;
-    QToolButton *btn_Exit = nullptr;
-    QToolButton *btn_PDF = nullptr;
+    std::unique_ptr<Ui::TForm_QRep> ui; // the tool bar
 
+    const ProjectSession &m_session;
     std::unique_ptr<QPrinter> m_previewPrinter;
     QPrintPreviewWidget *m_view = nullptr;
     std::unique_ptr<ReportPrinter> m_defaultPrinter;

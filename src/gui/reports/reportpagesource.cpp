@@ -19,6 +19,14 @@ QList<int> reportPages(const ReportPageSource &source, bool withCoverPage)
     return pages;
 }
 
+PageNumber pageNumber(int page, const QList<int> &printed, int pageCount)
+{
+    const qsizetype index = printed.indexOf(page);
+    if (index < 0)
+        return {page, pageCount};
+    return {int(index) + 1, int(printed.size())};
+}
+
 QString writeReportPdf(const ReportPageSource &source, const QList<int> &pages, const QString &path,
                        const QString &title)
 {

@@ -21,13 +21,30 @@ public:
 
     // Paints the given pages (1-based, in the given order) onto `device`, one after the
     // other, calling device->newPage() between two pages. The device's page layout is set
-    // by the caller (A4 portrait, 10 mm margins). False when painting could not start
-    // (QPainter::begin failed).
-    virtual bool paint(QPagedPaintDevice *device, const QList<int> &pages) const = 0;
+    // by the caller (A4 portrait, 10 mm margins). The pages are numbered as pages of
+    // `printed`, the pages a print holds (see pageNumber). False when painting could not
+    // start (QPainter::begin failed).
+    virtual bool paint(QPagedPaintDevice *device, const QList<int> &pages,
+                       const QList<int> &printed) const = 0;
+
+    // Paints and numbers the pages of a print.
+    bool paint(QPagedPaintDevice *device, const QList<int> &pages) const
+    {
+        return paint(device, pages, pages);
+    }
 };
 
 // The pages printed: both when the cover page is wanted, else the calculation sheet only.
 QList<int> reportPages(const ReportPageSource &source, bool withCoverPage);
+
+// "Seite <number> von <count>": a page counts among the pages printed; a page that is not
+// printed (the cover page in the preview when it is left out) among all pages.
+struct PageNumber
+{
+    int number;
+    int count;
+};
+PageNumber pageNumber(int page, const QList<int> &printed, int pageCount);
 
 // Writes the pages as a PDF (A4 portrait, 10 mm margins, fonts embedded, document title
 // and creator as given) atomically through the file layer. Returns the German error text,

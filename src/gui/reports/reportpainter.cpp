@@ -8,9 +8,11 @@
 #include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextLayout>
 
 namespace tavix::gui {
 
@@ -35,6 +37,113 @@ QFont reportFont(const ReportFont &f)
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);
     return font;
+}
+
+// A text as it is set to fit its room: the largest size down to the smallest that lets it
+// fit, else the smallest size with the text shortened by "…".
+struct FittedText
+{
+    ReportFont font;
+    QString text;
+    bool whole = true; // nothing cut: the subscript and suffix follow
+};
+
+ReportFont withSize(ReportFont font, int pixelSize)
+{
+    font.pixelSize = pixelSize;
+    return font;
+}
+
+// The subscript's size at `size`, kept in proportion to its letter's.
+int subscriptSize(const ReportText &text, int size)
+{
+    const int own = text.subscriptPixelSize > 0 ? text.subscriptPixelSize : text.font.pixelSize;
+    return std::max(1, qRound(qreal(own) * size / text.font.pixelSize));
+}
+
+qreal lineWidth(const ReportText &text, int size)
+{
+    const QFontMetricsF metrics(reportFont(withSize(text.font, size)));
+    qreal width = metrics.horizontalAdvance(text.text);
+    if (!text.subscript.isEmpty()) {
+        const QFontMetricsF sub(reportFont(withSize(text.font, subscriptSize(text, size))));
+        width += 0.5 + sub.horizontalAdvance(text.subscript) + metrics.horizontalAdvance(text.suffix);
+    }
+    return width;
+}
+
+qreal roomOf(const ReportText &text)
+{
+    if (text.width > 0)
+        return text.width;
+    return text.alignRight ? text.position.x() : ReportPageWidth - text.position.x();
+}
+
+// `largest`: the size of the line's block, at most its own.
+FittedText fitLine(const ReportText &text, int largest)
+{
+    const qreal room = roomOf(text);
+    const int smallest = std::min(text.font.pixelSize, ReportMinimumPixelSize);
+    for (int size = std::min(largest, text.font.pixelSize); size >= smallest; --size) {
+        if (lineWidth(text, size) <= room)
+            return {withSize(text.font, size), text.text, true};
+    }
+    const ReportFont font = withSize(text.font, smallest);
+    const QString elided = QFontMetricsF(reportFont(font)).elidedText(text.text, Qt::ElideRight, room);
+    return {font, elided, false};
+}
+
+// The lines of `text` word-wrapped into `width`.
+QStringList wrappedLines(const QString &text, const QFont &font, qreal width)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QStringList lines;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << text.mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+    return lines;
+}
+
+// A word-wrapped text in its box: set smaller until its lines fit the box's height; at the
+// smallest size the last line that fits is shortened with "…".
+FittedText fitBox(const ReportText &text)
+{
+    const QSizeF box(text.box);
+    const int smallest = std::min(text.font.pixelSize, ReportMinimumPixelSize);
+    for (int size = text.font.pixelSize; size >= smallest; --size) {
+        const QFont font = reportFont(withSize(text.font, size));
+        const QFontMetricsF metrics(font);
+        const QStringList lines = wrappedLines(text.text, font, box.width());
+        const int fitting = std::max(1, int(box.height() / metrics.lineSpacing()));
+        if (lines.size() <= fitting || size == smallest) {
+            if (lines.size() <= fitting)
+                return {withSize(text.font, size), text.text, true};
+            QStringList kept = lines.mid(0, fitting);
+            for (QString &line : kept)
+                line = line.trimmed();
+            const QString rest = lines.mid(fitting - 1).join(QString()).trimmed();
+            kept.last() = metrics.elidedText(rest, Qt::ElideRight, box.width());
+            return {withSize(text.font, size), kept.join(QLatin1Char('\n')), false};
+        }
+    }
+    return {text.font, text.text, true};
+}
+
+// The size each block of lines is set in: the smallest its lines need on their own.
+QHash<int, int> blockSizes(const ReportPage &page)
+{
+    QHash<int, int> sizes;
+    for (const ReportText &text : page.texts) {
+        if (text.sizeGroup == 0 || text.text.isEmpty() || !text.box.isEmpty())
+            continue;
+        const int size = fitLine(text, text.font.pixelSize).font.pixelSize;
+        const auto known = sizes.constFind(text.sizeGroup);
+        sizes[text.sizeGroup] = known == sizes.cend() ? size : std::min(*known, size);
+    }
+    return sizes;
 }
 
 QColor textColour(ReportColour colour)
@@ -74,7 +183,7 @@ int ReportPainter::pageCount() const
     return int(m_document.pages.size());
 }
 
-bool ReportPainter::paint(QPagedPaintDevice *device, const QList<int> &pages) const
+bool ReportPainter::paint(QPagedPaintDevice *device, const QList<int> &pages, const QList<int> &printed) const
 {
     QPainter painter;
     if (!device || !painter.begin(device))
@@ -88,13 +197,19 @@ bool ReportPainter::paint(QPagedPaintDevice *device, const QList<int> &pages) co
         first = false;
         painter.save();
         painter.scale(device->logicalDpiX() / 96.0, device->logicalDpiY() / 96.0);
-        paintPage(painter, page);
+        const PageNumber number = pageNumber(page, printed, pageCount());
+        paintPage(painter, page, number.number, number.count);
         painter.restore();
     }
     return painter.end();
 }
 
 void ReportPainter::paintPage(QPainter &painter, int page) const
+{
+    paintPage(painter, page, page, pageCount());
+}
+
+void ReportPainter::paintPage(QPainter &painter, int page, int number, int count) const
 {
     if (page < 1 || page > pageCount())
         return;
@@ -103,6 +218,8 @@ void ReportPainter::paintPage(QPainter &painter, int page) const
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Pictures go to a PDF or printer as they are, not as JPEG.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     painter.setClipRect(QRectF(0, 0, ReportPageWidth, ReportPageHeight));
 
     painter.setPen(QPen(Qt::black, 1.0));
@@ -113,56 +230,67 @@ void ReportPainter::paintPage(QPainter &painter, int page) const
         painter.drawLine(QPointF(line.from), QPointF(line.to));
     for (const ReportPictureSlot &slot : content.pictures)
         paintPicture(painter, slot);
-    for (const ReportText &text : content.texts)
-        paintText(painter, text);
+    const QHash<int, int> sizes = blockSizes(content);
+    for (const ReportText &text : content.texts) {
+        const int largest = sizes.value(text.sizeGroup, text.font.pixelSize);
+        if (text.pageFooter) {
+            ReportText footer = text;
+            footer.text = reportFooterText(m_document.date, number, count);
+            paintText(painter, footer, largest);
+        } else {
+            paintText(painter, text, largest);
+        }
+    }
     painter.restore();
 }
 
-void ReportPainter::paintText(QPainter &painter, const ReportText &text) const
+void ReportPainter::paintText(QPainter &painter, const ReportText &text, int largest) const
 {
     if (text.text.isEmpty())
         return;
     painter.save();
     if (!text.clip.isEmpty())
         painter.setClipRect(QRectF(text.clip), Qt::IntersectClip);
-    const QFont font = reportFont(text.font);
-    const QFontMetricsF metrics(font);
-    painter.setFont(font);
     painter.setPen(textColour(text.font.colour));
-    const qreal lineHeight = metrics.height();
     const QPointF at(text.position);
     if (!text.box.isEmpty()) {
+        const FittedText fitted = fitBox(text);
         const QRectF box(at, QSizeF(text.box));
+        painter.setFont(reportFont(fitted.font));
         painter.setClipRect(box, Qt::IntersectClip);
         int flags = Qt::AlignLeft | Qt::AlignTop;
-        if (text.wordWrap)
+        if (text.wordWrap && fitted.whole)
             flags |= Qt::TextWordWrap;
-        painter.drawText(box, flags, text.text);
-    } else if (text.alignRight) {
+        painter.drawText(box, flags, fitted.text);
+        painter.restore();
+        return;
+    }
+    const FittedText fitted = fitLine(text, largest);
+    const QFont font = reportFont(fitted.font);
+    const QFontMetricsF metrics(font);
+    painter.setFont(font);
+    const qreal lineHeight = metrics.height();
+    if (text.alignRight) {
         painter.drawText(QRectF(at.x() - OpenWidth, at.y(), OpenWidth, lineHeight),
-                         Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine, text.text);
-    } else {
-        // A line that would leave the page ends in "…" rather than in half a letter.
-        const qreal room = ReportPageWidth - at.x();
-        const QString shown = metrics.elidedText(text.text, Qt::ElideRight, room);
-        painter.drawText(QRectF(at.x(), at.y(), OpenWidth, lineHeight),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown);
-        if (!text.subscript.isEmpty() && shown == text.text) {
-            ReportFont small = text.font;
-            small.pixelSize = text.subscriptPixelSize > 0 ? text.subscriptPixelSize : text.font.pixelSize;
-            const QFont subFont = reportFont(small);
-            const QFontMetricsF subMetrics(subFont);
-            // The subscript's baseline lies a third of its height below the letter's.
-            const qreal x = at.x() + metrics.horizontalAdvance(text.text) + 0.5;
-            const qreal top = at.y() + metrics.ascent() + subMetrics.ascent() / 3 - subMetrics.ascent();
-            painter.setFont(subFont);
-            painter.drawText(QPointF(x, top + subMetrics.ascent()), text.subscript);
-            if (!text.suffix.isEmpty()) {
-                painter.setFont(font);
-                painter.drawText(
-                    QPointF(x + subMetrics.horizontalAdvance(text.subscript), at.y() + metrics.ascent()),
-                    text.suffix);
-            }
+                         Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine, fitted.text);
+        painter.restore();
+        return;
+    }
+    painter.drawText(QRectF(at.x(), at.y(), OpenWidth, lineHeight),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, fitted.text);
+    if (!text.subscript.isEmpty() && fitted.whole) {
+        const QFont subFont = reportFont(withSize(fitted.font, subscriptSize(text, fitted.font.pixelSize)));
+        const QFontMetricsF subMetrics(subFont);
+        // The subscript's baseline lies a third of its height below the letter's.
+        const qreal x = at.x() + metrics.horizontalAdvance(text.text) + 0.5;
+        const qreal top = at.y() + metrics.ascent() + subMetrics.ascent() / 3 - subMetrics.ascent();
+        painter.setFont(subFont);
+        painter.drawText(QPointF(x, top + subMetrics.ascent()), text.subscript);
+        if (!text.suffix.isEmpty()) {
+            painter.setFont(font);
+            painter.drawText(
+                QPointF(x + subMetrics.horizontalAdvance(text.subscript), at.y() + metrics.ascent()),
+                text.suffix);
         }
     }
     painter.restore();
@@ -201,12 +329,11 @@ void ReportPainter::paintPicture(QPainter &painter, const ReportPictureSlot &slo
     }
 }
 
-QImage reportSketch(const ProjectModel &model)
+QImage reportSketch(const ProjectModel &model, int scale)
 {
-    QImage wall;
-    QImage floor;
-    DrawSchematic(model, PrepareSchematicColours(model, Qt::white), 0, wall, floor);
-    return model.Orientation == 1 ? floor : wall;
+    ProjectModel plain = model;
+    plain.Highlight = 0;
+    return DrawSchematicPicture(plain, PrepareSchematicColours(plain, Qt::white), 0, scale);
 }
 
 QString writeReportSketch(const QImage &sketch, const QString &path)

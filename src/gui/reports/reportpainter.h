@@ -37,25 +37,32 @@ public:
     ReportPainter(ReportDocument document, ReportPictures pictures);
 
     int pageCount() const override;
-    bool paint(QPagedPaintDevice *device, const QList<int> &pages) const override;
+    using ReportPageSource::paint;
+    bool paint(QPagedPaintDevice *device, const QList<int> &pages, const QList<int> &printed) const override;
 
     // Paints page `page` (1-based) with the painter's origin at the top-left corner of the
-    // content area and one unit per report pixel.
+    // content area and one unit per report pixel; its footer says "Seite <number> von
+    // <count>" (by default the page's number among all pages).
     void paintPage(QPainter &painter, int page) const;
+    void paintPage(QPainter &painter, int page, int number, int count) const;
 
     const ReportDocument &document() const { return m_document; }
 
 private:
-    void paintText(QPainter &painter, const ReportText &text) const;
+    void paintText(QPainter &painter, const ReportText &text, int largest) const;
     void paintPicture(QPainter &painter, const ReportPictureSlot &slot) const;
 
     ReportDocument m_document;
     ReportPictures m_pictures;
 };
 
-// The schematic drawing of the project's orientation as the report shows it when no main
-// window is at hand: nothing highlighted, empty slots on white paper.
-QImage reportSketch(const ProjectModel &model);
+// Four times the screen size puts the sketch into the report at about 380 dpi.
+constexpr int ReportSketchScale = 4;
+
+// The schematic drawing of the project's orientation as the report shows it, drawn from
+// the model and its field texts as they are at this moment: nothing highlighted, empty
+// slots on white paper, `scale` times the size of the main window's picture.
+QImage reportSketch(const ProjectModel &model, int scale = ReportSketchScale);
 
 // Saves the sketch beside the report as a bitmap file, atomically; returns the German error
 // text, empty on success.

@@ -132,7 +132,12 @@ const SketchFont &sketchFont(bool bold)
 class SketchPainter
 {
 public:
-    explicit SketchPainter(QImage &image) : p(&image) { p.setRenderHint(QPainter::Antialiasing, false); }
+    // `scale` device pixels per sketch pixel; a sketch for print is drawn larger and smooth.
+    explicit SketchPainter(QImage &image, int scale = 1) : p(&image), m_width(image.width() / scale)
+    {
+        p.setRenderHint(QPainter::Antialiasing, scale > 1);
+        p.scale(scale, scale);
+    }
 
     void polygon(const QPolygon &shape, const QColor &brush, const QColor &pen)
     {
@@ -161,7 +166,8 @@ public:
     void label(QPoint at, const QString &name, const QColor &text, const QColor &background, int maxWidth)
     {
         const SketchFont &f = sketchFont(false);
-        const QString padded = QLatin1Char(' ') + f.metrics.elidedText(name, Qt::ElideRight, maxWidth) + QLatin1Char(' ');
+        const QString padded =
+            QLatin1Char(' ') + f.metrics.elidedText(name, Qt::ElideRight, maxWidth) + QLatin1Char(' ');
         p.fillRect(QRect(at, QSize(f.metrics.horizontalAdvance(padded), f.metrics.height())), background);
         write(f, at, padded, text);
     }
@@ -171,7 +177,7 @@ public:
     void text(QPoint at, const QString &content, const QColor &colour, bool bold = false, int maxWidth = 0)
     {
         const SketchFont &f = sketchFont(bold);
-        const int room = maxWidth > 0 ? maxWidth : p.device()->width() - at.x() - 2;
+        const int room = maxWidth > 0 ? maxWidth : m_width - at.x() - 2;
         write(f, at, f.metrics.elidedText(content, Qt::ElideRight, room), colour);
     }
 
@@ -194,6 +200,7 @@ private:
     }
 
     QPainter p;
+    int m_width; // in sketch pixels
     const SketchFont *currentFont = nullptr;
 };
 
@@ -414,14 +421,15 @@ struct SurfaceLayer
     PartColours used;
 };
 
-void drawSurfaces(const ProjectModel &model, const SchematicColours &colours, SurfaceLayer &layer)
+void drawSurfaces(const ProjectModel &model, const SchematicColours &colours, SurfaceLayer &layer,
+                  int scale = 1)
 {
-    ensureImage(layer.wall, WallPictureWidth, WallPictureHeight);
-    ensureImage(layer.floor, FloorPictureWidth, FloorPictureHeight);
+    ensureImage(layer.wall, WallPictureWidth * scale, WallPictureHeight * scale);
+    ensureImage(layer.floor, FloorPictureWidth * scale, FloorPictureHeight * scale);
     layer.wall.fill(White);
     layer.floor.fill(White);
     {
-        SketchPainter sketch(layer.wall);
+        SketchPainter sketch(layer.wall, scale);
         drawRoom1(sketch, model, colours, layer.used);
         drawContinuationPlate(sketch, model, colours, 3);
         drawSeparatingElement(sketch, model, colours);
@@ -434,7 +442,7 @@ void drawSurfaces(const ProjectModel &model, const SchematicColours &colours, Su
         // picture's right margin is cut off by the square floor picture.
         const QImage turned = layer.wall.transformed(QTransform().rotate(90));
         QPainter copy(&layer.floor);
-        copy.drawImage(0, 0, turned, 0, 0, FloorPictureWidth, FloorPictureHeight);
+        copy.drawImage(0, 0, turned, 0, 0, FloorPictureWidth * scale, FloorPictureHeight * scale);
     }
 }
 
@@ -489,6 +497,24 @@ void DrawSchematic(const ProjectModel &model, const SchematicColours &colours, i
         drawWallLabels(sketch, model, layer.used);
         drawLegend(sketch, model, activeTab);
     }
+}
+
+QImage DrawSchematicPicture(const ProjectModel &model, const SchematicColours &colours, int activeTab,
+                            int scale)
+{
+    SurfaceLayer layer;
+    drawSurfaces(model, colours, layer, scale);
+    if (model.Orientation == 1) {
+        SketchPainter sketch(layer.floor, scale);
+        drawFloorLabels(sketch, model, layer.used);
+        return layer.floor;
+    }
+    {
+        SketchPainter sketch(layer.wall, scale);
+        drawWallLabels(sketch, model, layer.used);
+        drawLegend(sketch, model, activeTab);
+    }
+    return layer.wall;
 }
 
 } // namespace tavix::gui

@@ -40,4 +40,9 @@ SchematicColours PrepareSchematicColours(const ProjectModel &model, const QColor
 void DrawSchematic(const ProjectModel &model, const SchematicColours &colours, int activeTab,
                    QImage &wallPicture, QImage &floorPicture);
 
+// The picture of the model's orientation alone, drawn afresh at `scale` times its size
+// (for print), without touching the surfaces kept for the screen.
+QImage DrawSchematicPicture(const ProjectModel &model, const SchematicColours &colours, int activeTab,
+                            int scale);
+
 } // namespace tavix::gui
