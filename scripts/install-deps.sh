@@ -9,7 +9,7 @@ packages=(
   libgl-dev libglx-dev libopengl-dev libvulkan-dev
   libqt6opengl6-dev libxkbcommon-dev
   qt6-qpa-plugins libqt6printsupport6 qt6-translations-l10n
-  libgtest-dev libbenchmark-dev
+  libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth

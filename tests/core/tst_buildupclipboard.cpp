@@ -18,8 +18,6 @@ private Q_SLOTS:
     void pasteRefused();
     void commit_data();
     void commit();
-    void directRwLabel_data();
-    void directRwLabel();
 };
 
 namespace {
@@ -183,27 +181,6 @@ void TestBuildUpClipboard::commit()
         QCOMPARE(model.buildUp[2][2].m, room2Written ? 460.0L : before.m);
         QCOMPARE(model.fields.Memo[2][2], room2Written ? model.fields.Memo[2][1] : beforeMemo);
     }
-}
-
-void TestBuildUpClipboard::directRwLabel_data()
-{
-    QTest::addColumn<double>("rw");
-    QTest::addColumn<QChar>("sep");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("mass law point") << 58.78 << QChar(u'.')
-                                    << QStringLiteral("Direktschalldämm-Maß 58.8 [dB]");
-    QTest::newRow("comma") << 44.8 << QChar(u',') << QStringLiteral("Direktschalldämm-Maß 44,8 [dB]");
-    QTest::newRow("three significant digits")
-        << 100.04 << QChar(u'.') << QStringLiteral("Direktschalldämm-Maß 100.0 [dB]");
-    QTest::newRow("no build-up") << 0.0 << QChar(u',') << QStringLiteral("Direktschalldämm-Maß 0,0 [dB]");
-}
-
-void TestBuildUpClipboard::directRwLabel()
-{
-    QFETCH(double, rw);
-    QFETCH(QChar, sep);
-    QFETCH(QString, text);
-    QCOMPARE(directRwLabelText(rw, sep), text);
 }
 
 QTEST_APPLESS_MAIN(TestBuildUpClipboard)

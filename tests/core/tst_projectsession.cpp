@@ -12,10 +12,10 @@ using namespace tavix;
 
 namespace {
 
-const QString ResetQuestion = QString::fromUtf8("Alle Eingaben rücksetzen ?\r  ");
-const QString OpenQuestion = QString::fromUtf8(
+const QString ResetQuestion = QStringLiteral("Alle Eingaben rücksetzen ?\r  ");
+const QString OpenQuestion = QStringLiteral(
     "Das aktuelle Projekt ist nicht gespeichert!\rMöchten Sie die trotzdem ein neues Projekts öffnen?");
-const QString CloseQuestion = QString::fromUtf8(
+const QString CloseQuestion = QStringLiteral(
     "Die aktuellen Eingaben sind nicht gespeichert!\rMöchten Sie die Daten vor dem Schließen speichern?");
 
 // Answers from a script and a log of what was asked: "?" + question, "open", "save",

@@ -4,9 +4,9 @@
 #include "core/model/numbers.h"
 #include "core/projectfile/projectfile.h"
 #include "fixtures.h"
+#include "gui/common/startdirectory.h"
 #include "gui/help/forminfo.h"
 #include "gui/help/helpdocuments.h"
-#include "gui/common/startdirectory.h"
 #include "gui/mainwindow/simplifiedmodel.h"
 #include "widgettest.h"
 
@@ -37,17 +37,17 @@ using namespace tavix::gui;
 
 namespace {
 
-const QString OpenQuestion = QString::fromUtf8(
+const QString OpenQuestion = QStringLiteral(
     "Das aktuelle Projekt ist nicht gespeichert!\rMöchten Sie die trotzdem ein neues Projekts öffnen?");
-const QString CloseQuestion = QString::fromUtf8(
+const QString CloseQuestion = QStringLiteral(
     "Die aktuellen Eingaben sind nicht gespeichert!\rMöchten Sie die Daten vor dem Schließen speichern?");
 // Built from its parts so that the counted blanks are checked, not copied.
 const QString OlderVersionMessage =
-    QString::fromUtf8("Die eingelesene Datei wurde nicht mit der aktuellen Programmversion erstellt!") +
+    QStringLiteral("Die eingelesene Datei wurde nicht mit der aktuellen Programmversion erstellt!") +
     QString(16, QLatin1Char(' ')) +
-    QString::fromUtf8("\rIn der neuen Version ist zur Bestimmung von D,nTW die Angabe des Raumvolumens "
-                      "hinzugekommen. \r\rWeitere Informationen sind dem Handbuch (siehe Menüleiste / "
-                      "Info) zu entnehmen.") +
+    QStringLiteral("\rIn der neuen Version ist zur Bestimmung von D,nTW die Angabe des Raumvolumens "
+                   "hinzugekommen. \r\rWeitere Informationen sind dem Handbuch (siehe Menüleiste / "
+                   "Info) zu entnehmen.") +
     QString(14, QLatin1Char(' '));
 
 QLocale localeWith(QChar sep)
@@ -164,7 +164,7 @@ private Q_SLOTS:
 
         dialogs.yesNoAnswers << answer;
         w.FileNewItemClick();
-        QCOMPARE(dialogs.texts(), QStringList{QString::fromUtf8("Alle Eingaben rücksetzen ?\r  ")});
+        QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("Alle Eingaben rücksetzen ?\r  ")});
         QCOMPARE(dialogs.recorded.first().kind, MessageKind::Confirmation);
         if (!answer) {
             QCOMPARE(visibleState(w), before);
@@ -291,8 +291,8 @@ private Q_SLOTS:
         // The loaded values were on screen when the message appeared.
         QCOMPARE(dialogs.shownAtMessage,
                  (QStringList{QStringLiteral("12"), QStringLiteral("0"), QStringLiteral("0"),
-                              QStringLiteral("1"), QString::fromUtf8("Direktschalldämmung: 56,4 [dB]"),
-                              QString::fromUtf8("17,5 cm  Ziegel-Mauerwerk (2000 kg/m³)")}));
+                              QStringLiteral("1"), QStringLiteral("Direktschalldämmung: 56,4 [dB]"),
+                              QStringLiteral("17,5 cm  Ziegel-Mauerwerk (2000 kg/m³)")}));
         QCOMPARE(recalculated.count(), 1);
         QVERIFY(w.model().Saved);
         QVERIFY(w.model().RecalcEnabled);
@@ -377,7 +377,7 @@ private Q_SLOTS:
         QVERIFY(ui.flankArea[1][2]->isHidden());
         QCOMPARE(ui.flankArea[3][2]->text(), QStringLiteral("7,5"));
         QCOMPARE(ui.memo[1][1]->toPlainText(), QStringLiteral("Kalksandstein"));
-        QCOMPARE(ui.label_DirRw->text(), QString::fromUtf8("Direktschalldämmung: 56,4 [dB]"));
+        QCOMPARE(ui.label_DirRw->text(), QStringLiteral("Direktschalldämmung: 56,4 [dB]"));
         QVERIFY(!ui.label_DirRw->isHidden());
         QVERIFY(!ui.label_VS->isHidden());
         QVERIFY(dialogs.recorded.isEmpty());
@@ -496,7 +496,8 @@ private Q_SLOTS:
                 QCOMPARE(dialogs.recorded.last().kind, MessageKind::Error);
             if (fault)
                 QCOMPARE(dialogs.recorded.last().text,
-                         fileWriteErrorText(opened, QStringLiteral("Kapazität der Diskette/Festplatte erschöpft")));
+                         fileWriteErrorText(opened,
+                                            QStringLiteral("Kapazität der Diskette/Festplatte erschöpft")));
             QCOMPARE(readAll(opened), before);
             return;
         }
@@ -557,7 +558,8 @@ private Q_SLOTS:
         ScriptedInteraction dialogs;
         const QString missing = m_startDir.filePath(QStringLiteral("gibt-es-nicht.dat"));
         QVERIFY(!fresh.session().openFile(missing));
-        QCOMPARE(dialogs.texts(), QStringList{fileReadErrorText(missing, QStringLiteral("Datei nicht gefunden"))});
+        QCOMPARE(dialogs.texts(),
+                 QStringList{fileReadErrorText(missing, QStringLiteral("Datei nicht gefunden"))});
         QVERIFY(fresh.model().Saved);
         QVERIFY(fresh.controls().label_DatName->isHidden());
         QVERIFY(fresh.controls().edit_Projekt->text().isEmpty());
@@ -611,11 +613,11 @@ private Q_SLOTS:
             QCOMPARE(ui.label_Ri[e]->text(), shown(rres.at(e)));
         QCOMPARE(ui.label_Rges->text(), shown(json.value(QStringLiteral("RwBau"))));
         QCOMPARE(ui.label_DirRw->text(),
-                 QString::fromUtf8("Direktschalldämmung: ") + shown(json.value(QStringLiteral("Slots"))
-                                                                        .toArray()
-                                                                        .at(0)
-                                                                        .toObject()
-                                                                        .value(QStringLiteral("Rw"))));
+                 QStringLiteral("Direktschalldämmung: ") + shown(json.value(QStringLiteral("Slots"))
+                                                                     .toArray()
+                                                                     .at(0)
+                                                                     .toObject()
+                                                                     .value(QStringLiteral("Rw"))));
         QVERIFY(ui.rg_DnTW1->isChecked());
         QCOMPARE(ui.label_DnTW->text(), shown(json.value(QStringLiteral("DnTw12"))));
         ui.rg_DnTW2->click();

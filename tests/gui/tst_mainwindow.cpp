@@ -593,6 +593,32 @@ private Q_SLOTS:
         QVERIFY(w.model().Saved);
     }
 
+    // A keystroke repaints the sketch only when the sketch shows what was typed.
+    void sketchRepaintedOnlyWhenItsContentChanges_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("repainted");
+        QTest::newRow("area of the separating element") << "edit_A" << false;
+        QTest::newRow("edge length") << "edit_LF2" << false;
+        QTest::newRow("volume, shown under the room name") << "edit_Vol1" << true;
+        QTest::newRow("room depth") << "edit_L1" << false;
+    }
+    void sketchRepaintedOnlyWhenItsContentChanges()
+    {
+        QFETCH(QString, field);
+        QFETCH(bool, repainted);
+        ScriptedInteraction dialogs;
+        TSimplifiedModel w;
+        w.show();
+        loadWorkedExample(w, QLatin1Char(','));
+        auto *sketch = child<QLabel>(w, "Image1");
+        const qint64 before = sketch->pixmap().cacheKey();
+        QSignalSpy spy(&w.session(), &ProjectSession::recalculated);
+        QTest::keyClick(child<QLineEdit>(w, field), Qt::Key_1);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(sketch->pixmap().cacheKey() != before, repainted);
+    }
+
     void resetRecalculatesOnce()
     {
         ScriptedInteraction dialogs;

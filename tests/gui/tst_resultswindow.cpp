@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QWindow>
 #include <QtTest>
 
 using namespace tavix;
@@ -89,6 +90,10 @@ private Q_SLOTS:
         QCOMPARE(form->size(), QSize(389, 560));
         QVERIFY(!form->isModal());
         QVERIFY(w.isEnabled());
+        // A tool window of the main window: the window manager keeps it above the main
+        // window when the planner clicks into that.
+        QCOMPARE(form->windowType(), Qt::Tool);
+        QCOMPARE(form->windowHandle()->transientParent(), w.windowHandle());
         QVERIFY(memo(w)->isReadOnly());
         QCOMPARE(memo(w)->toPlainText(), goldenText());
         // The columns line up with blanks: narrow, wide and blank characters equally wide.

@@ -1,7 +1,5 @@
 #include "core/buildup/buildupclipboard.h"
 
-#include "core/model/numbers.h"
-
 namespace tavix {
 
 bool isBuildUpSlot(int element, int side)
@@ -62,12 +60,6 @@ BuildUpCommit commitBuildUp(ProjectModel &model, int element, int side, const Bu
         commit.changed << BuildUpSlot{element, 2};
     }
     return commit;
-}
-
-QString directRwLabelText(long double rw, QChar decimalSeparator)
-{
-    return QStringLiteral("Direktschalldämm-Maß ") + formatFixed(rw, 3, 1, decimalSeparator) +
-           QStringLiteral(" [dB]");
 }
 
 } // namespace tavix

@@ -3,12 +3,12 @@
 // The build-up clipboard of the main window's summary memos: one complete build-up
 // record with its three summary lines. It lives in the program, not in the system
 // clipboard, and outlives "Neu" and opening a project, so it can carry a build-up from
-// one project into another. Copy and paste never touch `Saved`.
+// one project into another. The project session holds it; a paste is a change of the
+// project like accepting the build-up dialog.
 
 #include "core/buildup/buildupsummary.h"
 #include "core/model/variablen.h"
 
-#include <QChar>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -50,8 +50,5 @@ struct BuildUpCommit
 // Nothing is written for a slot that carries no build-up.
 BuildUpCommit commitBuildUp(ProjectModel &model, int element, int side, const BuildUpRecord &record,
                             const BuildUpFieldTexts &texts);
-
-// Text of the main window's label_DirRw: "Direktschalldämm-Maß 58.8 [dB]".
-QString directRwLabelText(long double rw, QChar decimalSeparator);
 
 } // namespace tavix

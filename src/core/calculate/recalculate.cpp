@@ -137,7 +137,6 @@ RecalcOutcome Recalculate(ProjectModel &model, QChar decimalSeparator)
     if (complete) {
         computeTransmission(model, flankAreas);
         computeLevelDifference(model);
-        model.everCalculated = true;
     }
     model.impact = computeImpact(model);
     return {};

@@ -6,7 +6,8 @@
 //
 // The lining clipboard lives inside the program, not on the system clipboard, and
 // belongs to the program run rather than to a project: "Neu" and opening a project
-// leave it alone. Copy, paste and clear do not mark the project as changed.
+// leave it alone. The project session holds it; a paste or a clear is a change of the
+// project like accepting the lining dialog.
 
 #include "core/model/variablen.h"
 

@@ -119,8 +119,7 @@ struct ProjectModel
     // State of the result area that the recalculation decides
     DnTwDirection dnTwDirection = DnTwDirection::Room1ToRoom2;
     bool dnTwHintShown = true;   // panel_DnTW: a room volume is missing
-    bool dnTwNoteShown = false;  // lb_AnmDnTW: the chosen direction is not the normative one
-    bool everCalculated = false; // results labels still show their placeholders while false
+    bool dnTwNoteShown = false; // lb_AnmDnTW: the chosen direction is not the normative one
 
     QStringList Messages; // missing-input messages of the last recalculation
     bool Calculated = false;

@@ -11,18 +11,18 @@ namespace tavix {
 
 namespace {
 
-const QString ResetQuestion = QString::fromUtf8("Alle Eingaben rücksetzen ?\r  ");
+const QString ResetQuestion = QStringLiteral("Alle Eingaben rücksetzen ?\r  ");
 const QString OpenUnsavedQuestion =
-    QString::fromUtf8("Das aktuelle Projekt ist nicht gespeichert!\rMöchten Sie die trotzdem ein neues "
-                      "Projekts öffnen?");
+    QStringLiteral("Das aktuelle Projekt ist nicht gespeichert!\rMöchten Sie die trotzdem ein neues "
+                   "Projekts öffnen?");
 const QString CloseUnsavedQuestion =
-    QString::fromUtf8("Die aktuellen Eingaben sind nicht gespeichert!\rMöchten Sie die Daten vor dem "
-                      "Schließen speichern?");
+    QStringLiteral("Die aktuellen Eingaben sind nicht gespeichert!\rMöchten Sie die Daten vor dem "
+                   "Schließen speichern?");
 const QString OlderVersionMessage =
-    QString::fromUtf8("Die eingelesene Datei wurde nicht mit der aktuellen Programmversion erstellt!"
-                      "                \rIn der neuen Version ist zur Bestimmung von D,nTW die Angabe "
-                      "des Raumvolumens hinzugekommen. \r\rWeitere Informationen sind dem Handbuch "
-                      "(siehe Menüleiste / Info) zu entnehmen.              ");
+    QStringLiteral("Die eingelesene Datei wurde nicht mit der aktuellen Programmversion erstellt!"
+                   "                \rIn der neuen Version ist zur Bestimmung von D,nTW die Angabe "
+                   "des Raumvolumens hinzugekommen. \r\rWeitere Informationen sind dem Handbuch "
+                   "(siehe Menüleiste / Info) zu entnehmen.              ");
 
 // Answers for a session nobody converses with: nothing is chosen, nothing confirmed.
 class NoDialogs final : public SessionDialogs

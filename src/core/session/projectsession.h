@@ -90,10 +90,8 @@ public:
     // The build-up and lining clipboards. Copying changes nothing; a paste or a clear
     // recalculates and marks the project as changed when it changed a slot.
     void copyBuildUp(int element, int side);
-    bool hasCopiedBuildUp() const { return m_buildUpClipboard.hasContent; }
     bool pasteBuildUp(int element, int side);
     void copyLining(LiningSlot slot);
-    bool hasCopiedLining() const { return m_liningClipboard.hasContent; }
     LiningChange pasteLining(LiningSlot slot);
     LiningChange clearLining(LiningSlot slot);
 

@@ -51,11 +51,6 @@ public:
     // and disables the main window. Other slots are ignored.
     void openSlot(int element, int side);
 
-    int openElement() const { return m_element; }
-    int openSide() const { return m_side; }
-    // The working copy the dialog shows, with the last recomputation's m' and Rw.
-    const BuildUpRecord &workingBuildUp() const { return m_working; }
-
 Q_SIGNALS:
     void buildUpCommitted(int element, int side);
     void buildUpAccepted(int element, int side);

@@ -1,11 +1,11 @@
 #include "gui/mainwindow/mainwindowcontrols.h"
 
+#include "core/model/appversion.h"
 #include "gui/common/codepageguard.h"
 #include "gui/common/colours.h"
 #include "gui/common/programpictures.h"
-
-#include "core/model/appversion.h"
 #include "gui/sketch/schematic.h"
+#include "ui_roompanel.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -99,27 +99,56 @@ QLineEdit *textField(const QString &name, int maxLength)
     return edit;
 }
 
+// Number fields are as wide as eight digits of their font.
+void sizeNumberField(QLineEdit *edit)
+{
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 14);
+}
+
 QLineEdit *numberField(const QString &name, int maxLength)
 {
     auto *edit = lineField(name, maxLength);
     edit->setAlignment(Qt::AlignRight);
-    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 14);
+    sizeNumberField(edit);
     return edit;
 }
 
-QLabel *roomStripLabel(const QString &name, int side)
+// White on the room's colour, as in the sketch.
+void colourRoomStrip(QLabel *label, int side)
 {
-    auto *label = named(new QLabel(QStringLiteral(" Raum %1").arg(side)), name);
-    label->setAutoFillBackground(true);
+    label->setText(QStringLiteral(" Raum %1").arg(side));
     QPalette p = label->palette();
     p.setColor(QPalette::Window, colours::room(side));
     p.setColor(QPalette::WindowText, Qt::white);
     label->setPalette(p);
+}
+
+QLabel *roomStripLabel(const QString &name, int side)
+{
+    auto *label = named(new QLabel, name);
+    label->setAutoFillBackground(true);
+    colourRoomStrip(label, side);
     QFont f = label->font();
     f.setBold(true);
     label->setFont(f);
-    label->setContentsMargins(2, 2, 2, 2);
+    label->setMargin(2);
     return label;
+}
+
+// Three lines of the memo's font, whatever font the desktop uses.
+void sizeSummaryMemo(QPlainTextEdit *memo)
+{
+    const int lineHeight = memo->fontMetrics().lineSpacing();
+    memo->setFixedHeight(3 * lineHeight + 2 * memo->frameWidth() + 10);
+}
+
+// The lining text is only shown, on the window's colour, and selected by a right click.
+void greyLiningText(QLineEdit *text)
+{
+    text->setToolTip(LiningFieldHint);
+    QPalette p = text->palette();
+    p.setColor(QPalette::Base, p.color(QPalette::Window));
+    text->setPalette(p);
 }
 
 QFrame *boxFrame(const QString &name)
@@ -224,8 +253,7 @@ void MainWindowControls::setupMenus(QMainWindow *window)
         action(results, QStringLiteral("Berechnungsergebnisse1"), QStringLiteral("Berechnungsergebnisse"));
     Variantenuntersuchung1 =
         action(results, QStringLiteral("Variantenuntersuchung1"), QStringLiteral("Variantenuntersuchung"));
-    Nachweis1 =
-        action(results, QStringLiteral("Nachweis1"), QString::fromUtf8("Nachweis und Übertragungswege"));
+    Nachweis1 = action(results, QStringLiteral("Nachweis1"), QStringLiteral("Nachweis und Übertragungswege"));
 
     QMenu *info = named(bar->addMenu(QStringLiteral("&Info")), QStringLiteral("menu_Info"));
     Internet1 = action(info, QStringLiteral("Internet1"), QStringLiteral("Haftung"));
@@ -269,7 +297,7 @@ void MainWindowControls::setupToolBar(QMainWindow *window)
     button_Variant = button(QStringLiteral("button_Variant"), ToolBarPicture::VariantStudy,
                             QStringLiteral(" Variantenuntersuchung "));
     button_Nachweis = button(QStringLiteral("button_Nachweis"), ToolBarPicture::Proof,
-                             QString::fromUtf8(" Nachweis und Übertragungswege "));
+                             QStringLiteral(" Nachweis und Übertragungswege "));
     btn_Results = button(QStringLiteral("btn_Results"), ToolBarPicture::Results,
                          QStringLiteral(" detaillierte Berechnungsergebnisse "));
     SpeedBar->addSeparator();
@@ -390,12 +418,9 @@ QWidget *MainWindowControls::setupLiningRow(int element, int side, const QString
     liningClear[element][side]->setEnabled(false);
     auto *text = named(new QLineEdit, QStringLiteral("edit_VS%1_%2").arg(element).arg(side));
     text->setReadOnly(true);
-    text->setToolTip(LiningFieldHint);
     text->setContextMenuPolicy(Qt::CustomContextMenu);
     text->setFocusPolicy(Qt::ClickFocus);
-    QPalette p = text->palette();
-    p.setColor(QPalette::Base, p.color(QPalette::Window));
-    text->setPalette(p);
+    greyLiningText(text);
     liningText[element][side] = text;
     layout->addWidget(liningButton[element][side]);
     layout->addWidget(liningClear[element][side]);
@@ -412,8 +437,7 @@ static QPlainTextEdit *summaryMemo(const QString &name)
     memo->setContextMenuPolicy(Qt::CustomContextMenu);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const int lineHeight = memo->fontMetrics().lineSpacing();
-    memo->setFixedHeight(3 * lineHeight + 2 * memo->frameWidth() + 10);
+    sizeSummaryMemo(memo);
     return memo;
 }
 
@@ -482,49 +506,42 @@ QWidget *MainWindowControls::setupSeparatingTab()
     return page;
 }
 
+// The room panel of a flank tab comes from a form that carries the names of flank 1 in
+// room 2; each of the eight copies takes the names of its own slot.
 QWidget *MainWindowControls::setupRoomPanel(int flank, int side)
 {
-    auto *box = boxFrame(QStringLiteral("panel_F%1_%2").arg(flank).arg(side));
-    auto *grid = new QGridLayout(box);
-    grid->setContentsMargins(6, 6, 6, 6);
-    grid->setVerticalSpacing(6);
-    roomStrip[flank][side] = roomStripLabel(QStringLiteral("label_room%1_%2").arg(flank).arg(side), side);
-    grid->addWidget(roomStrip[flank][side], 0, 0, 1, 3);
+    auto *box = new QFrame;
+    Ui::RoomPanel form;
+    form.setupUi(box);
+    const QString slot = QStringLiteral("%1_%2").arg(flank).arg(side);
+    box->setObjectName(QStringLiteral("panel_F") + slot);
 
+    roomStrip[flank][side] = named(form.label_room1_2, QStringLiteral("label_room") + slot);
+    colourRoomStrip(roomStrip[flank][side], side);
     if (side == 2) {
-        chk_id[flank] = named(new QCheckBox(QStringLiteral("identisch zu Raum 1")),
-                              QStringLiteral("chk_id_F%1").arg(flank));
-        chk_id[flank]->setChecked(true);
-        grid->addWidget(chk_id[flank], 1, 0, 1, 3);
+        chk_id[flank] = named(form.chk_id_F1, QStringLiteral("chk_id_F%1").arg(flank));
     } else {
-        // An invisible twin of the room-2 check box keeps both room panels' rows aligned.
-        auto *placeholder = new QCheckBox(QStringLiteral("identisch zu Raum 1"));
-        QSizePolicy policy = placeholder->sizePolicy();
+        // Room 1 has no such box; its invisible twin keeps both panels' rows aligned.
+        form.chk_id_F1->setObjectName(QString());
+        QSizePolicy policy = form.chk_id_F1->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
-        placeholder->setSizePolicy(policy);
-        placeholder->hide();
-        grid->addWidget(placeholder, 1, 0, 1, 3);
+        form.chk_id_F1->setSizePolicy(policy);
+        form.chk_id_F1->hide();
     }
-
-    buildUpButton[flank][side] = named(new QPushButton(QStringLiteral("Bauteilaufbau")),
-                                       QStringLiteral("Button_F%1_%2").arg(flank).arg(side));
-    memo[flank][side] = summaryMemo(QStringLiteral("Memo_F%1_%2").arg(flank).arg(side));
-    grid->addWidget(buildUpButton[flank][side], 2, 0, 1, 3, Qt::AlignLeft);
-    grid->addWidget(memo[flank][side], 3, 0, 1, 3);
-    grid->addWidget(setupLiningRow(flank, side, QStringLiteral("&Vorsatzschale")), 4, 0, 1, 3);
-
-    flankAreaLabel[flank][side] = named(new QLabel(QStringLiteral("Flankenfläche [m²]:")),
-                                        QStringLiteral("label_FF%1_%2").arg(flank).arg(side));
-    flankArea[flank][side] = numberField(QStringLiteral("edit_FF%1_%2").arg(flank).arg(side), 6);
-    flankArea[flank][side]->setText(QStringLiteral("0"));
-    grid->addWidget(flankAreaLabel[flank][side], 5, 0);
-    grid->addWidget(flankArea[flank][side], 5, 1, Qt::AlignLeft);
+    buildUpButton[flank][side] = named(form.Button_F1_2, QStringLiteral("Button_F") + slot);
+    memo[flank][side] = named(form.Memo_F1_2, QStringLiteral("Memo_F") + slot);
+    sizeSummaryMemo(memo[flank][side]);
+    liningButton[flank][side] = named(form.Button_VS1_2, QStringLiteral("Button_VS") + slot);
+    liningClear[flank][side] = named(form.Button_VS1_2clear, QStringLiteral("Button_VS%1clear").arg(slot));
+    liningText[flank][side] = named(form.edit_VS1_2, QStringLiteral("edit_VS") + slot);
+    greyLiningText(liningText[flank][side]);
+    flankAreaLabel[flank][side] = named(form.label_FF1_2, QStringLiteral("label_FF") + slot);
+    flankArea[flank][side] = named(form.edit_FF1_2, QStringLiteral("edit_FF") + slot);
+    sizeNumberField(flankArea[flank][side]);
     // Reserve the row's height so that showing the field for a corner junction moves nothing.
-    grid->setRowMinimumHeight(5, flankArea[flank][side]->sizeHint().height());
+    form.layout_panel->setRowMinimumHeight(5, flankArea[flank][side]->sizeHint().height());
     flankAreaLabel[flank][side]->hide();
     flankArea[flank][side]->hide();
-    grid->setColumnStretch(2, 1);
-    grid->setRowStretch(6, 1);
     return box;
 }
 

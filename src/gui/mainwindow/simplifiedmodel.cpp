@@ -49,8 +49,8 @@ namespace tavix::gui {
 
 namespace {
 
-const QString DirectIndexAfterOpening = QString::fromUtf8("Direktschalldämmung: ");
-const QString DirectIndexAfterEditing = QString::fromUtf8("Direktschalldämm-Maß ");
+const QString DirectIndexAfterOpening = QStringLiteral("Direktschalldämmung: ");
+const QString DirectIndexAfterEditing = QStringLiteral("Direktschalldämm-Maß ");
 
 // "&" in a tab caption would become an access key; a flank named "Wand & Decke" keeps it.
 QString tabCaption(const QString &name)
@@ -500,12 +500,13 @@ void TSimplifiedModel::drawSchematic()
     // The colours follow the masses; preparing them costs less than tracking which edits
     // change a mass.
     const SchematicColours colours = PrepareSchematicColours(m_model, windowBackground());
-    DrawSchematic(m_model, colours, ui.PageControl->currentIndex(), m_wallPicture, m_floorPicture);
+    if (!m_sketch.update(m_model, colours, ui.PageControl->currentIndex()))
+        return;
     // Only the visible picture needs its pixmap; switching the orientation recalculates.
     if (m_model.Orientation == 1)
-        ui.Image2->setPixmap(QPixmap::fromImage(m_floorPicture));
+        ui.Image2->setPixmap(QPixmap::fromImage(m_sketch.floor()));
     else
-        ui.Image1->setPixmap(QPixmap::fromImage(m_wallPicture));
+        ui.Image1->setPixmap(QPixmap::fromImage(m_sketch.wall()));
 }
 
 QColor TSimplifiedModel::windowBackground() const
@@ -638,7 +639,7 @@ void TSimplifiedModel::Image1Click()
 
 void TSimplifiedModel::GrafikinZwschenablagekopieren1Click()
 {
-    const QImage &visible = m_model.Orientation == 1 ? m_floorPicture : m_wallPicture;
+    const QImage &visible = m_model.Orientation == 1 ? m_sketch.floor() : m_sketch.wall();
     QGuiApplication::clipboard()->setImage(visible.copy(), QClipboard::Clipboard);
 }
 

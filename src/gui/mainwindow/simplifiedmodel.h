@@ -58,8 +58,8 @@ public:
     // Start-up: reads "Firma.set" and the logo from the start directory if they exist.
     void readCompanySettings();
 
-    const QImage &wallPicture() const { return m_wallPicture; }
-    const QImage &floorPicture() const { return m_floorPicture; }
+    const QImage &wallPicture() const { return m_sketch.wall(); }
+    const QImage &floorPicture() const { return m_sketch.floor(); }
 
 public Q_SLOTS:
     // Menu and tool bar commands.
@@ -162,8 +162,7 @@ private:
     std::unique_ptr<ProjectDialogs> m_projectDialogs;
     bool m_creating = true;
     MainWindowControls ui;
-    QImage m_wallPicture;
-    QImage m_floorPicture;
+    SchematicPictures m_sketch;
     QHash<QObject *, BuildUpSlot> m_memoSlots;   // memo or its viewport -> build-up slot
     QHash<QObject *, BuildUpSlot> m_liningSlots; // lining text field -> lining slot
     BuildUpSlot m_buildUpContext{0, 0};

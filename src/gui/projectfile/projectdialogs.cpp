@@ -39,7 +39,7 @@ void ProjectDialogs::showError(const QString &text)
 QString ProjectDialogs::chooseFileToOpen()
 {
     FileDialogOptions options;
-    options.caption = QString::fromUtf8("Öffnen");
+    options.caption = QStringLiteral("Öffnen");
     options.directory = startDirectory();
     options.filter = fileFilter();
     return userInteraction().getOpenFileName(m_dialogParent, options);
@@ -48,7 +48,7 @@ QString ProjectDialogs::chooseFileToOpen()
 QString ProjectDialogs::chooseFileToSave()
 {
     FileDialogOptions options;
-    options.caption = QString::fromUtf8("Speichern unter");
+    options.caption = QStringLiteral("Speichern unter");
     options.directory = startDirectory();
     options.filter = fileFilter();
     options.defaultSuffix = QStringLiteral("dat");

@@ -1,5 +1,7 @@
 #include "gui/reports/companylogo.h"
 
+#include "gui/common/picturefile.h"
+
 namespace tavix::gui {
 
 QImage loadCompanyLogo(const QString &path)

@@ -3,14 +3,10 @@
 // The company logo of the report header. A file that is missing, not a readable picture,
 // or absurdly large is treated as no logo: the report must never crash or stall on it.
 
-#include "gui/common/picturefile.h"
-
 #include <QImage>
 #include <QString>
 
 namespace tavix::gui {
-
-constexpr qint64 MaxLogoPixels = MaxPicturePixels;
 
 // The picture at `path`, or a null image when there is none that can be used.
 QImage loadCompanyLogo(const QString &path);

@@ -21,7 +21,7 @@
 namespace tavix::gui {
 
 TForm_C::TForm_C(ProjectSession &session, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_model(session.model())
+    : QWidget(parent, Qt::Tool), m_model(session.model())
 {
     connect(&session, &ProjectSession::recalculated, this, &TForm_C::sessionRecalculated);
     setObjectName(QStringLiteral("Form_C"));

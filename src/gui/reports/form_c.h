@@ -2,7 +2,8 @@
 
 // The results window: the detailed results text of the project in a read-only text box and
 // beneath it a picture that explains the transmission paths. It is created once, hidden,
-// and shown beside the main window, which stays usable. While it is open (ResultsShown)
+// and shown beside the main window, which stays usable: a tool window of the main window,
+// so that a click into the main window does not bury it. While it is open (ResultsShown)
 // every recalculation of the session rewrites its text.
 
 #include "core/model/variablen.h"

@@ -151,7 +151,7 @@ void TForm_FaSet::Button2Click()
 void TForm_FaSet::Button1Click()
 {
     FileDialogOptions options;
-    options.caption = QString::fromUtf8("Firmenlogo öffnen");
+    options.caption = QStringLiteral("Firmenlogo öffnen");
     options.directory = logoDialogDirectory();
     options.filter = QStringLiteral("*.bmp (*.bmp *.BMP);;*.jpg (*.jpg *.jpeg *.JPG *.JPEG)");
     const QString path = userInteraction().getOpenPictureFileName(this, options);

@@ -9,6 +9,7 @@
 #include <QPolygon>
 #include <QTransform>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <type_traits>
@@ -515,6 +516,46 @@ QImage DrawSchematicPicture(const ProjectModel &model, const SchematicColours &c
         drawLegend(sketch, model, activeTab);
     }
     return layer.wall;
+}
+
+// Everything the pictures show besides their surfaces: the labels and the legend.
+struct SchematicPictures::Shown
+{
+    SurfaceKey surfaces;
+    QString room1, room2, volume1, volume2; // a volume only while it is greater than 0
+    QString flank[ElementCount];
+    int activeTab = 0;
+    bool separatingElementRated = false;
+
+    explicit Shown(const ProjectModel &model, const SchematicColours &colours, int activeTab)
+        : surfaces(surfaceKey(model, colours)), room1(model.fields.room1), room2(model.fields.room2),
+          volume1(model.Vol1 > 0 ? model.fields.Vol1 : QString()),
+          volume2(model.Vol2 > 0 ? model.fields.Vol2 : QString()), activeTab(activeTab),
+          separatingElementRated(model.buildUp[0][0].Rw > 0)
+    {
+        for (int n = 1; n <= FlankCount; ++n)
+            flank[n] = model.fields.Flanke[n];
+    }
+
+    bool operator==(const Shown &o) const
+    {
+        return surfaces == o.surfaces && room1 == o.room1 && room2 == o.room2 && volume1 == o.volume1 &&
+               volume2 == o.volume2 && std::equal(std::begin(flank), std::end(flank), std::begin(o.flank)) &&
+               activeTab == o.activeTab && separatingElementRated == o.separatingElementRated;
+    }
+};
+
+SchematicPictures::SchematicPictures() = default;
+SchematicPictures::~SchematicPictures() = default;
+
+bool SchematicPictures::update(const ProjectModel &model, const SchematicColours &colours, int activeTab)
+{
+    auto shown = std::make_unique<Shown>(model, colours, activeTab);
+    if (m_shown && *m_shown == *shown)
+        return false;
+    DrawSchematic(model, colours, activeTab, m_wall, m_floor);
+    m_shown = std::move(shown);
+    return true;
 }
 
 } // namespace tavix::gui

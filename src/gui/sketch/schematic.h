@@ -12,6 +12,8 @@
 #include <QColor>
 #include <QImage>
 
+#include <memory>
+
 namespace tavix::gui {
 
 // Per slot [element][side] colours of the sketch.
@@ -44,5 +46,27 @@ void DrawSchematic(const ProjectModel &model, const SchematicColours &colours, i
 // (for print), without touching the surfaces kept for the screen.
 QImage DrawSchematicPicture(const ProjectModel &model, const SchematicColours &colours, int activeTab,
                             int scale);
+
+// The two pictures of the main window, painted again only when something they show has
+// changed: typing into a field the sketch does not show (an area, an edge length) leaves
+// them and the widgets that display them alone.
+class SchematicPictures
+{
+public:
+    SchematicPictures();
+    ~SchematicPictures();
+
+    // Brings the pictures up to date with the model; true when they were painted again.
+    bool update(const ProjectModel &model, const SchematicColours &colours, int activeTab);
+
+    const QImage &wall() const { return m_wall; }
+    const QImage &floor() const { return m_floor; }
+
+private:
+    struct Shown;
+    std::unique_ptr<Shown> m_shown; // what the pictures show; null before the first painting
+    QImage m_wall;
+    QImage m_floor;
+};
 
 } // namespace tavix::gui
