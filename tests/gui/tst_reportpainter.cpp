@@ -105,7 +105,8 @@ ProjectModel floorProof()
         numbers << &f.LF[n] << &f.FF[n][1] << &f.FF[n][2];
     for (QString *number : numbers)
         number->replace(QLatin1Char('.'), Comma);
-    f.Projekt = QString::fromUtf8("Neubau Mehrfamilienhaus Am Mühlbach, Wohnungstrenndecke über dem Erdgeschoss");
+    f.Projekt =
+        QString::fromUtf8("Neubau Mehrfamilienhaus Am Mühlbach, Wohnungstrenndecke über dem Erdgeschoss");
     f.room1 = QString::fromUtf8("Wohnen/Essen Wohnung 4, 1. Obergeschoss");
     f.room2 = QString::fromUtf8("Wohnen/Essen Wohnung 1, Erdgeschoss");
     f.Flanke[2] = QString::fromUtf8("Flurwand zum Treppenhaus");
@@ -473,7 +474,9 @@ void TestReportPainter::proofPageInPdf_data()
 {
     QTest::addColumn<ProjectModel>("model");
     QTest::addColumn<QStringList>("items");
-    const auto items = [](const char *text) { return QString::fromUtf8(text).split(QLatin1Char('|')); };
+    const auto items = [](const char *text) {
+        return QString::fromUtf8(text).split(QLatin1Char('|'));
+    };
     QTest::newRow("worked example, erf. R'w 53 dB")
         << wallProof()
         << items("Nachweis des Schallschutzes|Rechenbeispiel|Wohnen|Schlafen|Grundvariante|horizontal (Wand)|"
@@ -504,7 +507,8 @@ void TestReportPainter::proofPageInPdf()
     const QStringList texts = fixtures::pdfPageTexts(pdf);
     QCOMPARE(texts.size(), 1);
     for (const QString &item : items)
-        QVERIFY2(texts.constFirst().contains(item), qPrintable(item + QStringLiteral(" in\n") + texts.constFirst()));
+        QVERIFY2(texts.constFirst().contains(item),
+                 qPrintable(item + QStringLiteral(" in\n") + texts.constFirst()));
 }
 
 void TestReportPainter::longestTextsStayInTheirBoxes_data()
@@ -569,7 +573,8 @@ void TestReportPainter::picturesOfEveryPage()
             painter.translate(margin, margin);
             report.paintPage(painter, page);
             painter.end();
-            const QString path = dir + QStringLiteral("/report_%1_page%2.png").arg(QLatin1String(name)).arg(page);
+            const QString path =
+                dir + QStringLiteral("/report_%1_page%2.png").arg(QLatin1String(name)).arg(page);
             QVERIFY2(image.save(path), qPrintable(path));
         }
     }

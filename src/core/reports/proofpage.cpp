@@ -103,7 +103,7 @@ QString impactRowLabel(ImpactQuantity quantity)
     case ImpactQuantity::LnTw:
         return u8("L'nT,w");
     case ImpactQuantity::LnwPlusU:
-        return u8("L'n,w + u_prog (3 dB)");
+        return u8("L'n,w + u_prog");
     case ImpactQuantity::ZulLnw:
         return u8("Anforderung zul. L'n,w");
     case ImpactQuantity::Verdict:
@@ -174,11 +174,14 @@ private:
             m_fields.room1 + (floor ? u8(" (oben, Senderaum)") : QString()));
         row(TextLeft, Value, TextRight, y + 2 * RowPitch, u8("Raum 2:"),
             m_fields.room2 + (floor ? u8(" (unten, Empfangsraum)") : QString()));
-        row(TextLeft, Value, ColumnEnd, y + 3 * RowPitch, u8("Variante:"), nameOr(m_fields.Variante, u8("–")));
+        row(TextLeft, Value, ColumnEnd, y + 3 * RowPitch, u8("Variante:"),
+            nameOr(m_fields.Variante, u8("–")));
         row(SecondColumn, SecondValue, TextRight, y + 3 * RowPitch, u8("Ausrichtung:"),
             floor ? u8("vertikal (Decke/Boden)") : u8("horizontal (Wand)"));
-        row(TextLeft, Value, ColumnEnd, y + 4 * RowPitch, u8("Trennbauteil:"), nameOr(m_fields.TB, u8("Trennbauteil")));
-        row(SecondColumn, SecondValue, TextRight, y + 4 * RowPitch, u8("Trennfläche:"), m_fields.A + u8(" m²"));
+        row(TextLeft, Value, ColumnEnd, y + 4 * RowPitch, u8("Trennbauteil:"),
+            nameOr(m_fields.TB, u8("Trennbauteil")));
+        row(SecondColumn, SecondValue, TextRight, y + 4 * RowPitch, u8("Trennfläche:"),
+            m_fields.A + u8(" m²"));
         return y + 5 * RowPitch;
     }
 
@@ -202,7 +205,8 @@ private:
     {
         QStringList notes = proofNotes(m_model);
         // The last note, that the results are a prediction, belongs to the calculation basis.
-        notes.removeLast();
+        if (!notes.isEmpty())
+            notes.removeLast();
         const int left = airborne(y);
         if (!m_impact)
             return std::max(left, this->notes(notes, SecondColumn, y, TextRight, false));
@@ -249,6 +253,11 @@ private:
         const QList<ImpactLine> lines = impactLines(m_model, m_sep);
         for (qsizetype i = 0; i < lines.size(); ++i) {
             const ImpactLine &line = lines.at(i);
+            if (line.quantity == ImpactQuantity::LnwPlusU) {
+                row(SecondColumn, ImpactValue, TextRight, y, u8("Sicherheitsabschlag u_prog"),
+                    dB(UProgImpact));
+                y += RowPitch;
+            }
             if (line.quantity == ImpactQuantity::Verdict) {
                 const bool fulfilled = m_checks.impact && m_checks.impact->fulfilled;
                 row(SecondColumn, SecondColumn + 56, TextRight, y, impactRowLabel(line.quantity), line.value,
@@ -260,16 +269,21 @@ private:
             if (line.quantity == ImpactQuantity::MeanFlankMass && m_model.impact.hasK) {
                 const QString walls = u8("gezählt: ") + countedWallsText(m_model, m_sep);
                 const int x = SecondColumn + 8;
-                // As many lines as it needs, up to three, within the room the rows below leave.
-                const int rowsBelow = int(lines.size() - i - 1) + (m_checks.impact ? 0 : 1);
+                // As many lines as it needs, up to three, within the room the rows below leave:
+                // those still to come and the one of u_prog or of the missing check.
+                const int rowsBelow = int(lines.size() - i - 1) + 1;
                 const int room = (ColumnsEnd - y - rowsBelow * RowPitch - 1) / LinePitch;
-                const int wallLines = std::clamp(estimatedLines(walls, TextRight - x), 1, std::clamp(room, 1, 3));
+                const int wallLines =
+                    std::clamp(estimatedLines(walls, TextRight - x), 1, std::clamp(room, 1, 3));
                 paragraph(x, y, TextRight, wallLines, walls);
                 y += wallLines * LinePitch + 1;
             }
         }
         if (!m_checks.impact) {
-            row(SecondColumn, ImpactValue, TextRight, y, impactRowLabel(ImpactQuantity::ZulLnw), u8("keine"));
+            // No check: the requirement sets no zul. L'n,w, or there is no L'n,w to check.
+            const std::optional<long double> &zul = m_checks.requirement.zulLnw;
+            row(SecondColumn, ImpactValue, TextRight, y, impactRowLabel(ImpactQuantity::ZulLnw),
+                zul ? dB(*zul) : u8("keine"));
             y += RowPitch;
         }
         return y;
@@ -301,7 +315,8 @@ private:
     // the left edges of the cells and, last, the right end; the cells of numbers
     // (`rightAligned`) end at the next column's edge. A row with fewer cells than columns
     // lets its last cell run to the end of the row. Returns where the frame ends.
-    int table(int top, const QList<QStringList> &rows, const QList<int> &columns, const QList<bool> &rightAligned)
+    int table(int top, const QList<QStringList> &rows, const QList<int> &columns,
+              const QList<bool> &rightAligned)
     {
         const int height = TableHeight(int(rows.size()));
         m_band.frame(Left, top, Right - Left, height);
@@ -333,7 +348,8 @@ private:
         const PathShares shares = computePathShares(m_model);
         QList<QStringList> rows = pathTable(shares, m_fields, m_sep);
         rows.first()[3] = u8("Rij [dB]");
-        y = table(y, rows, {TextLeft, 90, 250, 404, 474, 564, Right}, {false, false, false, true, true, true});
+        y = table(y, rows, {TextLeft, 90, 250, 404, 474, 564, Right},
+                  {false, false, false, true, true, true});
         return table(y + SectionGap, elementTable(shares, m_fields, m_sep), {TextLeft, 250, 474, 564, Right},
                      {false, false, true, true});
     }
@@ -342,8 +358,9 @@ private:
     void basis(int y)
     {
         y = heading(Left, y, u8("Berechnungsgrundlage"));
-        QString text = u8("Luftschall: vereinfachtes Modell der DIN EN 12354-1 / DIN 4109-2 mit Einzahlangaben, "
-                          "Direktweg Dd und je Flanke die Wege Ff, Fd und Df.");
+        QString text =
+            u8("Luftschall: vereinfachtes Modell der DIN EN 12354-1 / DIN 4109-2 mit Einzahlangaben, "
+               "Direktweg Dd und je Flanke die Wege Ff, Fd und Df.");
         if (m_impact)
             text += u8(" Trittschall: DIN 4109-2:2018, Massivdecke ohne Unterdecke, Raum 2 direkt darunter, "
                        "Bodenbelag nicht angerechnet.");
@@ -357,7 +374,8 @@ private:
         QList<QStringList> rows;
         rows << QStringList{u8("Rw der Bauteile"), u8("Raum 1: ") + m_fields.room1,
                             u8("Raum 2: ") + m_fields.room2};
-        rows << QStringList{nameOr(m_fields.TB, u8("Trennbauteil")), rwOriginText(m_model.buildUp[0][0], m_sep)};
+        rows << QStringList{nameOr(m_fields.TB, u8("Trennbauteil")),
+                            rwOriginText(m_model.buildUp[0][0], m_sep)};
         for (int k = 1; k <= FlankCount; ++k)
             rows << QStringList{nameOr(m_fields.Flanke[k], defaultFlankName(k)),
                                 rwOriginText(m_model.buildUp[k][1], m_sep),
@@ -380,8 +398,8 @@ bool hasProofPage(const ProjectModel &model)
     return requirementValues(model.requirement).entry != nullptr;
 }
 
-void composeProofPage(ReportPage &page, const ProjectModel &model, const CompanyData &company, const QDate &today,
-                      QChar decimalSeparator)
+void composeProofPage(ReportPage &page, const ProjectModel &model, const CompanyData &company,
+                      const QDate &today, QChar decimalSeparator)
 {
     if (!hasProofPage(model))
         return;

@@ -1,10 +1,11 @@
 #pragma once
 
 // The printed report as a page description: every text, line, frame and picture slot of
-// its pages (cover page, calculation sheet and, with a requirement, the proof page), placed in report pixels of 1/96 inch
-// relative to the top-left corner of the page's content area (A4 portrait inside 10 mm
-// margins). Composing it is pure data work; a painter in the widget layer draws it on any
-// device, so that screen, preview, printer and PDF show the same layout.
+// its pages (cover page, calculation sheet and, with a requirement, the proof page),
+// placed in report pixels of 1/96 inch relative to the top-left corner of the page's
+// content area (A4 portrait inside 10 mm margins). Composing it is pure data work; a
+// painter in the widget layer draws it on any device, so that screen, preview, printer and
+// PDF show the same layout.
 
 #include "core/model/variablen.h"
 #include "core/reports/companydata.h"
