@@ -126,9 +126,14 @@ private Q_SLOTS:
                                                QStringLiteral("10000")}
                                 << int(P::None) << QString();
         QTest::newRow("negative") << QStringList{zero, QStringLiteral("-5"), zero, zero} << int(P::OutOfRange)
-                                  << refused;
+                                  << refused +
+                                         QStringLiteral("\r\rFirmenlogo, Abstand vom oberen Rand: -5 Pixel; "
+                                                        "erlaubt sind 0 bis 10000 Pixel.");
         QTest::newRow("beyond any page")
-            << QStringList{zero, zero, QStringLiteral("10001"), zero} << int(P::OutOfRange) << refused;
+            << QStringList{zero, zero, QStringLiteral("10001"), zero} << int(P::OutOfRange)
+            << refused +
+                   QStringLiteral("\r\rFirmenname, Abstand vom linken Rand: 10001 Pixel; erlaubt sind 0 bis "
+                                  "10000 Pixel.");
         QTest::newRow("conversion before the range")
             << QStringList{QStringLiteral("-1"), zero, zero, QStringLiteral("%1x")} << int(P::NotAnInteger)
             << QStringLiteral("'%1x' ist kein gültiger Integerwert");
