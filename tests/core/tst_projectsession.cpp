@@ -1,5 +1,6 @@
 // The project lifecycle without a window: New, Open, Save as, Save and the question on
-// closing, on saved and on changed projects, with the planner's answers from a script.
+// closing, on saved and on changed projects, with the planner's answers from a script;
+// Cancel is what Escape and the close box of a question answer.
 #include "core/projectfile/projectfile.h"
 #include "core/session/projectsession.h"
 
@@ -17,20 +18,29 @@ const QString OpenQuestion = QStringLiteral(
     "Das aktuelle Projekt ist nicht gespeichert!\rMöchten Sie die trotzdem ein neues Projekts öffnen?");
 const QString CloseQuestion = QStringLiteral(
     "Die aktuellen Eingaben sind nicht gespeichert!\rMöchten Sie die Daten vor dem Schließen speichern?");
+const QString StudyAlsoLost =
+    QStringLiteral("\r\rDie Ergebnisse der Variantenuntersuchung gehen beim Schließen ebenfalls verloren.");
+const QString StudyLostQuestion = QStringLiteral("Beim Schließen des Programms gehen die Angaben der "
+                                                 "Variantenuntersuchung verloren!\rMöchten Sie das Programm "
+                                                 "trotzdem beenden?");
+constexpr Answer Ja = Answer::Yes;
+constexpr Answer Nein = Answer::No;
+constexpr Answer Escape = Answer::Cancel;
 
 // Answers from a script and a log of what was asked: "?" + question, "open", "save",
 // "!" for an error (its text is the file layer's), "i" + information.
 class ScriptedDialogs final : public SessionDialogs
 {
 public:
-    QList<bool> answers;
+    QList<Answer> answers; // of both kinds of question, in turn; none left answers Escape
     QString chosenFile;
     QStringList log;
 
-    bool confirm(const QString &question) override
+    bool confirm(const QString &question) override { return ask(question) == Answer::Yes; }
+    Answer ask(const QString &question) override
     {
         log << QLatin1Char('?') + question;
-        return !answers.isEmpty() && answers.takeFirst();
+        return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
     }
     void inform(const QString &text) override { log << QLatin1Char('i') + text; }
     void showError(const QString &) override { log << QStringLiteral("!"); }
@@ -100,7 +110,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<bool>("modified");
-        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<QList<Answer>>("answers");
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QStringList>("asked");
         QTest::addColumn<QString>("project"); // the project name afterwards
@@ -110,34 +120,34 @@ private Q_SLOTS:
         const QString other = QStringLiteral("other.dat");
         const QString edited = QStringLiteral("Rechenbeispiel neu");
         const QStringList open{QStringLiteral("open")};
-        QTest::newRow("Neu, Nein") << "new" << true << QList<bool>{false} << ""
+        QTest::newRow("Neu, Nein") << "new" << true << QList<Answer>{Nein} << ""
                                    << QStringList{question(ResetQuestion)} << edited << start;
-        QTest::newRow("Neu, Ja") << "new" << true << QList<bool>{true} << ""
+        QTest::newRow("Neu, Ja") << "new" << true << QList<Answer>{Ja} << ""
                                  << QStringList{question(ResetQuestion)} << ""
                                  << "";
         QTest::newRow("Neu on a saved project asks too")
-            << "new" << false << QList<bool>{true} << "" << QStringList{question(ResetQuestion)} << ""
+            << "new" << false << QList<Answer>{Ja} << "" << QStringList{question(ResetQuestion)} << ""
             << "";
         QTest::newRow("Öffnen, saved: no question")
-            << "open" << false << QList<bool>{} << other << open << "Anderes Projekt" << other;
+            << "open" << false << QList<Answer>{} << other << open << "Anderes Projekt" << other;
         QTest::newRow("Öffnen, changed, Nein: no file dialog")
-            << "open" << true << QList<bool>{false} << other << QStringList{question(OpenQuestion)} << edited
+            << "open" << true << QList<Answer>{Nein} << other << QStringList{question(OpenQuestion)} << edited
             << start;
         QTest::newRow("Öffnen, changed, Ja, cancelled")
-            << "open" << true << QList<bool>{true} << "" << QStringList{question(OpenQuestion), open.first()}
+            << "open" << true << QList<Answer>{Ja} << "" << QStringList{question(OpenQuestion), open.first()}
             << edited << start;
         QTest::newRow("Öffnen, changed, Ja")
-            << "open" << true << QList<bool>{true} << other
+            << "open" << true << QList<Answer>{Ja} << other
             << QStringList{question(OpenQuestion), open.first()} << "Anderes Projekt" << other;
         QTest::newRow("Öffnen of a missing file keeps the project")
-            << "open" << true << QList<bool>{true} << "fehlt.dat"
+            << "open" << true << QList<Answer>{Ja} << "fehlt.dat"
             << QStringList{question(OpenQuestion), open.first(), QStringLiteral("!")} << edited << start;
     }
     void replacingCommands()
     {
         QFETCH(QString, command);
         QFETCH(bool, modified);
-        QFETCH(QList<bool>, answers);
+        QFETCH(QList<Answer>, answers);
         QFETCH(QString, chosen);
         QFETCH(QStringList, asked);
         QFETCH(QString, project);
@@ -222,26 +232,39 @@ private Q_SLOTS:
     void closeQuestion_data()
     {
         QTest::addColumn<bool>("modified");
-        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<bool>("study"); // the variant study holds results
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<QString>("asked"); // "" none
         QTest::addColumn<bool>("mayClose");
-        QTest::newRow("saved: no question") << false << QList<bool>{} << true;
-        QTest::newRow("changed, Nein: closes without saving") << true << QList<bool>{false} << true;
+        const QString withStudy = CloseQuestion + StudyAlsoLost;
+        QTest::newRow("saved: no question") << false << false << QList<Answer>{} << "" << true;
+        QTest::newRow("changed, Nein: closes without saving")
+            << true << false << QList<Answer>{Nein} << CloseQuestion << true;
         // "&Ja" wants to save first: the program stays, nothing is saved for the planner.
-        QTest::newRow("changed, Ja: stays") << true << QList<bool>{true} << false;
+        QTest::newRow("changed, Ja: stays") << true << false << QList<Answer>{Ja} << CloseQuestion << false;
+        QTest::newRow("changed, Escape: stays")
+            << true << false << QList<Answer>{Escape} << CloseQuestion << false;
+        QTest::newRow("changed with a study, Nein: both go")
+            << true << true << QList<Answer>{Nein} << withStudy << true;
+        QTest::newRow("saved with a study, Nein: stays")
+            << false << true << QList<Answer>{Nein} << StudyLostQuestion << false;
     }
     void closeQuestion()
     {
         QFETCH(bool, modified);
-        QFETCH(QList<bool>, answers);
+        QFETCH(bool, study);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(QString, asked);
         QFETCH(bool, mayClose);
         ProjectSession session;
         prepare(session, modified);
+        session.setVariantStudyFilled(study);
         const QByteArray before = contentOf(path(QStringLiteral("start.dat")));
         m_dialogs.answers = answers;
 
         QCOMPARE(session.mayClose(), mayClose);
 
-        QCOMPARE(m_dialogs.log, modified ? QStringList{question(CloseQuestion)} : QStringList{});
+        QCOMPARE(m_dialogs.log, asked.isEmpty() ? QStringList{} : QStringList{question(asked)});
         QCOMPARE(session.isSaved(), !modified);
         QCOMPARE(contentOf(path(QStringLiteral("start.dat"))), before);
     }
@@ -253,7 +276,7 @@ private Q_SLOTS:
         ProjectSession session;
         prepare(session, false);
         session.copyBuildUp(0, 0);
-        m_dialogs.answers = {true};
+        m_dialogs.answers = {Ja};
         session.newProject();
         QVERIFY(session.isSaved());
         QSignalSpy recalculated(&session, &ProjectSession::recalculated);

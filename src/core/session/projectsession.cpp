@@ -24,11 +24,18 @@ const QString OlderVersionMessage =
                    "des Raumvolumens hinzugekommen. \r\rWeitere Informationen sind dem Handbuch "
                    "(siehe Menüleiste / Info) zu entnehmen.              ");
 
+const QString StudyAlsoLost =
+    QStringLiteral("\r\rDie Ergebnisse der Variantenuntersuchung gehen beim Schließen ebenfalls verloren.");
+const QString StudyLostQuestion = QStringLiteral(
+    "Beim Schließen des Programms gehen die Angaben der Variantenuntersuchung verloren!\rMöchten Sie das "
+    "Programm trotzdem beenden?");
+
 // Answers for a session nobody converses with: nothing is chosen, nothing confirmed.
 class NoDialogs final : public SessionDialogs
 {
 public:
     bool confirm(const QString &) override { return false; }
+    Answer ask(const QString &) override { return Answer::Cancel; }
     void inform(const QString &) override {}
     void showError(const QString &) override {}
     QString chooseFileToOpen() override { return {}; }
@@ -189,10 +196,15 @@ bool ProjectSession::writeTo(const QString &fullPath)
     return true;
 }
 
-// "&Ja" means the planner wants to save first: the program stays for "Speichern unter...".
+// "&Ja" means the planner wants to save first: the program stays for "Speichern unter...";
+// "&Abbrechen" (Escape) keeps everything as it is.
 bool ProjectSession::mayClose()
 {
-    return isSaved() || !dialogs().confirm(CloseUnsavedQuestion);
+    if (isSaved())
+        return !m_variantStudyFilled || dialogs().confirm(StudyLostQuestion);
+    const QString question =
+        m_variantStudyFilled ? CloseUnsavedQuestion + StudyAlsoLost : CloseUnsavedQuestion;
+    return dialogs().ask(question) == Answer::No;
 }
 
 void ProjectSession::copyBuildUp(int element, int side)

@@ -13,6 +13,7 @@
 #include "core/buildup/buildupclipboard.h"
 #include "core/linings/liningclipboard.h"
 #include "core/model/variablen.h"
+#include "core/session/answer.h"
 
 #include <QObject>
 #include <QString>
@@ -25,8 +26,11 @@ class SessionDialogs
 public:
     virtual ~SessionDialogs() = default;
 
-    // A confirmation with "&Ja" and "&Nein"; true for "&Ja".
+    // A confirmation with "&Ja" and "&Nein"; true for "&Ja". Escape answers "&Nein".
     virtual bool confirm(const QString &question) = 0;
+    // A question with "&Ja", "&Nein" and "&Abbrechen", for where "&Nein" would drop the
+    // planner's work; Escape answers Cancel.
+    virtual Answer ask(const QString &question) = 0;
     // An information with an OK button.
     virtual void inform(const QString &text) = 0;
     // The general error display.
@@ -84,8 +88,12 @@ public:
     void saveAs();
     // "&Speichern": writes to the project's file; without one it acts as "Speichern unter".
     void save();
-    // Whether the program may end: the project is saved, or the planner declines saving.
+    // Whether the program may end: nothing would be lost, or the planner lets it go. For a
+    // changed project "&Abbrechen" (Escape, the close box) keeps the program open.
     bool mayClose();
+    // The variant study holds results that ending the program would lose; the study
+    // window keeps this up to date.
+    void setVariantStudyFilled(bool filled) { m_variantStudyFilled = filled; }
 
     // The build-up and lining clipboards. Copying changes nothing; a paste or a clear
     // recalculates and marks the project as changed when it changed a slot.
@@ -116,6 +124,7 @@ private:
     ProjectModel m_model;
     QString m_fileName;
     SessionDialogs *m_dialogs = nullptr;
+    bool m_variantStudyFilled = false;
     BuildUpClipboard m_buildUpClipboard;
     LiningClipboard m_liningClipboard;
 };
