@@ -104,6 +104,10 @@ private Q_SLOTS:
         resetModel(model, QLatin1Char('.'));
         model.fields.Projekt = QStringLiteral("Anderes Projekt");
         other.write(projectFileContent(model, QLatin1Char('.')));
+        QByteArray example = contentOf(QStringLiteral(TAVIX_SOURCE_DIR "/examples/worked-example.dat"));
+        example.truncate(example.indexOf("TS_ohneTrennung")); // inside the block of flank 1
+        QFile cut(path(QStringLiteral("cut.dat")));
+        QVERIFY(cut.open(QIODevice::WriteOnly) && cut.write(example));
     }
 
     void replacingCommands_data()
@@ -139,6 +143,13 @@ private Q_SLOTS:
         QTest::newRow("Öffnen, changed, Ja")
             << "open" << true << QList<Answer>{Ja} << other
             << QStringList{question(OpenQuestion), open.first()} << "Anderes Projekt" << other;
+        const QString cut = path(QStringLiteral("cut.dat"));
+        QTest::newRow("Öffnen of a file cut short says how far it goes")
+            << "open" << false << QList<Answer>{} << "cut.dat"
+            << QStringList{open.first(),
+                           QLatin1Char('i') + incompleteProjectText(cut, loadProject(cut, QLatin1Char('.')))}
+            << "Rechenbeispiel"
+            << "cut.dat";
         QTest::newRow("Öffnen of a missing file keeps the project")
             << "open" << true << QList<Answer>{Ja} << "fehlt.dat"
             << QStringList{question(OpenQuestion), open.first(), QStringLiteral("!")} << edited << start;

@@ -153,7 +153,9 @@ bool ProjectSession::openFile(const QString &path)
     }
     setFileName(fullPath);
     adopt(std::move(loaded.model));
-    // Only once the loaded values are on screen, so the planner sees the missing volumes.
+    // Only once the loaded values are on screen, so the planner sees what is missing.
+    if (loaded.incomplete)
+        dialogs().inform(incompleteProjectText(fullPath, loaded));
     if (loaded.fileVersion < 2)
         dialogs().inform(OlderVersionMessage);
     Recalculate();

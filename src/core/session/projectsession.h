@@ -81,8 +81,9 @@ public:
     void newProject();
     // "&Öffnen...": asks about unsaved changes, lets the planner choose a file, opens it.
     void openProject();
-    // Opens `path` without question or file choice (the file named on the command line).
-    // A file that cannot be read is reported and leaves the project as it was.
+    // Opens `path` without file choice (the file named on the command line). A file that
+    // cannot be read is reported and leaves the project as it was; a file cut short opens
+    // with a notice of how many lines it had.
     bool openFile(const QString &path);
     // "&Speichern unter...": lets the planner choose a file and writes the project there.
     void saveAs();
