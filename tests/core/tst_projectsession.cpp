@@ -5,7 +5,9 @@
 #include "core/session/projectsession.h"
 
 #include <QFile>
+#include <QLockFile>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -278,6 +280,54 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs.log, asked.isEmpty() ? QStringList{} : QStringList{question(asked)});
         QCOMPARE(session.isSaved(), !modified);
         QCOMPARE(contentOf(path(QStringLiteral("start.dat"))), before);
+    }
+
+    // Another copy of the program on a file: opening a file it holds open and saving over a
+    // file it changed ask first; the mark of a copy that crashed and a file that is gone ask
+    // nothing. No mark outlives the project.
+    void anotherProgramOnTheFile_data()
+    {
+        QTest::addColumn<QString>("other");         // what the other copy did
+        QTest::addColumn<QList<Answer>>("answers"); // as many as questions are expected
+        QTest::addColumn<bool>("done");
+        QTest::newRow("holds it, Öffnen, Nein") << "holds" << QList<Answer>{Nein} << false;
+        QTest::newRow("holds it, Öffnen, Ja") << "holds" << QList<Answer>{Ja} << true;
+        QTest::newRow("crashed holding it, Öffnen") << "crashed" << QList<Answer>{} << true;
+        QTest::newRow("changed it, Speichern, Nein") << "changed" << QList<Answer>{Nein} << false;
+        QTest::newRow("changed it, Speichern, Ja") << "changed" << QList<Answer>{Ja} << true;
+        QTest::newRow("deleted it, Speichern") << "deleted" << QList<Answer>{} << true;
+    }
+    void anotherProgramOnTheFile()
+    {
+        QFETCH(QString, other);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(bool, done);
+        ProjectSession session;
+        prepare(session, true);
+        const bool open = other == QLatin1String("holds") || other == QLatin1String("crashed");
+        const QString name = open ? QStringLiteral("other.dat") : QStringLiteral("start.dat");
+        const QString file = path(name);
+        QLockFile holder(path(QLatin1Char('.') + name + QStringLiteral(".lock")));
+        QFile left(other == QLatin1String("crashed") ? holder.fileName() : file);
+        const QByteArray pid = "2147483646\ntavix\n" + QSysInfo::machineHostName().toUtf8() + '\n';
+        if (other == QLatin1String("holds"))
+            QVERIFY(holder.tryLock(0));
+        else if (other == QLatin1String("deleted"))
+            QVERIFY(left.remove());
+        else // a process number that cannot run, or foreign content
+            QVERIFY(left.open(QIODevice::WriteOnly) && left.write(open ? pid : "anders") && left.flush());
+        const QByteArray before = contentOf(file);
+        m_dialogs.answers = answers;
+
+        if (!open)
+            session.save();
+        QCOMPARE(open ? session.openFile(file) : session.isSaved(), done);
+        QCOMPARE(m_dialogs.log.size(), answers.size());
+        QCOMPARE(contentOf(file) == before, open || !done);
+        holder.unlock();
+        QCOMPARE(QFile::exists(holder.fileName()), !open || other == QLatin1String("crashed"));
+        session.reset();
+        QVERIFY(!QFile::exists(holder.fileName()));
     }
 
     // The clipboards belong to the program run: a build-up copied in one project is pasted

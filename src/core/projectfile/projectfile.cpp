@@ -606,10 +606,7 @@ LoadedProject readProject(const QByteArray &content, QChar sep)
 
 LoadedProject loadProject(const QString &path, QChar sep)
 {
-    // A project file is a few kilobytes; the cap keeps a damaged or foreign file from
-    // filling the memory.
-    constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
-    const FileReadResult file = readFileCapped(path, MaxFileSize);
+    const FileReadResult file = readFileCapped(path, MaxProjectFileBytes);
     if (!file.ok()) {
         LoadedProject result;
         resetModel(result.model, sep);

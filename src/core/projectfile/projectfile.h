@@ -35,6 +35,9 @@ namespace tavix {
 
 constexpr int ProjectFileLineCount = 282;
 constexpr int OlderProjectFileLineCount = 242; // an older file: the lines before the variant name
+// A project file is a few kilobytes; the cap keeps a damaged or foreign file from filling
+// the memory.
+constexpr qint64 MaxProjectFileBytes = 64 * 1024 * 1024;
 extern const char *const ProjectFileHeader; // "Projektdaten: Tavix-Schallschutzrechner Version 2.0"
 
 struct LoadedProject

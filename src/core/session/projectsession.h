@@ -11,10 +11,12 @@
 // none of them tells another about a change.
 
 #include "core/buildup/buildupclipboard.h"
+#include "core/io/openfilemark.h"
 #include "core/linings/liningclipboard.h"
 #include "core/model/variablen.h"
 #include "core/session/answer.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -82,12 +84,15 @@ public:
     // "&Öffnen...": asks about unsaved changes, lets the planner choose a file, opens it.
     void openProject();
     // Opens `path` without file choice (the file named on the command line). A file that
-    // cannot be read is reported and leaves the project as it was; a file cut short opens
-    // with a notice of how many lines it had.
+    // cannot be read is reported and leaves the project as it was; a file that another
+    // running copy of the program holds open is opened only after a question; a file cut
+    // short opens with a notice of how many lines it had.
     bool openFile(const QString &path);
     // "&Speichern unter...": lets the planner choose a file and writes the project there.
     void saveAs();
     // "&Speichern": writes to the project's file; without one it acts as "Speichern unter".
+    // Both ask before replacing the project's file when another program changed it since
+    // it was opened or saved here.
     void save();
     // Whether the program may end: nothing would be lost, or the planner lets it go. For a
     // changed project "&Abbrechen" (Escape, the close box) keeps the program open.
@@ -118,6 +123,8 @@ Q_SIGNALS:
 private:
     void adopt(ProjectModel model);
     bool writeTo(const QString &fullPath);
+    bool changedOnDisk(const QString &fullPath) const;
+    void rememberContentOf(const QString &fullPath);
     void setSaved(bool saved);
     void setFileName(const QString &fileName);
     SessionDialogs &dialogs();
@@ -125,6 +132,10 @@ private:
     ProjectModel m_model;
     QString m_fileName;
     SessionDialogs *m_dialogs = nullptr;
+    // The project's file as it lay on disk when it was opened or last saved here, to tell
+    // whether another program changed it since; the mark tells other copies that it is open.
+    QByteArray m_fileContent;
+    OpenFileMark m_mark;
     bool m_variantStudyFilled = false;
     BuildUpClipboard m_buildUpClipboard;
     LiningClipboard m_liningClipboard;
