@@ -138,11 +138,17 @@ void ProjectSession::reset()
 {
     ProjectModel fresh;
     resetModel(fresh, localeDecimalSeparator());
+    fresh.requirement = m_newProjectRequirement;
     m_mark.clear();
     m_fileContent.clear();
     setFileName(QString());
     replaceProject(std::move(fresh));
     setSaved(true);
+}
+
+void ProjectSession::setNewProjectRequirement(const ProjectRequirement &requirement)
+{
+    m_newProjectRequirement = requirement;
 }
 
 void ProjectSession::newProject()

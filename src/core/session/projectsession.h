@@ -77,7 +77,10 @@ public:
     // and the saved state are left alone.
     void replaceProject(ProjectModel model);
     // Every input back to its reset value and no file; announced, recalculated, saved.
+    // The new project is proven against the requirement set here (the planner's last choice,
+    // which the window layer keeps per user); none until one is set.
     void reset();
+    void setNewProjectRequirement(const ProjectRequirement &requirement);
 
     // "&Neu": asks, then resets.
     void newProject();
@@ -131,6 +134,7 @@ private:
 
     ProjectModel m_model;
     QString m_fileName;
+    ProjectRequirement m_newProjectRequirement;
     SessionDialogs *m_dialogs = nullptr;
     // The project's file as it lay on disk when it was opened or last saved here, to tell
     // whether another program changed it since; the mark tells other copies that it is open.
