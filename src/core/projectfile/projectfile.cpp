@@ -559,11 +559,13 @@ void writeExtension(LineWriter &w, const ProjectModel &model)
 
 } // namespace
 
-QByteArray projectFileContent(const ProjectModel &model, QChar sep)
+QByteArray projectFileContent(const ProjectModel &model, QChar sep, bool *writable)
 {
     LineWriter w;
     writeContent(w, model, sep);
     writeExtension(w, model);
+    if (writable)
+        *writable = !w.unwritable();
     return w.bytes();
 }
 
@@ -606,7 +608,7 @@ LoadedProject readProject(const QByteArray &content, QChar sep)
 
 LoadedProject loadProject(const QString &path, QChar sep)
 {
-    const FileReadResult file = readFileCapped(path, MaxProjectFileBytes);
+    const FileReadResult file = readFileCapped(path, MaxProjectFileSize);
     if (!file.ok()) {
         LoadedProject result;
         resetModel(result.model, sep);

@@ -252,13 +252,13 @@ bool ProjectSession::changedOnDisk(const QString &fullPath) const
 {
     if (fullPath != m_fileName || m_fileContent.isNull())
         return false;
-    const FileReadResult now = readFileCapped(fullPath, MaxProjectFileBytes);
+    const FileReadResult now = readFileCapped(fullPath, MaxProjectFileSize);
     return now.ok() && now.content != m_fileContent;
 }
 
 void ProjectSession::rememberContentOf(const QString &fullPath)
 {
-    const FileReadResult file = readFileCapped(fullPath, MaxProjectFileBytes);
+    const FileReadResult file = readFileCapped(fullPath, MaxProjectFileSize);
     m_fileContent = file.ok() ? file.content : QByteArray();
 }
 
