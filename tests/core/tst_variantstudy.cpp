@@ -31,6 +31,8 @@ private Q_SLOTS:
     void resultTakenFromTheProject();
     void scaling_data();
     void scaling();
+    void axisLabels_data();
+    void axisLabels();
     void variantNumbersOnTheAxis_data();
     void variantNumbersOnTheAxis();
 };
@@ -153,7 +155,11 @@ void TestVariantStudy::scaling_data()
     QTest::newRow("top up twice") << one << QStringLiteral("+TT") << QList<double>{0, 80, 0, 80, 0, 80}
                                   << QStringLiteral("000");
     QTest::newRow("bottom down at zero does nothing")
-        << one << QStringLiteral("+Ab") << QList<double>{0, 60, 0, 50, 0, 60} << QStringLiteral("111");
+        << one << QStringLiteral("+b") << QList<double>{0, 70, 0, 70, 0, 70} << QStringLiteral("000");
+    // R'w 52.3 and DnT,w 48.2: each axis fits its bars with at least 1 dB on either side, on
+    // whole steps, at least 5 dB high.
+    QTest::newRow("automatic fits the bars with a margin")
+        << one << QStringLiteral("+A") << QList<double>{51, 56, 47, 52, 47, 54} << QStringLiteral("111");
     QTest::newRow("top down stops 5 dB above the bottom")
         << one << QStringLiteral("+") + QString(20, u't') << QList<double>{0, 5, 0, 5, 0, 5}
         << QStringLiteral("000");
@@ -162,20 +168,38 @@ void TestVariantStudy::scaling_data()
         << QStringLiteral("000");
     QTest::newRow("bottom up then down")
         << one << QStringLiteral("+BBBb") << QList<double>{10, 70, 10, 70, 10, 70} << QStringLiteral("000");
-    // After nine steps up the DnT,w axis (automatic 0..50) is at the 5 dB gap: the step
-    // down of the top moves the other two only.
+    // The two single-series axes already span the 5 dB gap: only the combined one moves.
     QTest::newRow("each chart moves on its own")
-        << one << QStringLiteral("+ABBBBBBBBBt") << QList<double>{45, 55, 45, 50, 45, 55}
-        << QStringLiteral("000");
-    QTest::newRow("automatic takes in zero below negative bars")
-        << QList<VariantResult>{result(52, -3, 4)} << QStringLiteral("+Ab")
-        << QList<double>{0, 60, -10, 10, -10, 60} << QStringLiteral("111");
+        << one << QStringLiteral("+ABt") << QList<double>{51, 56, 47, 52, 49, 54} << QStringLiteral("110");
+    QTest::newRow("automatic keeps zero for a missing DnT,w")
+        << QList<VariantResult>{result(52, 0, 0)} << QStringLiteral("+Ab")
+        << QList<double>{46, 56, 0, 5, 0, 60} << QStringLiteral("011");
     QTest::newRow("a step leaves automatic from the range it showed")
         << QList<VariantResult>{result(60, 59.9L, 61)} << QStringLiteral("+AT")
-        << QList<double>{0, 75, 0, 65, 0, 75} << QStringLiteral("000");
+        << QList<double>{59, 69, 58, 68, 58, 68} << QStringLiteral("000");
     QTest::newRow("automatic follows later bars")
         << QList<VariantResult>{result(40, 30, 30), Incomplete, result(81, 79, 80)} << QStringLiteral("+A++")
-        << QList<double>{0, 90, 0, 80, 0, 90} << QStringLiteral("111");
+        << QList<double>{30, 90, 20, 90, 20, 90} << QStringLiteral("111");
+}
+
+// Both limits carry a label, the round values between them too unless they crowd a limit.
+void TestVariantStudy::axisLabels_data()
+{
+    QTest::addColumn<double>("bottom");
+    QTest::addColumn<double>("top");
+    QTest::addColumn<QList<double>>("labels");
+    QTest::newRow("start: every 10 dB") << 0.0 << 70.0 << QList<double>{0, 10, 20, 30, 40, 50, 60, 70};
+    QTest::newRow("limits off the steps") << 45.0 << 75.0 << QList<double>{45, 50, 55, 60, 65, 70, 75};
+    QTest::newRow("a narrow axis") << 51.0 << 56.0 << QList<double>{51, 52, 53, 54, 55, 56};
+    QTest::newRow("crowding values left out") << 47.0 << 63.0 << QList<double>{47, 50, 52, 54, 56, 58, 60, 63};
+}
+
+void TestVariantStudy::axisLabels()
+{
+    QFETCH(double, bottom);
+    QFETCH(double, top);
+    QFETCH(QList<double>, labels);
+    QCOMPARE(VariantStudy::axisLabels({bottom, top}), labels);
 }
 
 void TestVariantStudy::scaling()

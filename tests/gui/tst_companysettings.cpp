@@ -183,9 +183,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("messages");
-        const QString refused = info(companySettingsRefusedText());
+        // The refusal says which field and which limits.
         QTest::newRow("negative") << QStringLiteral("edit_LogoTop") << QStringLiteral("-5")
-                                  << QStringList{refused};
+                                  << QStringList{
+                                         info(companySettingsRefusedText() +
+                                              QStringLiteral("\r\rFirmenlogo, Abstand vom oberen Rand: -5 "
+                                                             "Pixel; erlaubt sind 0 bis 10000 Pixel."))};
+        QTest::newRow("beyond any page")
+            << QStringLiteral("edit_FaNameLeft") << QStringLiteral("12000")
+            << QStringList{
+                   info(companySettingsRefusedText() +
+                        QStringLiteral("\r\rFirmenname, Abstand vom linken Rand: 12000 Pixel; erlaubt "
+                                       "sind 0 bis 10000 Pixel."))};
         QTest::newRow("not a whole number")
             << QStringLiteral("edit_LogoLeft") << QStringLiteral("12a")
             << QStringList{error(QString::fromUtf8("'12a' ist kein gültiger Integerwert"))};
@@ -221,6 +230,71 @@ private Q_SLOTS:
         left->selectAll();
         QTest::keyClick(left, Qt::Key_Backspace);
         QCOMPARE(left->text(), QStringLiteral("0")); // an emptied field restores "0" at once
+        QTest::keyClicks(left, QStringLiteral("240"));
+        QCOMPARE(left->text(), QStringLiteral("240")); // typed after the "0": no leading zero
+    }
+
+    void unreadFileIsReplacedOnlyOnRequest_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // empty: a folder named Firma.set
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<bool>("errorAtStart");
+        const QByteArray lines =
+            "Muster GmbH\r\n" + QByteArray(" \r\n").repeated(10) + "0\r\n0\r\n0\r\n0\r\n1\r\n";
+        QTest::newRow("over the size cap")
+            << QByteArray(1024 * 1024 + 1, 'x') << QString::fromUtf8("Die Datei ist zu groß") << true;
+        QTest::newRow("a folder") << QByteArray() << QStringLiteral("konnte nicht gelesen werden") << true;
+        QTest::newRow("lines after line 16")
+            << lines + "Niederlassung Nord\r\nTel. 0123\r\n"
+            << QStringLiteral("enthält nach Zeile 16 noch 2 Zeile(n), die das Programm nicht liest") << false;
+    }
+    // A company file whose content the window does not show completely is replaced only
+    // after a question that says so; "Nein" keeps the file and the window.
+    void unreadFileIsReplacedOnlyOnRequest()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+        QFETCH(bool, errorAtStart);
+        const QString file = path(CompanyDataFileName);
+        if (content.isEmpty())
+            QVERIFY(QDir().mkdir(file));
+        else
+            QCOMPARE(writeFileAtomically(file, content), QString());
+        m_form->readCompanyFile();
+        QCOMPARE(m_dialogs->recorded.size(), errorAtStart ? 1 : 0);
+        m_dialogs->recorded.clear();
+        m_form->openSettings();
+        m_dialogs->yesNoAnswers << false;
+        click(*m_form, "Button_Save_FaDat");
+        QCOMPARE(m_dialogs->recorded.size(), 1);
+        const RecordedDialog question = m_dialogs->recorded.last();
+        QCOMPARE(question.type, QStringLiteral("question"));
+        QVERIFY2(question.text.contains(QDir::toNativeSeparators(file)) && question.text.contains(reason) &&
+                     question.text.contains(QString::fromUtf8("ihr bisheriger Inhalt geht dabei verloren")),
+                 qPrintable(question.text));
+        QVERIFY(m_form->isVisible());
+        if (content.isEmpty())
+            return;
+        QCOMPARE(readFileCapped(file, 2 * 1024 * 1024).content, content);
+        m_dialogs->yesNoAnswers << true;
+        click(*m_form, "Button_Save_FaDat"); // the question again, then the missing logo
+        QCOMPARE(m_dialogs->recorded.size(), 3);
+        QVERIFY(!m_form->isVisible());
+        QCOMPARE(companyFile().count('\n'), 16);
+    }
+
+    // The first print without company data says where to enter them, once.
+    void missingDataHintOnce()
+    {
+        m_form->hintMissingDataOnce(m_mainWindow);
+        m_form->hintMissingDataOnce(m_mainWindow);
+        QCOMPARE(shown(*m_dialogs), QStringList{info(missingCompanyDataHint())});
+        QVERIFY(missingCompanyDataHint().contains(
+            QString::fromUtf8("„Einstellungen“ → „Firmendaten editieren“")));
+        auto other = std::make_unique<TForm_FaSet>(m_mainWindow);
+        field(*other, "edit_Fa")->setText(QStringLiteral("Ingenieurbüro Muster"));
+        other->hintMissingDataOnce(m_mainWindow);
+        QCOMPARE(m_dialogs->recorded.size(), 1);
     }
 
     void cancelKeepsTypedTexts()

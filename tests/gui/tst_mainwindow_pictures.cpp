@@ -3,10 +3,12 @@
 #include "fixtures.h"
 #include "gui/common/startdirectory.h"
 #include "gui/mainwindow/simplifiedmodel.h"
+#include "gui/reports/form_faset.h"
 #include "gui/reports/form_qrep.h"
 #include "widgettest.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QLocale>
 #include <QTabBar>
 #include <QTabWidget>
@@ -118,6 +120,9 @@ private Q_SLOTS:
         TSimplifiedModel window;
         window.show();
         loadWorkedExample(window);
+        window.companySettings()
+            .findChild<QLineEdit *>(QStringLiteral("edit_Fa"))
+            ->setText(QStringLiteral("Ingenieurbüro Muster"));
         window.SpeedButtonPrintClick();
         auto *preview = window.findChild<TForm_QRep *>();
         QVERIFY(preview && preview->isVisible());

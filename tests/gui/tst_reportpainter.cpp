@@ -346,6 +346,9 @@ void TestReportPainter::printCommand()
     {
         TSimplifiedModel window;
         window.model() = fixtures::exampleProject(Comma);
+        window.companySettings()
+            .findChild<QLineEdit *>(QStringLiteral("edit_Fa"))
+            ->setText(QStringLiteral("Ingenieurbüro Muster"));
         if (!complete)
             window.model().fields.A = QStringLiteral("0");
         window.model().Orientation = orientation;

@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSvgRenderer>
 #include <QToolButton>
 #include <QValueAxis>
@@ -99,6 +100,7 @@ private Q_SLOTS:
     void scaleButtons_data();
     void scaleButtons();
     void viewChoiceAndChartLook();
+    void sizeAndPlaceStayAcrossSwitches();
     void copyingAChart_data();
     void copyingAChart();
     void pictures();
@@ -298,11 +300,11 @@ void TestVariantWindow::scaleButtons_data()
         << QStringList{QStringLiteral("btn_UpBottom"), QStringLiteral("btn_UpBottom"),
                        QStringLiteral("btn_DownTop")}
         << QList<double>{10, 65, 10, 65, 10, 65};
-    QTest::newRow("automatic follows each chart's bars")
-        << QStringList{QStringLiteral("SpeedButton1")} << QList<double>{0, 60, 0, 50, 0, 60};
+    QTest::newRow("automatic fits each chart's bars")
+        << QStringList{QStringLiteral("SpeedButton1")} << QList<double>{51, 56, 47, 52, 47, 54};
     QTest::newRow("a step leaves automatic from where it was")
-        << QStringList{QStringLiteral("SpeedButton1"), QStringLiteral("btn_UpBottom")}
-        << QList<double>{5, 60, 5, 50, 5, 60};
+        << QStringList{QStringLiteral("SpeedButton1"), QStringLiteral("btn_UpTop")}
+        << QList<double>{51, 61, 47, 57, 47, 59};
 }
 
 void TestVariantWindow::scaleButtons()
@@ -356,7 +358,12 @@ void TestVariantWindow::viewChoiceAndChartLook()
         QVERIFY(!chart->legend()->isVisible());
         QCOMPARE(view->rubberBand(), QChartView::NoRubberBand);
         QCOMPARE(s.leftAxis(ChartNames[i])->titleText(), titles[i]);
-        QCOMPARE(s.leftAxis(ChartNames[i])->tickInterval(), 10.0);
+        // Labels at both limits, whatever they are.
+        auto *axis = qobject_cast<QCategoryAxis *>(s.leftAxis(ChartNames[i]));
+        QVERIFY(axis);
+        const QStringList labels = axis->categoriesLabels();
+        QCOMPARE(labels.first(), QString::number(qRound(axis->min())));
+        QCOMPARE(labels.last(), QString::number(qRound(axis->max())));
         QAbstractAxis *bottom = chart->axes(Qt::Horizontal).value(0);
         QCOMPARE(bottom->titleText(), QStringLiteral("Variante"));
         QVERIFY(!bottom->isLineVisible());
@@ -426,6 +433,32 @@ void TestVariantWindow::copyingAChart()
     QVERIFY(s.dialogs.recorded.isEmpty());
 }
 
+// The window keeps its size whichever chart it shows and stays on the free area of the
+// screen, also when that is smaller than the window's own size.
+void TestVariantWindow::sizeAndPlaceStayAcrossSwitches()
+{
+    Study s;
+    s.window.show();
+    s.setResult(52.3L, 48.2L, 49);
+    s.window.button_VariantClick();
+    s.click(QStringLiteral("btn_AddVariant"));
+    QCoreApplication::processEvents();
+    const QSize size = s.form()->size();
+    for (const char *view : {"rg_Rw", "rg_DnTW", "rg_RwDnTW", "rg_Rw"}) {
+        s.click(QString::fromLatin1(view));
+        s.add(53.1L, 50, 49.5L);
+        QCoreApplication::processEvents();
+        QCOMPARE(s.form()->size(), size);
+    }
+    QVERIFY2(s.form()->screen()->availableGeometry().contains(s.form()->frameGeometry()),
+             qPrintable(QStringLiteral("%1 %2 %3 %4")
+                            .arg(s.form()->frameGeometry().x())
+                            .arg(s.form()->frameGeometry().y())
+                            .arg(s.form()->frameGeometry().width())
+                            .arg(s.form()->frameGeometry().height())));
+    QVERIFY(s.dialogs.recorded.isEmpty());
+}
+
 void TestVariantWindow::pictures()
 {
     const QString dir = QStringLiteral(TAVIX_BINARY_DIR) + QStringLiteral("/pictures");
@@ -451,6 +484,10 @@ void TestVariantWindow::pictures()
         const QString path = dir + QStringLiteral("/variant-study-") + view.mid(3) + QStringLiteral(".png");
         QVERIFY2(s.form()->grab().save(path), qPrintable(path));
     }
+    s.click(QStringLiteral("rg_Rw"));
+    s.click(QStringLiteral("SpeedButton1")); // the axis fits the bars: their differences show
+    QCoreApplication::processEvents();
+    QVERIFY(s.form()->grab().save(dir + QStringLiteral("/variant-study-automatic.png")));
     s.click(QStringLiteral("rg_RwDnTW"));
     s.control<QChartView>(QStringLiteral("Chart_RwDnTW"))->actions().first()->trigger();
     const QMimeData *mime = QGuiApplication::clipboard()->mimeData();

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QList>
 
+#include <algorithm>
+
 namespace tavix {
 
 namespace {
@@ -63,6 +65,26 @@ CompanyData parseCompanyData(const QByteArray &content)
     return data;
 }
 
+CompanyData asSettingsWindowHolds(CompanyData data)
+{
+    for (QString *position : {&data.LogoLeft, &data.LogoTop, &data.FaNameLeft, &data.FaNameTop}) {
+        if (position->isEmpty())
+            *position = QStringLiteral("0");
+    }
+    data.Date.truncate(CompanyDateMaxLength);
+    return data;
+}
+
+int unreadCompanyLines(const QByteArray &content)
+{
+    const QList<QByteArray> lines = content.split('\n');
+    int unread = 0;
+    for (qsizetype i = 16; i < lines.size(); ++i)
+        if (!lines.at(i).trimmed().isEmpty())
+            ++unread;
+    return unread;
+}
+
 LoadedCompanyData loadCompanyData(const QString &path)
 {
     LoadedCompanyData result;
@@ -79,6 +101,7 @@ LoadedCompanyData loadCompanyData(const QString &path)
         return result;
     }
     result.data = parseCompanyData(file.content);
+    result.unreadLines = unreadCompanyLines(file.content);
     return result;
 }
 
@@ -111,12 +134,12 @@ QString placeAndDateText(const CompanyData &data, const QDate &today)
 QString invalidIntegerText(const QString &text)
 {
     // Concatenated, not arg(): a pasted "%1" must appear as typed.
-    return QLatin1Char('\'') + text + QString::fromUtf8("' ist kein gültiger Integerwert");
+    return QLatin1Char('\'') + text + QStringLiteral("' ist kein gültiger Integerwert");
 }
 
 QString companySettingsRefusedText()
 {
-    return QString::fromUtf8("Falsche Eingabe!  Einstellungen wurden nicht übernommen.");
+    return QStringLiteral("Falsche Eingabe!  Einstellungen wurden nicht übernommen.");
 }
 
 QString noCompanyLogoText()
@@ -141,14 +164,74 @@ CheckedCompanyPositions checkCompanyPositions(const CompanyData &data)
             return checked;
         }
     }
-    for (const auto &[text, value] : positions) {
-        if (*value < 0 || *value > MaxCompanyPosition) {
+    for (int field = 0; field < 4; ++field) {
+        const int value = *positions[field].second;
+        if (value < 0 || value > MaxCompanyPosition) {
             checked.problem = CheckedCompanyPositions::Problem::OutOfRange;
-            checked.message = companySettingsRefusedText();
+            checked.field = field;
+            checked.message = companySettingsRefusedText() +
+                              QString::fromUtf8("\r\r%1: %2 Pixel; erlaubt sind 0 bis %3 Pixel.")
+                                  .arg(companyPositionName(field))
+                                  .arg(value)
+                                  .arg(MaxCompanyPosition);
             return checked;
         }
     }
     return checked;
+}
+
+QString companyPositionName(int field)
+{
+    const char *const names[] = {"Firmenlogo, Abstand vom linken Rand", "Firmenlogo, Abstand vom oberen Rand",
+                                 "Firmenname, Abstand vom linken Rand",
+                                 "Firmenname, Abstand vom oberen Rand"};
+    return field >= 0 && field < 4 ? QString::fromLatin1(names[field]) : QString();
+}
+
+QString companyFileOverwriteQuestion(const QString &path, const LoadedCompanyData &readAtStart,
+                                     const LoadedCompanyData &now)
+{
+    if (!now.found)
+        return {};
+    QString why;
+    if (!now.ok())
+        why = now.error;
+    else if (!readAtStart.ok())
+        why = readAtStart.error +
+              QString::fromUtf8(" (beim Programmstart); die Angaben dieses Fensters stammen nicht aus ihr");
+    else if (now.unreadLines > 0)
+        why = QString::fromUtf8("Die Datei „%1“ enthält nach Zeile 16 noch %2 Zeile(n), die das Programm "
+                                "nicht liest")
+                  .arg(path)
+                  .arg(now.unreadLines);
+    else
+        return {};
+    return QLatin1Char(' ') + why +
+           QString::fromUtf8(".\rBeim Übernehmen wird die Datei mit den Angaben dieses Fensters überschrieben; "
+                             "ihr bisheriger Inhalt geht dabei verloren.\r Trotzdem überschreiben? ");
+}
+
+bool companyDataEmpty(const CompanyData &data)
+{
+    CompanyData copy = data;
+    const QList<QString *> fields = textFields(copy).mid(0, 10);
+    return std::all_of(fields.begin(), fields.end(),
+                       [](const QString *text) { return text->trimmed().isEmpty(); });
+}
+
+QString missingCompanyDataHint()
+{
+    return QString::fromUtf8("Es sind keine Firmendaten eingetragen: Deckblatt und Kopfzeile des Berichts "
+                             "bleiben ohne Firmenangaben.\rEintragen können Sie sie unter „Einstellungen“ → "
+                             "„Firmendaten editieren“.");
+}
+
+QString withoutLeadingZeros(const QString &text)
+{
+    qsizetype zeros = 0;
+    while (zeros + 1 < text.size() && text.at(zeros) == QLatin1Char('0'))
+        ++zeros;
+    return text.mid(zeros);
 }
 
 bool isPositionFieldCharacter(QChar c)

@@ -42,6 +42,8 @@ struct LoadedCompanyData
     CompanyData data;
     bool found = false; // false when the file does not exist (the data keep their defaults)
     QString error;      // German I/O error text, empty on success
+    // Lines with text after line 16, which the program neither reads nor writes back.
+    int unreadLines = 0;
     bool ok() const { return error.isEmpty(); }
 };
 
@@ -51,6 +53,13 @@ struct LoadedCompanyData
 QByteArray companyDataFileContent(const CompanyData &data);
 // Reads lines 1 to 15 as they stand; missing lines give empty texts.
 CompanyData parseCompanyData(const QByteArray &content);
+// The company data as the settings window holds them once it has shown `data`: a position
+// left empty (a missing or empty line) reads "0", as the window's change handler makes
+// it, and the date is cut to the field's CompanyDateMaxLength characters. A report made
+// without the window uses these, so that it accepts every Firma.set the window accepts.
+CompanyData asSettingsWindowHolds(CompanyData data);
+// The lines with text after line 16.
+int unreadCompanyLines(const QByteArray &content);
 // Reads `path`; a missing file is no error (found = false).
 LoadedCompanyData loadCompanyData(const QString &path);
 // Writes atomically; returns the German error text, empty on success.
@@ -92,14 +101,25 @@ struct CheckedCompanyPositions
     };
     CompanyPositions values;
     Problem problem = Problem::None;
+    int field = -1; // the field at fault: 0 logo left, 1 logo top, 2 name left, 3 name top
     QString message;
     bool ok() const { return problem == Problem::None; }
 };
 
 // Converts the four position texts in the order logo left, logo top, name left, name top.
 // All four are converted before the range is checked, so a text that is not a whole number
-// is reported even when another field is negative.
+// is reported even when another field is negative. A value out of range is refused with
+// companySettingsRefusedText() and, beneath it, the field, the value and the limits.
 CheckedCompanyPositions checkCompanyPositions(const CompanyData &data);
+// "Firmenlogo, Abstand vom linken Rand" .. "Firmenname, Abstand vom oberen Rand"
+QString companyPositionName(int field);
+
+// Whether accepting the settings may replace the company file without asking: it may unless
+// the file exists and the window's texts did not come from it completely. `readAtStart`
+// is what reading it at start-up found, `now` what reading it again finds. Empty when it
+// may; otherwise the question that says what would be lost.
+QString companyFileOverwriteQuestion(const QString &path, const LoadedCompanyData &readAtStart,
+                                     const LoadedCompanyData &now);
 
 QString invalidIntegerText(const QString &text);
 // "Falsche Eingabe!  Einstellungen wurden nicht übernommen."
@@ -107,7 +127,16 @@ QString companySettingsRefusedText();
 // "Kein Logo definiert oder\rfalscher Logo- bzw. Pfadname."
 QString noCompanyLogoText();
 
+// Whether the company block of the report would be empty: no text in any of the first ten
+// fields (blanks count as nothing).
+bool companyDataEmpty(const CompanyData &data);
+// The hint of the first print without company data: what stays empty and where to enter it.
+QString missingCompanyDataHint();
+
 // The position fields take digits only; control characters (backspace, shortcuts) pass.
 bool isPositionFieldCharacter(QChar c);
+// A position text without leading zeros ("0240" becomes "240", "00" becomes "0"), as the
+// field shows a typed number.
+QString withoutLeadingZeros(const QString &text);
 
 } // namespace tavix

@@ -112,16 +112,39 @@ QList<int> VariantStudy::numberLabels(int count)
     return numbers;
 }
 
+double VariantStudy::labelStep(AxisLimits limits)
+{
+    const double span = limits.top - limits.bottom;
+    for (const double step : {1.0, 2.0, 5.0, LabelStep, 20.0, 50.0, 100.0})
+        if (span / step <= 10)
+            return step;
+    return std::ceil(span / 10 / 100) * 100;
+}
+
+QList<double> VariantStudy::axisLabels(AxisLimits limits)
+{
+    const double step = labelStep(limits);
+    const double crowded = 0.6 * step;
+    QList<double> labels{limits.bottom};
+    for (double value = std::floor(limits.bottom / step) * step + step; value < limits.top; value += step)
+        if (value - limits.bottom >= crowded && limits.top - value >= crowded)
+            labels.append(value);
+    if (limits.top > limits.bottom)
+        labels.append(limits.top);
+    return labels;
+}
+
 AxisLimits VariantStudy::dataLimits(VariantChart chart) const
 {
-    // Bars grow from zero, so zero is always on the axis.
+    bool any = false;
     long double low = 0;
     long double high = 0;
     auto take = [&](long double value) {
         if (!std::isfinite(value))
             return;
-        low = std::min(low, value);
-        high = std::max(high, value);
+        low = any ? std::min(low, value) : value;
+        high = any ? std::max(high, value) : value;
+        any = true;
     };
     for (const VariantBar &bar : m_bars) {
         if (chart != VariantChart::DnTw)
@@ -129,8 +152,15 @@ AxisLimits VariantStudy::dataLimits(VariantChart chart) const
         if (chart != VariantChart::Rw)
             take(bar.dnTw);
     }
-    const double bottom = std::floor(static_cast<double>(low) / LabelStep) * LabelStep;
-    const double top = std::floor(static_cast<double>(high) / LabelStep) * LabelStep + LabelStep;
+    if (!any)
+        return StartLimits;
+    const double margin = std::max(AutomaticMargin, 0.15 * static_cast<double>(high - low));
+    const AxisLimits wide{static_cast<double>(low) - margin, static_cast<double>(high) + margin};
+    const double step = labelStep(wide);
+    double bottom = std::floor(wide.bottom / step) * step;
+    if (low >= 0)
+        bottom = std::max(bottom, 0.0);
+    const double top = std::max(std::ceil(wide.top / step) * step, bottom + MinimumGap);
     return {bottom, top};
 }
 

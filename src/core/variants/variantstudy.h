@@ -54,9 +54,10 @@ struct AxisLimits
 class VariantStudy
 {
 public:
-    static constexpr double ScaleStep = 5;  // dB per press of a scale button
-    static constexpr double MinimumGap = 5; // the top limit stays this far above the bottom limit
-    static constexpr double LabelStep = 10; // dB between axis labels
+    static constexpr double ScaleStep = 5;       // dB per press of a scale button
+    static constexpr double MinimumGap = 5;      // the top limit stays this far above the bottom limit
+    static constexpr double LabelStep = 10;      // dB between axis labels on a wide axis
+    static constexpr double AutomaticMargin = 1; // dB at least between the bars and a limit
     static constexpr AxisLimits StartLimits{0, 70};
 
     enum class OpenOutcome
@@ -102,6 +103,14 @@ public:
     static int numberSlots(int count);
     bool isAutomatic(VariantChart chart) const { return m_axes[index(chart)].automatic; }
 
+    // The step between the labels of a left axis: LabelStep while the axis spans enough for
+    // a few of them, a finer round step (5, 2, 1 dB) on a narrower axis, a coarser one on a
+    // very wide axis, so that it carries between four and ten labels.
+    static double labelStep(AxisLimits limits);
+    // The values labelled on a left axis: both limits and the multiples of the step between
+    // them; an inner multiple that would crowd a limit is left out.
+    static QList<double> axisLabels(AxisLimits limits);
+
     // The line of one variant as the list shows it.
     static QString variantLine(int number, const VariantResult &result, QChar decimalSeparator);
     static long double smallerLevelDifference(const VariantResult &result);
@@ -120,8 +129,9 @@ private:
     };
 
     static int index(VariantChart chart) { return static_cast<int>(chart); }
-    // Limits that take in zero and every bar value of the chart, on whole label steps,
-    // with room above the highest bar.
+    // Limits that fit the bar values of the chart with a margin, on whole label steps, so
+    // that small differences between variants show; never above the smallest bar, and not
+    // below zero while no bar is. Without bars the start limits.
     AxisLimits dataLimits(VariantChart chart) const;
     // Fixes the axis at its current limits (leaving automatic scaling) and applies `limits`.
     void fix(VariantChart chart, AxisLimits limits);

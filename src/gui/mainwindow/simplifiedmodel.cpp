@@ -801,6 +801,7 @@ void TSimplifiedModel::SpeedButtonPrintClick()
         userInteraction().showMessage(this, MessageKind::Warning, noResultsWarning());
         return;
     }
+    m_formFaSet->hintMissingDataOnce(this);
     const ReportCompany company = currentCompanyData();
     const ReportOutcome outcome =
         m_reportComposer.compose(m_model, company.data, QDate::currentDate(), localeDecimalSeparator());

@@ -90,6 +90,7 @@ void TForm_FaSet::setCompanyData(const CompanyData &d)
 void TForm_FaSet::readCompanyFile()
 {
     const LoadedCompanyData loaded = loadCompanyData(companyFilePath());
+    m_readAtStart = loaded;
     if (!loaded.ok()) {
         showError(mainWindow() ? mainWindow() : this, loaded.error);
         return;
@@ -117,10 +118,17 @@ void TForm_FaSet::Button_Save_FaDatClick()
         return;
     case CheckedCompanyPositions::Problem::OutOfRange:
         userInteraction().showMessage(this, MessageKind::Information, positions.message);
+        positionFields().value(positions.field)->setFocus();
+        positionFields().value(positions.field)->selectAll();
         return;
     case CheckedCompanyPositions::Problem::None:
         break;
     }
+    // A file the fields did not come from completely is replaced only when the user says so.
+    const QString question = companyFileOverwriteQuestion(QDir::toNativeSeparators(companyFilePath()),
+                                                          m_readAtStart, loadCompanyData(companyFilePath()));
+    if (!question.isEmpty() && !userInteraction().askYesNo(this, MessageKind::Warning, question))
+        return;
     m_logo = loadCompanyLogo(ui->edit_Logo->text());
     if (m_logo.isNull())
         userInteraction().showMessage(this, MessageKind::Information, noCompanyLogoText());
@@ -129,6 +137,7 @@ void TForm_FaSet::Button_Save_FaDatClick()
         showError(this, error);
         return;
     }
+    m_readAtStart = loadCompanyData(companyFilePath()); // the file now holds what the window shows
     finish();
     Q_EMIT companyDataAccepted();
 }
@@ -178,6 +187,18 @@ void TForm_FaSet::edit_LogoLeftChange(QLineEdit *field)
 {
     if (field->text().isEmpty())
         field->setText(QStringLiteral("0"));
+    // Typing into a field that shows "0" writes the number, not "0240".
+    const QString shown = withoutLeadingZeros(field->text());
+    if (shown != field->text())
+        field->setText(shown);
+}
+
+void TForm_FaSet::hintMissingDataOnce(QWidget *parent)
+{
+    if (m_missingDataHinted || !companyDataEmpty(companyData()))
+        return;
+    m_missingDataHinted = true;
+    userInteraction().showMessage(parent, MessageKind::Information, missingCompanyDataHint());
 }
 
 bool TForm_FaSet::eventFilter(QObject *watched, QEvent *event)

@@ -45,6 +45,9 @@ public:
 
     // The current field texts, as the report uses them.
     CompanyData companyData() const;
+    // Before a print: when no company data are entered, says once per program run where
+    // to enter them.
+    void hintMissingDataOnce(QWidget *parent);
     // The logo loaded at start-up or on the last accepting; null when there is none.
     const QImage &logo() const { return m_logo; }
 
@@ -71,6 +74,10 @@ private:
     std::unique_ptr<Ui::TForm_FaSet> ui;
     QString m_startDirectory;
     QImage m_logo;
+    // What reading "Firma.set" at start-up found: accepting asks before it replaces a file
+    // the fields did not come from completely.
+    LoadedCompanyData m_readAtStart;
+    bool m_missingDataHinted = false;
 };
 
 } // namespace tavix::gui

@@ -15,8 +15,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tavix::gui {
 
@@ -147,13 +151,14 @@ QWidget *TForm_Variant::createChartArea()
     connect(Chart_Rw->copyAction(), &QAction::triggered, this, &TForm_Variant::ZA2Click);
     connect(Chart_DnTW->copyAction(), &QAction::triggered, this, &TForm_Variant::ZA3Click);
 
-    auto *charts = new QVBoxLayout;
-    charts->setContentsMargins(0, 0, 0, 0);
+    // One chart shows at a time, in a stack of the same size whichever it is.
+    stack_Charts = new QStackedWidget(area);
+    stack_Charts->setObjectName(QStringLiteral("stack_Charts"));
     for (VariantChartView *chart : {Chart_Rw, Chart_DnTW, Chart_RwDnTW}) {
         chart->setMinimumSize(420, 300);
-        charts->addWidget(chart);
+        stack_Charts->addWidget(chart);
     }
-    row->addLayout(charts, 1);
+    row->addWidget(stack_Charts, 1);
 
     auto *side = new QVBoxLayout;
     side->addWidget(createViewPanel());
@@ -268,9 +273,38 @@ void TForm_Variant::openStudy()
     case VariantStudy::OpenOutcome::Running:
         break;
     }
+    if (!isVisible())
+        placeOnScreen();
     show();
     raise();
     activateWindow();
+}
+
+void TForm_Variant::placeOnScreen()
+{
+    const QWidget *mainWindow = parentWidget();
+    QScreen *shownOn = mainWindow ? mainWindow->screen() : screen();
+    if (!shownOn)
+        return;
+    const QRect free = shownOn->availableGeometry();
+    // The window system's frame is known once the window was shown; before, allow for a
+    // title bar and thin borders.
+    const QRect inner = geometry();
+    const QRect outerNow = frameGeometry();
+    const QMargins frame =
+        outerNow != inner ? QMargins(inner.left() - outerNow.left(), inner.top() - outerNow.top(),
+                                     outerNow.right() - inner.right(), outerNow.bottom() - inner.bottom())
+                          : QMargins(4, 32, 4, 4);
+    const QSize frameExtra(frame.left() + frame.right(), frame.top() + frame.bottom());
+    const QSize fitted = size().boundedTo(free.size() - frameExtra).expandedTo(minimumSizeHint());
+    resize(fitted);
+    QRect outer(QPoint(), fitted + frameExtra);
+    outer.moveCenter(mainWindow ? mainWindow->frameGeometry().center() : free.center());
+    outer.moveLeft(
+        std::clamp(outer.left(), free.left(), std::max(free.left(), free.right() - outer.width() + 1)));
+    outer.moveTop(
+        std::clamp(outer.top(), free.top(), std::max(free.top(), free.bottom() - outer.height() + 1)));
+    move(outer.topLeft());
 }
 
 void TForm_Variant::startEmpty()
@@ -329,8 +363,7 @@ void TForm_Variant::closeEvent(QCloseEvent *event)
 
 void TForm_Variant::showChart(VariantChartView *shown)
 {
-    for (VariantChartView *chart : {Chart_Rw, Chart_DnTW, Chart_RwDnTW})
-        chart->setVisible(chart == shown);
+    stack_Charts->setCurrentWidget(shown);
 }
 
 void TForm_Variant::rg_RwClick()

@@ -15,6 +15,7 @@
 
 class QPlainTextEdit;
 class QRadioButton;
+class QStackedWidget;
 class QToolButton;
 
 namespace tavix {
@@ -68,6 +69,8 @@ private:
     QWidget *createScalePanel();
     void startEmpty();
     void showChart(VariantChartView *chart);
+    // Beside the main window, wholly on the free area of its screen.
+    void placeOnScreen();
     void applyLimits();
     void refreshChartArea();
 
@@ -76,6 +79,7 @@ private:
 
     QPlainTextEdit *memo_Variant = nullptr;
     QWidget *panel_Chart = nullptr;
+    QStackedWidget *stack_Charts = nullptr;
     VariantChartView *Chart_Rw = nullptr;
     VariantChartView *Chart_DnTW = nullptr;
     VariantChartView *Chart_RwDnTW = nullptr;

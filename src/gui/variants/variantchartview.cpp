@@ -17,7 +17,6 @@
 #include <QPainter>
 #include <QPalette>
 #include <QSvgGenerator>
-#include <QValueAxis>
 
 namespace tavix::gui {
 
@@ -81,13 +80,12 @@ VariantChartView::VariantChartView(const QString &objectName, const QString &axi
     m_series->attachAxis(m_axisX);
     updateBottomAxis();
 
-    m_axisY = new QValueAxis(chart);
+    // Labels at both limits and at round values between them, so that every axis can be
+    // read whatever its limits (see VariantStudy::axisLabels).
+    m_axisY = new QCategoryAxis(chart);
     m_axisY->setTitleText(axisTitle);
     m_axisY->setTitleFont(titleFont);
-    m_axisY->setLabelFormat(QStringLiteral("%.0f"));
-    m_axisY->setTickType(QValueAxis::TicksDynamic);
-    m_axisY->setTickAnchor(0);
-    m_axisY->setTickInterval(VariantStudy::LabelStep);
+    m_axisY->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     m_axisY->setMinorTickCount(0);
     m_axisY->setGridLinePen(QPen(QColor(160, 160, 160), 1, Qt::SolidLine));
     chart->addAxis(m_axisY, Qt::AlignLeft);
@@ -175,6 +173,18 @@ void VariantChartView::updateBottomAxis()
 
 void VariantChartView::setLimits(AxisLimits limits)
 {
+    if (limits == m_limits)
+        return;
+    m_limits = limits;
+    m_axisY->blockSignals(true);
+    for (const QString &label : m_axisY->categoriesLabels())
+        m_axisY->remove(label);
+    // A category ends at each labelled value; the first begins just below the bottom limit
+    // so that the bottom limit carries its label too.
+    m_axisY->setStartValue(limits.bottom - 1e-6);
+    for (const double value : VariantStudy::axisLabels(limits))
+        m_axisY->append(QString::number(qRound(value)), value);
+    m_axisY->blockSignals(false);
     m_axisY->setRange(limits.bottom, limits.top);
 }
 

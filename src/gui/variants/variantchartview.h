@@ -3,8 +3,8 @@
 // One bar chart of the variant study: bars over the variant numbers, one bar set per
 // series, side by side when there are two. Bar i of a set stands at x = i, so variant
 // number n is labelled at n - 1; only a bounded number of numbers is written, which keeps
-// adding a bar cheap however long the study grows. The left axis shows whole decibels every
-// 10 dB between the limits the study decides. The chart can be copied to the clipboard
+// adding a bar cheap however long the study grows. The left axis shows whole decibels at both
+// limits the study decides and at round values between them. The chart can be copied to the clipboard
 // as a vector picture (with a bitmap of the same picture beside it for programs that
 // take no vector pictures): white background and, with more than one series, a legend.
 
@@ -20,7 +20,6 @@ class QBarSeries;
 class QBarSet;
 class QGraphicsItem;
 class QMimeData;
-class QValueAxis;
 
 namespace tavix::gui {
 
@@ -74,7 +73,8 @@ private:
     int m_barCount = 0;
     bool m_outlined = true;
     bool m_bottomAxisStale = false;
-    QValueAxis *m_axisY = nullptr;
+    QCategoryAxis *m_axisY = nullptr;
+    AxisLimits m_limits{-1, -1};
     QAction *m_copyAction = nullptr;
     QList<QGraphicsItem *> m_paperLegend;
     QMargins m_screenMargins;
