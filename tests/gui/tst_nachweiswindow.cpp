@@ -91,6 +91,9 @@ private Q_SLOTS:
         item->trigger();
         auto *form = child<TForm_Nachweis>(&window, "Form_Nachweis");
         QVERIFY(form && form->isVisible() && !form->isModal());
+        // The largest share has the full bar from the first showing on.
+        const QTableWidgetItem *bar = child<QTableWidget>(form, "grid_Wege")->item(0, 5);
+        QVERIFY(bar && bar->data(Qt::UserRole + 1).toDouble() == 1.0);
         choose(form, QStringLiteral("mfh-wand"));
         QCOMPARE(text(form, "label_Rw"), QStringLiteral("51,8 dB"));
         QCOMPARE(text(form, "label_RwMinusU"), QStringLiteral("49,8 dB"));
