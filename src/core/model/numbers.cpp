@@ -284,9 +284,13 @@ QString formatFixed(long double value, int precision, int digits, QChar decimalS
             limit *= 10;
         if (tenths && *tenths != 0 && std::llabs(*tenths) < limit) {
             const long long magnitude = std::llabs(*tenths);
-            QString out = QString::number(magnitude / 10);
+            char whole[24];
+            const int length = int(std::to_chars(whole, whole + sizeof whole, magnitude / 10).ptr - whole);
+            QString out;
+            out.reserve(length + 3);
             if (*tenths < 0)
-                out.prepend(QLatin1Char('-'));
+                out += QLatin1Char('-');
+            out += QLatin1StringView(whole, length);
             out += decimalSeparator;
             out += QLatin1Char(char('0' + magnitude % 10));
             return out;

@@ -134,6 +134,10 @@ public:
 
 private:
     QString dB(long double value) const { return decibelText(value, m_sep); }
+    QString flankName(int k) const
+    {
+        return m_fields.Flanke[k].trimmed().isEmpty() ? defaultFlankName(k) : m_fields.Flanke[k];
+    }
 
     // A label and its value in a row of a column.
     void row(int x, int valueX, int right, int y, const QString &label, const QString &value,
@@ -373,8 +377,7 @@ private:
         rows << QStringList{nameOr(m_fields.TB, QStringLiteral("Trennbauteil")),
                             rwOriginText(m_model.buildUp[0][0], m_sep)};
         for (int k = 1; k <= FlankCount; ++k)
-            rows << QStringList{nameOr(m_fields.Flanke[k], defaultFlankName(k)),
-                                rwOriginText(m_model.buildUp[k][1], m_sep),
+            rows << QStringList{flankName(k), rwOriginText(m_model.buildUp[k][1], m_sep),
                                 rwOriginText(m_model.buildUp[k][2], m_sep)};
         table(y, rows, {TextLeft, 200, 456, Right}, {});
     }
