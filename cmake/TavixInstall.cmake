@@ -15,6 +15,7 @@ install(FILES
 install(FILES
     ${PROJECT_SOURCE_DIR}/examples/worked-example.dat
     ${PROJECT_SOURCE_DIR}/examples/floor-example.dat
+    ${PROJECT_SOURCE_DIR}/examples/impact-example.dat
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavix-schallschutz/beispiele)
 install(FILES
     ${PROJECT_BINARY_DIR}/catalogues/VS_Wand.lib

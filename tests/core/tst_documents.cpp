@@ -1,6 +1,7 @@
 #include "core/buildup/buildupcalc.h"
 #include "core/calculate/pathshares.h"
 #include "core/calculate/transmission.h"
+#include "core/impact/impactresult.h"
 #include "core/model/numbers.h"
 #include "core/projectfile/projectfile.h"
 #include "core/reports/requirements.h"
@@ -140,6 +141,23 @@ std::optional<long double> valueOf(const ProjectModel &m, const QString &key)
                                                  {QStringLiteral("dRDd"), m.dRDd}};
     if (p.size() == 1 && scalars.count(name))
         return scalars.at(name);
+    const ImpactResult &i = m.impact;
+    const std::map<QString, std::pair<bool, long double>> impact{
+        {QStringLiteral("ms"), {i.computed(), i.ms}},
+        {QStringLiteral("Lneq0w"), {i.computed(), i.lneq0w}},
+        {QStringLiteral("sStrich"), {i.hasDeltaLw, i.stiffness}},
+        {QStringLiteral("DeltaLw"), {i.hasDeltaLw, i.deltaLw}},
+        {QStringLiteral("mfm"), {i.hasK, i.mfm}},
+        {QStringLiteral("K"), {i.hasK, i.K}},
+        {QStringLiteral("Lnw"), {i.hasLnw(), i.lnw}},
+        {QStringLiteral("LnTw"), {i.hasLnTw, i.lnTw}}};
+    if (p.size() == 1 && impact.count(name) && impact.at(name).first)
+        return impact.at(name).second;
+    const ProofChecks proof = proofChecks(m);
+    if (name == QLatin1String("LnwPlusU") && proof.impact)
+        return proof.impact->lnwPlusU;
+    if (name == QLatin1String("TrittReserve") && proof.impact)
+        return proof.impact->margin;
     if (name == QLatin1String("RwMinusU"))
         return checkRequirement(m.RwBau, 0).rwMinusU;
     if (name == QLatin1String("Unterschreitung"))
