@@ -8,6 +8,7 @@
 #include "documentsource.h"
 #include "exampleproject.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
 #include <QtTest>
@@ -33,6 +34,7 @@ private Q_SLOTS:
     void liningTable();
     void massLawTable_data();
     void massLawTable();
+    void manualCaptions();
 
 private:
     static QString document(const QString &name)
@@ -360,6 +362,44 @@ void TestDocuments::massLawTable()
     const long double offset = *parseReal(m.captured(3), Comma) * (m.captured(2) == Minus ? -1 : 1);
     QCOMPARE(double(massLawRw(kind, mass, wallDensity)),
              double(slope * std::log10((long double)mass) + offset));
+}
+
+// Every caption the manual quotes („…“) is a text of the program: a whole string literal of
+// its sources or a whole text of a Designer file, blanks around it and accelerator marks
+// aside. Adjacent literals count as one.
+void TestDocuments::manualCaptions()
+{
+    QSet<QString> texts;
+    const QRegularExpression literals(QStringLiteral(R"re("((?:[^"\\\n]|\\.)*)"(?:\s*"((?:[^"\\\n]|\\.)*)")*)re"));
+    const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\\n]|\\.)*)")re"));
+    const QRegularExpression uiText(QStringLiteral("<string>([^<]*)</string>"));
+    auto add = [&texts](QString text) {
+        texts.insert(text.remove(QLatin1Char('&')).trimmed());
+    };
+    QDirIterator files(QStringLiteral(TAVIX_SOURCE_DIR "/src"), {QStringLiteral("*.cpp"), QStringLiteral("*.h"), QStringLiteral("*.ui")},
+                       QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QFile file(files.next());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString source = QString::fromUtf8(file.readAll());
+        if (file.fileName().endsWith(QLatin1String(".ui"))) {
+            for (const auto &m : uiText.globalMatch(source))
+                add(m.captured(1).replace(QLatin1String("&amp;"), QLatin1String("&")).replace(QLatin1String("&quot;"), QLatin1String("\"")));
+            continue;
+        }
+        for (const auto &m : literals.globalMatch(source)) {
+            QString joined;
+            for (const auto &part : literal.globalMatch(m.captured(0)))
+                joined += part.captured(1);
+            add(joined.replace(QLatin1String("\\\""), QLatin1String("\"")));
+        }
+    }
+    QStringList unknown;
+    const QRegularExpression quoted(QStringLiteral("„([^“]+)“"));
+    for (const auto &m : quoted.globalMatch(document(QStringLiteral("Handbuch.md"))))
+        if (!texts.contains(m.captured(1).simplified()))
+            unknown << m.captured(1).simplified();
+    QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(QLatin1Char('\n'))));
 }
 
 QTEST_APPLESS_MAIN(TestDocuments)
