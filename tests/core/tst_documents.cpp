@@ -73,7 +73,8 @@ int pathIndex(const QString &name)
 }
 
 // A change of an example project as the document writes it, e.g. "L1=0,25", "f0/0/2=80",
-// "d2/*/*=22,5" (thickness of the wall layer of every flank in both rooms), "Stoss/2=KS_TrennungTB".
+// "d2/*/*=22,5" (thickness of the wall layer of every flank in both rooms), "Stoss/2=KS_TrennungTB",
+// "Steifigkeit=20" (the screed's inputs under the names of the project file).
 bool applyChange(ProjectModel &model, const QString &change)
 {
     const QString name = change.section(QLatin1Char('='), 0, 0);
@@ -96,6 +97,13 @@ bool applyChange(ProjectModel &model, const QString &change)
         fields[QStringLiteral("LF%1").arg(n)] = &f.LF[n];
     if (fields.count(name)) {
         *fields[name] = dotted;
+        return true;
+    }
+    const std::map<QString, long double *> screed{{QStringLiteral("EstrichMasse"), &model.impactInputs.screedMass},
+                                                  {QStringLiteral("Steifigkeit"), &model.impactInputs.stiffness},
+                                                  {QStringLiteral("Steifigkeit2"), &model.impactInputs.stiffness2}};
+    if (screed.count(name)) {
+        *screed.at(name) = *number;
         return true;
     }
     const QStringList parts = name.split(QLatin1Char('/'));
