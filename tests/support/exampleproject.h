@@ -142,11 +142,11 @@ inline ProjectModel impactExampleProject()
     ProjectModel model;
     resetModel(model, sep);
     FieldTexts &f = model.fields;
-    f.Projekt = QString::fromUtf8("Wohnanlage Lindenhof, Haus B");
+    f.Projekt = QString::fromUtf8("Lindenhof, Haus B");
     f.Str = QString::fromUtf8("Lindenstraße 12");
     f.PLZ = QStringLiteral("34117");
     f.Ort = QStringLiteral("Kassel");
-    f.Variante = QString::fromUtf8("Decke 1. OG/EG, Zementestrich auf Trittschalldämmung");
+    f.Variante = QString::fromUtf8("Zementestrich 45 mm");
     f.room1 = QString::fromUtf8("Wohnzimmer 1. OG");
     f.room2 = QStringLiteral("Wohnzimmer EG");
     f.TB = QStringLiteral("Wohnungstrenndecke");
