@@ -1,46 +1,58 @@
 #pragma once
 
-// Batch use without a window: reading a project file and printing its results.
+// Batch use without a window: reading project files and printing their results.
 //
-//   tavix-schallschutz --json FILE.dat   one JSON object with every input the calculation
-//                                        reads and, when complete, every result
-//   tavix-schallschutz --text FILE.dat   the detailed results text, one line per line (UTF-8)
-//   tavix-schallschutz --pdf OUT.pdf FILE.dat
-//                                        the two-page report as PDF (company data from
-//                                        Firma.set in the current directory)
-//   tavix-schallschutz --json FILE.dat --anforderung DB
-//                                        the same with the requirement check against
-//                                        erf. R'w = DB (under "Requirement")
+//   tavix-schallschutz --json A.dat [B.dat ...]  per file one JSON object with every input the
+//                                               calculation reads and, when complete, every
+//                                               result; several files: one object per line,
+//                                               each with "File"
+//   tavix-schallschutz --text A.dat [B.dat ...]  the detailed results text (UTF-8); several
+//                                               files: the texts separated by a form feed
+//   tavix-schallschutz --pdf OUT.pdf FILE.dat    the two-page report as PDF (company data from
+//                                               Firma.set in the current directory)
+//   ... --anforderung DB                         with --json the requirement check against
+//                                               erf. R'w = DB (under "Requirement")
 //   tavix-schallschutz --help | --version
 //
-// Exit status: 0 calculated, 1 inputs incomplete (the output is printed all the same),
-// 2 the file cannot be read, a value has no JSON number, or the arguments are wrong
-// (German message on stderr), 64 an unknown option (German message and the usage on stderr).
+// Exit status: the worst of the files, 0 calculated, 1 inputs incomplete (the output is
+// printed all the same), 2 a file cannot be read, a value has no JSON number, the output
+// cannot be written (German message on stderr); 64 a wrong call (German message and the
+// usage on stderr).
+//
+// The arguments are parsed once, before any application object exists: the parse decides
+// whether the window starts and what kind of application the command line needs.
 
-#include <QByteArray>
-#include <QChar>
 #include <QString>
+#include <QStringList>
 
-#include <optional>
+#include <memory>
 
-namespace tavix {
-struct ProjectModel;
-}
+class QCommandLineParser;
 
 namespace tavix::app {
 
-// True when the arguments hold any option before "--" (an unknown one too, which is then
-// refused with the usage); a project file alone starts the window.
-bool wantsCommandLineMode(int argc, char *argv[]);
-int runCommandLine(int argc, char *argv[]);
+// argv as QStrings that keep every byte of a file name (fileNameFromNative).
+QStringList argumentsFromNative(int argc, char *argv[]);
 
-// The JSON document of a loaded and recalculated project (UTF-8, ends with a newline).
-// When calculated it lists the paths by share and, given erf. R'w, the requirement check.
-// Every number is a finite double; when a value is not (beyond the range of a double, or
-// not finite) the document is empty and `error` says why.
-QByteArray projectJson(const ProjectModel &model, std::optional<long double> requirement = std::nullopt,
-                       QString *error = nullptr);
-// The detailed results text of the same project, every line ended by a newline.
-QByteArray projectText(const ProjectModel &model, QChar decimalSeparator);
+class CommandLine
+{
+public:
+    explicit CommandLine(const QStringList &arguments);
+    ~CommandLine();
+    CommandLine(const CommandLine &) = delete;
+    CommandLine &operator=(const CommandLine &) = delete;
+
+    // No option at all: the window starts and opens projectFile(), if one was named.
+    bool startsWindow() const;
+    QString projectFile() const;
+
+    // Runs the command-line mode: creates the application it needs, prints, returns the
+    // exit status.
+    int run(int &argc, char *argv[]) const;
+
+private:
+    std::unique_ptr<QCommandLineParser> m_parser;
+    bool m_parsed = false;
+};
 
 } // namespace tavix::app

@@ -12,26 +12,11 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QTimer>
 
 namespace tavix::app {
 
-namespace {
-
-// The project file named on the command line, if any ("--" may precede it).
-QString projectFileArgument(const QStringList &arguments)
-{
-    for (int i = 1; i < arguments.size(); ++i) {
-        if (arguments.at(i) != QLatin1String("--"))
-            return arguments.at(i);
-    }
-    return {};
-}
-
-} // namespace
-
-int runDesktop(int argc, char *argv[])
+int runDesktop(int argc, char *argv[], const QString &project)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavix-Schallschutz Rechner"));
@@ -40,8 +25,7 @@ int runDesktop(int argc, char *argv[])
 
     // Told before the window opens, for whoever started the program from a shell; the
     // window then reports it as "Öffnen..." would.
-    const QString project = projectFileArgument(QApplication::arguments());
-    if (!project.isEmpty() && !QFileInfo::exists(project)) {
+    if (!project.isEmpty() && !fileExists(project)) {
         const QByteArray text = fileReadErrorText(project, ioErrorText(ENOENT)).toUtf8() + '\n';
         std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stderr);
         std::fflush(stderr);

@@ -1,11 +1,13 @@
 #pragma once
 
 // The interactive program: creates the windows, records the start directory and runs
-// the event loop. A project file given as the single argument is opened once the main
-// window exists.
+// the event loop. The project file named on the command line, if any, is opened once the
+// main window exists.
+
+#include <QString>
 
 namespace tavix::app {
 
-int runDesktop(int argc, char *argv[]);
+int runDesktop(int argc, char *argv[], const QString &project);
 
 } // namespace tavix::app

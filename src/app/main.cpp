@@ -29,10 +29,10 @@ int reportMissingCodePage(bool commandLine, int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    const bool commandLine = tavix::app::wantsCommandLineMode(argc, argv);
+    const tavix::app::CommandLine commandLine(tavix::app::argumentsFromNative(argc, argv));
     if (!tavix::codePageAvailable())
-        return reportMissingCodePage(commandLine, argc, argv);
-    if (commandLine)
-        return tavix::app::runCommandLine(argc, argv);
-    return tavix::app::runDesktop(argc, argv);
+        return reportMissingCodePage(!commandLine.startsWindow(), argc, argv);
+    if (commandLine.startsWindow())
+        return tavix::app::runDesktop(argc, argv, commandLine.projectFile());
+    return commandLine.run(argc, argv);
 }

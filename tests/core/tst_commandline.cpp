@@ -1,4 +1,5 @@
 #include "core/calculate/recalculate.h"
+#include "core/io/codepage.h"
 #include "core/io/filelayer.h"
 #include "core/model/numbers.h"
 #include "core/projectfile/projectfile.h"
@@ -14,12 +15,14 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tavix;
 
 namespace {
 
 const QString Example = QStringLiteral(TAVIX_SOURCE_DIR "/examples/worked-example.dat");
+const QString App = QStringLiteral(TAVIX_APP_PATH);
 
 struct Run
 {
@@ -27,9 +30,10 @@ struct Run
     QByteArray out, err;
 };
 
-// The program without any display, as on a build server.
+// The program without any display, as on a build server; `program` may be a shell that
+// starts it with redirections.
 Run run(const QStringList &arguments, const QString &locale = QStringLiteral("C.UTF-8"),
-        const QString &workingDirectory = QString())
+        const QString &workingDirectory = QString(), const QString &program = App)
 {
     QProcess process;
     if (!workingDirectory.isEmpty())
@@ -40,7 +44,7 @@ Run run(const QStringList &arguments, const QString &locale = QStringLiteral("C.
     env.insert(QStringLiteral("LC_ALL"), locale);
     env.insert(QStringLiteral("LANG"), locale);
     process.setProcessEnvironment(env);
-    process.start(QStringLiteral(TAVIX_APP_PATH), arguments);
+    process.start(program, arguments);
     Run result;
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
         return result;
@@ -48,6 +52,31 @@ Run run(const QStringList &arguments, const QString &locale = QStringLiteral("C.
     result.out = process.readAllStandardOutput();
     result.err = process.readAllStandardError();
     return result;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray firstLines(const QByteArray &content, int count)
+{
+    return content.split('\n').mid(0, count).join('\n') + '\n';
+}
+
+QByteArray goldenText()
+{
+    return readAll(QStringLiteral(TAVIX_TEST_DATA_DIR "/worked-example-results.txt"));
+}
+
+// A project the program cannot calculate (no area), saved into `dir`.
+QString savedIncompleteProject(const QTemporaryDir &dir)
+{
+    const QString path = dir.filePath(QStringLiteral("neu.dat"));
+    ProjectModel model;
+    resetModel(model, QLatin1Char('.'));
+    return saveProject(model, path, QLatin1Char('.')).isEmpty() ? path : QString();
 }
 
 QJsonObject parse(const QByteArray &json)
@@ -82,8 +111,8 @@ private Q_SLOTS:
     void unreadableFiles_data();
     void unreadableFiles();
     void helpAndVersion();
-    void unknownOptions_data();
-    void unknownOptions();
+    void wrongCalls_data();
+    void wrongCalls();
     void missingProjectFileReportedBeforeWindow();
     void pathsAndRequirement_data();
     void pathsAndRequirement();
@@ -91,6 +120,15 @@ private Q_SLOTS:
     void pdfReport();
     void resultsText_data();
     void resultsText();
+    void study_data();
+    void study();
+    void outputFailures_data();
+    void outputFailures();
+    void fileNameNotUtf8();
+    void readerNotices_data();
+    void readerNotices();
+    void impactSound_data();
+    void impactSound();
 };
 
 void TestCommandLine::workedExample_data()
@@ -125,19 +163,28 @@ void TestCommandLine::workedExample()
     QCOMPARE(o.value(QStringLiteral("FA")).toArray().at(0).toArray().at(0).toDouble(), 12.5);
     QCOMPARE(o.value(QStringLiteral("Rres")).toArray().size(), 5);
 
-    // Every number to 17 significant digits, whatever the locale: the same text as the
-    // calculation in this process gives.
+    // Whatever the locale, every number reads back as the very double that its 17
+    // significant digits, computed in this process, read as.
     LoadedProject loaded = loadProject(Example, QLatin1Char('.'));
     QVERIFY(Recalculate(loaded.model, QLatin1Char('.')).ok());
-    for (const auto &[key, value] :
-         {std::pair{"RwBau", loaded.model.RwBau}, std::pair{"DnTw12", loaded.model.DnTw12},
-          std::pair{"DnTw21", loaded.model.DnTw21}}) {
-        const QByteArray expected =
-            "\"" + QByteArray(key) + "\": " + formatGeneral(value, QLatin1Char('.'), 17).toLatin1() + ",";
-        QVERIFY2(r.out.contains(expected) || r.out.contains(expected.chopped(1) + "\n"),
-                 expected.constData());
+    const auto same = [](const QJsonValue &json, long double value) {
+        return json.toDouble() ==
+               std::strtod(formatGeneral(value, QLatin1Char('.'), 17).toLatin1().constData(), nullptr);
+    };
+    const ProjectModel &m = loaded.model;
+    QVERIFY(same(o.value(QStringLiteral("RwBau")), m.RwBau));
+    QVERIFY(same(o.value(QStringLiteral("DnTw12")), m.DnTw12));
+    QVERIFY(same(o.value(QStringLiteral("DnTw21")), m.DnTw21));
+    for (int n = 1; n <= FlankCount; ++n) {
+        for (const int path : {PathFf, PathFd, PathDf}) {
+            const int column = path == PathFf ? 0 : path == PathFd ? 1 : 2;
+            QVERIFY(same(o.value(QStringLiteral("Rij")).toArray().at(n - 1).toArray().at(column),
+                         m.Rij[n][path]));
+            QVERIFY(same(o.value(QStringLiteral("Kij")).toArray().at(n - 1).toArray().at(column),
+                         m.Kij[n][path]));
+        }
     }
-    QVERIFY(r.out.contains("\"RwBau\": 51.7694773830985"));
+    QVERIFY(r.out.contains("\"RwBau\": 51.769477383098526,\n"));
 }
 
 void TestCommandLine::incompleteProject()
@@ -154,7 +201,7 @@ void TestCommandLine::incompleteProject()
     QVERIFY(!o.value(QStringLiteral("Calculated")).toBool());
     const QJsonArray messages = o.value(QStringLiteral("Messages")).toArray();
     QVERIFY(!messages.isEmpty());
-    QCOMPARE(messages.at(0).toString(), QString::fromUtf8(" Trennbauteil: keine Fläche vorhanden"));
+    QCOMPARE(messages.at(0).toString(), QStringLiteral(" Trennbauteil: keine Fläche vorhanden"));
     QCOMPARE(o.value(QStringLiteral("f0")).toArray().at(4).toInt(), 85);
     for (const char *key :
          {"dRw", "dRDd", "dRij", "Kij", "Rij", "FA", "RDd", "Rres", "RwBau", "DnTw12", "DnTw21"})
@@ -172,12 +219,12 @@ void TestCommandLine::unreadableFiles_data()
     QTest::newRow("missing") << QByteArray() << "Datei nicht gefunden";
     QTest::newRow("comma in a number")
         << QByteArray("Projektdaten\r\n\r\n\r\n\r\n\r\n\r\n0\r\n\r\n\r\n12,5\r\n")
-        << QString::fromUtf8("Ungültige numerische Eingabe");
+        << QStringLiteral("Ungültige numerische Eingabe");
     // Readable, but a value has no JSON number: an error, never 1E400 or null in the output.
     ProjectModel huge = fixtures::workedExample(QLatin1Char('.'));
     huge.buildUp[1][1].m = 1e400L;
     QTest::newRow("value beyond double")
-        << projectFileContent(huge, QLatin1Char('.')) << QString::fromUtf8("außerhalb des Zahlenbereichs");
+        << projectFileContent(huge, QLatin1Char('.')) << QStringLiteral("außerhalb des Zahlenbereichs");
     QTest::newRow("FIFO as project file") << QByteArray("fifo") << QStringLiteral("Dateizugriff verweigert");
 }
 
@@ -204,33 +251,46 @@ void TestCommandLine::helpAndVersion()
 {
     const Run help = run({QStringLiteral("--help")});
     QCOMPARE(help.exitCode, 0);
-    QVERIFY(help.out.contains("--json <datei>"));
-    QVERIFY(help.out.contains("--pdf <ausgabe.pdf>"));
-    QVERIFY(help.out.contains("--text <datei>"));
+    for (const char *german :
+         {"Aufruf:", "[Optionen] [projekt.dat ...]", "Optionen:", "Argumente:", "Zeigt diese Hilfe an.",
+          "--json ", "--text ", "--pdf <ausgabe.pdf>", "--anforderung <Kennung|dB>", "64 falscher Aufruf"})
+        QVERIFY2(help.out.contains(german), german);
+    for (const char *english : {"Usage", "Options:", "Arguments:", "Displays"})
+        QVERIFY2(!help.out.contains(english), english);
     const Run version = run({QStringLiteral("-v")});
     QCOMPARE(version.exitCode, 0);
-    QVERIFY(version.out.contains("tavix-schallschutz 2.0"));
-    const Run missingValue = run({QStringLiteral("--json")});
-    QCOMPARE(missingValue.exitCode, 2);
-    QVERIFY(!missingValue.err.isEmpty());
+    QCOMPARE(version.out, QByteArray("tavix-schallschutz 2.0\n"));
 }
 
-void TestCommandLine::unknownOptions_data()
+void TestCommandLine::wrongCalls_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("reported");
+    const QString json = QStringLiteral("--json");
     QTest::newRow("misspelt before a file")
-        << QStringList{QStringLiteral("--jsn"), Example} << QStringLiteral("--jsn");
-    QTest::newRow("unknown short option") << QStringList{QStringLiteral("-x")} << QStringLiteral("-x");
+        << QStringList{QStringLiteral("--jsn"), Example} << "Unbekannte Option: --jsn";
+    QTest::newRow("unknown short option") << QStringList{QStringLiteral("-x")} << "Unbekannte Option: -x";
     QTest::newRow("after a valid option")
-        << QStringList{QStringLiteral("--json"), Example, QStringLiteral("--pfd")} << QStringLiteral("--pfd");
+        << QStringList{json, Example, QStringLiteral("--pfd")} << "Unbekannte Option: --pfd";
     QTest::newRow("with attached value")
-        << QStringList{QStringLiteral("--jason=") + Example} << QStringLiteral("--jason=");
+        << QStringList{QStringLiteral("--jason=") + Example} << "Unbekannte Option: --jason";
+    QTest::newRow("value after a switch")
+        << QStringList{json + QLatin1Char('=') + Example} << "nehmen keinen Wert an";
+    QTest::newRow("no project file") << QStringList{json} << "Keine Projektdatei angegeben.";
+    QTest::newRow("value missing") << QStringList{QStringLiteral("--pdf")} << "Nach --pdf fehlt der Wert.";
+    QTest::newRow("two kinds of output") << QStringList{json, QStringLiteral("--text"), Example}
+                                         << "Genau eine der Optionen --json, --text oder --pdf";
+    QTest::newRow("PDF of two files")
+        << QStringList{QStringLiteral("--pdf"), QStringLiteral("b.pdf"), Example, Example}
+        << "genau einer Projektdatei";
+    QTest::newRow("requirement not a number")
+        << QStringList{json, Example, QStringLiteral("--anforderung"), QStringLiteral("dreiundfünfzig")}
+        << "Ungültige Anforderung „dreiundfünfzig“";
 }
 
-// A mistyped option must not start the window or calculate anything: German message,
-// usage, status 64.
-void TestCommandLine::unknownOptions()
+// A wrong call must not start the window or calculate anything: German message, the
+// usage line, status 64.
+void TestCommandLine::wrongCalls()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, reported);
@@ -238,8 +298,8 @@ void TestCommandLine::unknownOptions()
     QCOMPARE(r.exitCode, 64);
     QCOMPARE(r.out, QByteArray());
     const QString err = QString::fromUtf8(r.err);
-    QVERIFY2(err.contains(QStringLiteral("Unbekannte Option: ") + reported), r.err.constData());
-    QVERIFY2(err.contains(QStringLiteral("--json <datei>")), r.err.constData());
+    QVERIFY2(err.contains(reported), r.err.constData());
+    QVERIFY2(err.contains(QStringLiteral("Aufruf: ")), r.err.constData());
 }
 
 void TestCommandLine::missingProjectFileReportedBeforeWindow()
@@ -262,38 +322,33 @@ void TestCommandLine::missingProjectFileReportedBeforeWindow()
     QCOMPARE(process.state(), QProcess::Running);
     process.kill();
     process.waitForFinished(10000);
-    QVERIFY2(QString::fromUtf8(err).contains(fileReadErrorText(missing, QStringLiteral("Datei nicht gefunden"))),
-             err.constData());
+    QVERIFY2(
+        QString::fromUtf8(err).contains(fileReadErrorText(missing, QStringLiteral("Datei nicht gefunden"))),
+        err.constData());
 }
 
 void TestCommandLine::pathsAndRequirement_data()
 {
     QTest::addColumn<QString>("requirement"); // empty: no --anforderung
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("expected"); // the "Requirement" object, empty when there is none
-    QTest::newRow("without requirement") << QString() << 0 << QString();
+    QTest::addColumn<QString>("expected");    // the "Requirement" object, empty when there is none
+    QTest::newRow("without requirement") << QString() << QString();
     QTest::newRow("not fulfilled")
-        << "53" << 0 << R"({"erfRw":53,"uprog":2,"RwMinusU":49.8,"Fulfilled":false,"Margin":-3.2})";
+        << "53"
+        << R"({"erfRw":53,"uprog":2,"RwMinusU":49.8,"Fulfilled":false,"Margin":-3.2})";
     QTest::newRow("exactly fulfilled, decimal comma")
-        << "49,8" << 0 << R"({"erfRw":49.8,"uprog":2,"RwMinusU":49.8,"Fulfilled":true,"Margin":0})";
-    QTest::newRow("not a number") << "dreiundfünfzig" << 2 << QString();
+        << "49,8"
+        << R"({"erfRw":49.8,"uprog":2,"RwMinusU":49.8,"Fulfilled":true,"Margin":0})";
 }
 
 void TestCommandLine::pathsAndRequirement()
 {
     QFETCH(QString, requirement);
-    QFETCH(int, exitCode);
     QFETCH(QString, expected);
     QStringList arguments{QStringLiteral("--json"), Example};
     if (!requirement.isEmpty())
         arguments << QStringLiteral("--anforderung") << requirement;
     const Run r = run(arguments);
-    QCOMPARE(r.exitCode, exitCode);
-    if (exitCode != 0) {
-        QVERIFY(r.out.isEmpty());
-        QVERIFY(r.err.contains("Anforderung"));
-        return;
-    }
+    QCOMPARE(r.exitCode, 0);
     const QJsonObject o = parse(r.out);
     const QJsonArray paths = o.value(QStringLiteral("Paths")).toArray();
     QCOMPARE(paths.size(), 13);
@@ -304,8 +359,6 @@ void TestCommandLine::pathsAndRequirement()
     QVERIFY(qAbs(share - 100) < 1e-9);
     QCOMPARE(o.value(QStringLiteral("Requirement")).toObject(),
              expected.isEmpty() ? QJsonObject() : parse(expected.toUtf8()));
-    // The new keys come after the existing ones.
-    QVERIFY(r.out.indexOf("\"Paths\"") > r.out.indexOf("\"DnTw21\""));
 }
 
 void TestCommandLine::pdfReport_data()
@@ -329,9 +382,16 @@ void TestCommandLine::pdfReport_data()
     QTest::newRow("incomplete project")
         << "C.UTF-8" << false << QByteArray() << true << 1
         << QStringList{QStringLiteral("Keine Berechnungsergebnisse vorhanden!")};
+    // What the settings window accepts: missing or empty position lines read as 0.
+    const QByteArray addressOnly = firm.left(firm.indexOf("25\r\n"));
+    QTest::newRow("company file without positions")
+        << "C.UTF-8" << true << addressOnly << true << 0 << QStringList{QStringLiteral("Bauphysik Nord")};
+    QTest::newRow("company file with empty positions")
+        << "C.UTF-8" << true << addressOnly + "\r\n\r\n\r\n\r\n1\r\n"
+        << true << 0 << QStringList{QStringLiteral("Bauphysik Nord")};
     QTest::newRow("position that is no integer")
         << "C.UTF-8" << true << QByteArray(" \r\n \r\n \r\n \r\n \r\n \r\n \r\n \r\n \r\n \r\n \r\nx1\r\n")
-        << true << 2 << QStringList{QString::fromUtf8("'x1' ist kein gültiger Integerwert")};
+        << true << 2 << QStringList{QStringLiteral("'x1' ist kein gültiger Integerwert")};
     QTest::newRow("target folder missing")
         << "C.UTF-8" << true << QByteArray() << false << 2 << QStringList{QStringLiteral("bericht.pdf")};
 }
@@ -401,7 +461,7 @@ void TestCommandLine::resultsText_data()
     QTest::newRow("worked example, decimal comma") << Example << "de_DE.UTF-8" << 0 << german.toUtf8();
     QTest::newRow("inputs missing")
         << QString() << "C.UTF-8" << 1
-        << QString::fromUtf8("\n Eingabefehler -> keine Berechnung möglich!\n").toUtf8();
+        << QStringLiteral("\n Eingabefehler -> keine Berechnung möglich!\n").toUtf8();
     QTest::newRow("no such file") << QStringLiteral("/nonexistent/projekt.dat") << "C.UTF-8" << 2
                                   << QByteArray();
 }
@@ -423,6 +483,196 @@ void TestCommandLine::resultsText()
     QCOMPARE(r.exitCode, exitCode);
     QCOMPARE(QString::fromUtf8(r.out), QString::fromUtf8(expected));
     QCOMPARE(r.err.isEmpty(), exitCode != 2);
+}
+
+void TestCommandLine::study_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QStringList>("files"); // "example", "missing" (no such file), "incomplete"
+    QTest::addColumn<int>("exitCode");      // the worst of the files
+    const QString example = QStringLiteral("example");
+    const QString missing = QStringLiteral("missing");
+    const QString incomplete = QStringLiteral("incomplete");
+    QTest::newRow("JSON, a bad file in the middle")
+        << "--json" << QStringList{example, missing, incomplete} << 2;
+    QTest::newRow("JSON, inputs missing in one")
+        << "--json" << QStringList{incomplete, example, example} << 1;
+    QTest::newRow("text, a bad file in the middle")
+        << "--text" << QStringList{example, missing, example} << 2;
+    QTest::newRow("text, inputs missing in one") << "--text" << QStringList{example, incomplete} << 1;
+}
+
+// Several files in one run: one result per file in the given order, a file that cannot be
+// read in its place (a JSON line with "Error", an empty text), the worst exit status.
+void TestCommandLine::study()
+{
+    QFETCH(QString, mode);
+    QFETCH(QStringList, files);
+    QFETCH(int, exitCode);
+    QTemporaryDir dir;
+    const QMap<QString, QString> paths{{QStringLiteral("example"), Example},
+                                       {QStringLiteral("missing"), dir.filePath(QStringLiteral("fehlt.dat"))},
+                                       {QStringLiteral("incomplete"), savedIncompleteProject(dir)}};
+    QStringList arguments{mode};
+    for (const QString &file : files)
+        arguments << paths.value(file);
+    const Run r = run(arguments);
+    QCOMPARE(r.exitCode, exitCode);
+    QCOMPARE(QString::fromUtf8(r.err).contains(QStringLiteral("Datei nicht gefunden")),
+             files.contains(QStringLiteral("missing")));
+
+    const bool json = mode == QLatin1String("--json");
+    const QList<QByteArray> results = json ? r.out.chopped(1).split('\n') : r.out.split('\f');
+    QCOMPARE(results.size(), files.size());
+    for (int i = 0; i < files.size(); ++i) {
+        const QString &file = files.at(i);
+        if (!json) {
+            QCOMPARE(results.at(i), file == QLatin1String("example") ? goldenText()
+                                    : file == QLatin1String("missing")
+                                        ? QByteArray()
+                                        : QByteArray("\n Eingabefehler -> keine "
+                                                     "Berechnung m\xc3\xb6glich!\n"));
+            continue;
+        }
+        const QJsonObject o = parse(results.at(i));
+        QCOMPARE(o.value(QStringLiteral("File")).toString(), paths.value(file));
+        QCOMPARE(o.contains(QStringLiteral("Error")), file == QLatin1String("missing"));
+        QCOMPARE(o.value(QStringLiteral("Calculated")).toBool(), file == QLatin1String("example"));
+    }
+}
+
+void TestCommandLine::outputFailures_data()
+{
+    QTest::addColumn<QString>("redirection");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("reason");
+    const QString diskFull = QStringLiteral("Kapazität der Diskette/Festplatte erschöpft");
+    const QString closed = QStringLiteral("Die Ausgabe ist geschlossen");
+    QTest::newRow("full disk, JSON") << ">/dev/full" << QStringList{QStringLiteral("--json"), Example}
+                                     << diskFull;
+    QTest::newRow("full disk, several texts")
+        << ">/dev/full" << QStringList{QStringLiteral("--text"), Example, Example} << diskFull;
+    QTest::newRow("full disk, help") << ">/dev/full" << QStringList{QStringLiteral("--help")} << diskFull;
+    QTest::newRow("closed output") << ">&-" << QStringList{QStringLiteral("--json"), Example, Example}
+                                   << closed;
+}
+
+// Output that cannot be written is a failure, never a success with nothing delivered.
+void TestCommandLine::outputFailures()
+{
+    QFETCH(QString, redirection);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reason);
+    const Run r =
+        run(QStringList{QStringLiteral("-c"), QStringLiteral("exec \"$0\" \"$@\" ") + redirection, App} +
+                arguments,
+            QStringLiteral("C.UTF-8"), QString(), QStringLiteral("/bin/sh"));
+    QCOMPARE(r.exitCode, 2);
+    QCOMPARE(QString::fromUtf8(r.err).trimmed(),
+             QStringLiteral("Die Ausgabe konnte nicht geschrieben werden: ") + reason);
+}
+
+// A name that is not UTF-8 ("ä" in Latin-1) is read and written under exactly its bytes.
+void TestCommandLine::fileNameNotUtf8()
+{
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    QCOMPARE(writeFileAtomically(fileNameFromNative(folder + "/projekt-\xe4.dat"), readAll(Example)),
+             QString());
+    const QString script = QStringLiteral("cd \"$1\" && exec \"$0\" \"$2\" \"$(printf 'projekt-\\344.dat')\" "
+                                          "\"$(printf 'projekt-\\344.dat')\"");
+    const Run json = run({QStringLiteral("-c"), script, App, dir.path(), QStringLiteral("--json")},
+                         QStringLiteral("C.UTF-8"), QString(), QStringLiteral("/bin/sh"));
+    QCOMPARE(json.exitCode, 0);
+    for (const QByteArray &line : json.out.chopped(1).split('\n'))
+        QCOMPARE(parse(line).value(QStringLiteral("File")).toString(), QStringLiteral("projekt-\uFFFD.dat"));
+
+    const QString pdfScript =
+        QStringLiteral("cd \"$1\" && exec \"$0\" --pdf \"$(printf 'bericht-\\344.pdf')\" "
+                       "\"$(printf 'projekt-\\344.dat')\"");
+    const Run pdf = run({QStringLiteral("-c"), pdfScript, App, dir.path()}, QStringLiteral("C.UTF-8"),
+                        QString(), QStringLiteral("/bin/sh"));
+    QCOMPARE(pdf.exitCode, 0);
+    const QString written = fileNameFromNative(folder + "/bericht-\xe4.pdf");
+    QVERIFY(readFileCapped(written, 10 * 1024 * 1024).content.startsWith("%PDF-"));
+    for (const QByteArray &name : {QByteArray("/projekt-\xe4.dat"), QByteArray("/bericht-\xe4.pdf")})
+        QCOMPARE(::unlink((folder + name).constData()), 0); // nothing else was written
+    QVERIFY(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
+void TestCommandLine::readerNotices_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("notice"); // on stderr; empty: nothing
+    const QByteArray example = readAll(Example);
+    QTest::newRow("complete") << example << QString();
+    QTest::newRow("cut after line 250")
+        << firstLines(example, 250) << "ist unvollständig: Sie hat nur 250 von 282 Zeilen";
+    // Saved by an editor as UTF-8 with a byte order mark: the same project, umlauts included.
+    QTest::newRow("UTF-8 with byte order mark")
+        << "\xef\xbb\xbf" + decodeCodePage(example).toUtf8() << QString();
+}
+
+void TestCommandLine::readerNotices()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, notice);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("projekt.dat"));
+    QCOMPARE(writeFileAtomically(path, content), QString());
+    const Run r = run({QStringLiteral("--text"), path});
+    QCOMPARE(r.exitCode, 0);
+    if (notice.isEmpty()) {
+        QCOMPARE(r.err, QByteArray());
+        QCOMPARE(r.out, goldenText());
+    } else {
+        QCOMPARE(
+            QString::fromUtf8(r.err),
+            QStringLiteral("Hinweis: Die Projektdatei „%1“ %2; die fehlenden Angaben wurden nicht gelesen. "
+                           "Bitte prüfen Sie die Eingaben.\n")
+                .arg(path, notice));
+    }
+}
+
+void TestCommandLine::impactSound_data()
+{
+    QTest::addColumn<QString>("requirement"); // --anforderung; empty: the one stored in the project
+    QTest::addColumn<double>("erfRw");        // of "Requirement"; 0: none
+    QTest::addColumn<double>("zulLnw");       // of "ImpactRequirement"; 0: none
+    QTest::newRow("stored requirement for floors between flats") << QString() << 54.0 << 50.0;
+    QTest::newRow("catalogue entry with L'n,w only") << "mfh-treppe" << 0.0 << 53.0;
+    QTest::newRow("own erf. R'w") << "53,5" << 53.5 << 0.0;
+}
+
+// A floor with a floating screed: L'n,w of the textbook example (41.3 dB) beside R'w, the
+// checks against the requirement the project stores or the command line gives.
+void TestCommandLine::impactSound()
+{
+    QFETCH(QString, requirement);
+    QFETCH(double, erfRw);
+    QFETCH(double, zulLnw);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("decke.dat"));
+    ProjectModel floor = fixtures::impactFloorExample();
+    floor.requirement.id = QStringLiteral("mfh-decke");
+    QCOMPARE(saveProject(floor, path, QLatin1Char('.')), QString());
+    QStringList arguments{QStringLiteral("--json"), path};
+    if (!requirement.isEmpty())
+        arguments << QStringLiteral("--anforderung") << requirement;
+    const Run r = run(arguments);
+    QCOMPARE(r.exitCode, 0);
+    const QJsonObject o = parse(r.out);
+    const QJsonObject impact = o.value(QStringLiteral("Impact")).toObject();
+    QCOMPARE(qRound(impact.value(QStringLiteral("Lnw")).toDouble() * 10), 413);
+    QCOMPARE(impact.value(QStringLiteral("WallsCounted")).toArray(), QJsonArray({1, 2, 3, 4}));
+    QCOMPARE(o.value(QStringLiteral("Requirement")).toObject().value(QStringLiteral("erfRw")).toDouble(),
+             erfRw);
+    QCOMPARE(
+        o.value(QStringLiteral("ImpactRequirement")).toObject().value(QStringLiteral("zulLnw")).toDouble(),
+        zulLnw);
+
+    const Run text = run({QStringLiteral("--text"), path}, QStringLiteral("de_DE.UTF-8"));
+    QVERIFY2(text.out.contains(" TRITTSCHALL:") && text.out.contains("41,3 dB"), text.out.constData());
 }
 
 QTEST_APPLESS_MAIN(TestCommandLine)

@@ -27,7 +27,7 @@ CompanyData filledCompany()
                          &d.Date, &d.Tel,      &d.Fax,     &d.Mail,       &d.www,
                          &d.Logo, &d.LogoLeft, &d.LogoTop, &d.FaNameLeft, &d.FaNameTop};
     for (int i = 0; i < 15; ++i)
-        *fields[i] = i < 11 ? QString::fromUtf8("Müller %1").arg(i + 1) : QString::number(i * 7);
+        *fields[i] = i < 11 ? QStringLiteral("Müller %1").arg(i + 1) : QString::number(i * 7);
     return d;
 }
 
@@ -57,7 +57,7 @@ private Q_SLOTS:
         // A pasted line break must not shift the later lines; a character outside the code
         // page must not become byte 26, which readers take for the end of the file.
         CompanyData awkward = emptyCompany();
-        awkward.Fa = QString::fromUtf8("Łódź\r\nBüro\t€");
+        awkward.Fa = QStringLiteral("Łódź\r\nBüro\t€");
         const QByteArray firstLine = QByteArray::fromHex("3ff364 3f 2020 42fc726f 20 80 0d0a");
         QTest::newRow("line break, tab, foreign letters") << awkward << firstLine + EmptyFieldsFile.mid(3);
     }
@@ -76,7 +76,7 @@ private Q_SLOTS:
             << EmptyFieldsFile << QStringList(11, QStringLiteral(" ")) + QStringList(4, QStringLiteral("0"));
         QStringList shortFile(15);
         shortFile[0] = QStringLiteral("  Firma  ");
-        shortFile[1] = QString::fromUtf8("Straße");
+        shortFile[1] = QStringLiteral("Straße");
         QTest::newRow("lines as they stand, missing lines empty") << QByteArray("  Firma  \nStra\xdf"
                                                                                 "e")
                                                                   << shortFile;
@@ -120,7 +120,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("problem");
         QTest::addColumn<QString>("message");
         using P = CheckedCompanyPositions::Problem;
-        const QString refused = QString::fromUtf8("Falsche Eingabe!  Einstellungen wurden nicht übernommen.");
+        const QString refused = QStringLiteral("Falsche Eingabe!  Einstellungen wurden nicht übernommen.");
         const QString zero = QStringLiteral("0");
         QTest::newRow("values") << QStringList{QStringLiteral("25"), QStringLiteral("3"), zero,
                                                QStringLiteral("10000")}
@@ -136,13 +136,13 @@ private Q_SLOTS:
                                   "10000 Pixel.");
         QTest::newRow("conversion before the range")
             << QStringList{QStringLiteral("-1"), zero, zero, QStringLiteral("%1x")} << int(P::NotAnInteger)
-            << QString::fromUtf8("'%1x' ist kein gültiger Integerwert");
+            << QStringLiteral("'%1x' ist kein gültiger Integerwert");
         QTest::newRow("single space from the file")
             << QStringList{QStringLiteral(" "), zero, zero, zero} << int(P::NotAnInteger)
-            << QString::fromUtf8("' ' ist kein gültiger Integerwert");
+            << QStringLiteral("' ' ist kein gültiger Integerwert");
         QTest::newRow("beyond the integer range")
             << QStringList{zero, zero, zero, QStringLiteral("99999999999")} << int(P::NotAnInteger)
-            << QString::fromUtf8("'99999999999' ist kein gültiger Integerwert");
+            << QStringLiteral("'99999999999' ist kein gültiger Integerwert");
     }
     void positions()
     {

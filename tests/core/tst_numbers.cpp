@@ -2,6 +2,10 @@
 
 #include <QtTest>
 
+#include <cmath>
+#include <cstdlib>
+#include <random>
+
 using namespace tavix;
 
 class TestNumbers : public QObject
@@ -21,6 +25,7 @@ private Q_SLOTS:
     void wholeNumbers_data();
     void wholeNumbers();
     void invalidMessage();
+    void doubleOf17Digits();
 };
 
 void TestNumbers::parseReal_data()
@@ -49,7 +54,7 @@ void TestNumbers::parseReal_data()
     QTest::newRow("bare exponent") << "1E" << dot << false << 0.0;
     QTest::newRow("letters") << "abc" << dot << false << 0.0;
     QTest::newRow("overflow") << "1e99999" << dot << false << 0.0;
-    QTest::newRow("non-ascii digits") << QString::fromUtf8("١٢") << dot << false << 0.0;
+    QTest::newRow("non-ascii digits") << QStringLiteral("١٢") << dot << false << 0.0;
 }
 
 void TestNumbers::parseReal()
@@ -203,6 +208,35 @@ void TestNumbers::invalidMessage()
 {
     QCOMPARE(invalidRealMessage(QStringLiteral("1,2,3")),
              QStringLiteral("'1,2,3' ist kein gültiger Fließkommawert"));
+}
+
+// The shortcut must give the double that the written 17 digits read as, also next to the
+// points halfway between two doubles, at powers of ten and two, and for exact doubles.
+void TestNumbers::doubleOf17Digits()
+{
+    std::mt19937_64 random(12354);
+    QList<long double> values{0.0L, -0.0L, 1.0L, 0.1L, 10.0L, 1e16L, 1e17L, 0.5L, 1e-5L, 1e289L, 1e-289L};
+    for (int i = 0; i < 20000; ++i) {
+        const auto exponent = int(random() % 80) - 40;
+        const long double mantissa = static_cast<long double>(random()) / 18446744073709551616.0L;
+        const long double any = std::ldexp(mantissa, exponent) * (random() % 2 ? 1 : -1);
+        const double nearest = static_cast<double>(any);
+        const long double halfway =
+            (static_cast<long double>(nearest) + std::nextafter(nearest, HUGE_VAL)) / 2;
+        values << any << nearest << halfway << std::nextafter(halfway, 0.0L)
+               << std::nextafter(halfway, HUGE_VALL) << std::pow(10.0L, exponent)
+               << std::ldexp(1.0L, exponent);
+    }
+    for (const long double value : values) {
+        const QByteArray digits = tavix::formatGeneral(value, QLatin1Char('.'), 17).toLatin1();
+        const double expected = std::strtod(digits.constData(), nullptr);
+        const std::optional<double> found = tavix::doubleOf17Digits(value);
+        if (!found || *found != expected)
+            QFAIL(qPrintable(
+                QStringLiteral("%1 reads as %2").arg(QString::fromLatin1(digits)).arg(*found, 0, 'g', 17)));
+    }
+    for (const long double beyond : {1e400L, -1e400L, HUGE_VALL, std::nanl("")})
+        QVERIFY(!tavix::doubleOf17Digits(beyond));
 }
 
 QTEST_GUILESS_MAIN(TestNumbers)

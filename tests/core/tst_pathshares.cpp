@@ -157,7 +157,7 @@ void TestPathShares::ownRequirementValue()
     QFETCH(QString, typed);
     QFETCH(QChar, sep);
     QFETCH(double, value);
-    const std::optional<long double> parsed = parseRequirementValue(typed, sep);
+    const std::optional<long double> parsed = parseProofValue(typed, sep);
     QCOMPARE(parsed.has_value(), value > 0);
     if (parsed)
         QCOMPARE(double(*parsed), value);

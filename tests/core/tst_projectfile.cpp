@@ -49,8 +49,8 @@ ProjectModel filledProject(QChar sep)
 {
     ProjectModel m = fixtures::workedExample(sep);
     FieldTexts &f = m.fields;
-    f.Projekt = QString::fromUtf8("Mehrfamilienhaus Süd");
-    f.Str = QString::fromUtf8("Große Straße 5");
+    f.Projekt = QStringLiteral("Mehrfamilienhaus Süd");
+    f.Str = QStringLiteral("Große Straße 5");
     f.PLZ = QStringLiteral("01234");
     f.Ort = QStringLiteral("Musterstadt");
     f.Variante = QStringLiteral("Variante B");
@@ -77,7 +77,7 @@ ProjectModel filledProject(QChar sep)
         b.d2 = 17.5L + value;
         b.d3 = 0.4L;
         b.schichtName1 = QStringLiteral("Putz %1").arg(value);
-        b.schichtName2 = QString::fromUtf8("Wand ä %1").arg(value);
+        b.schichtName2 = QStringLiteral("Wand ä %1").arg(value);
         b.schichtName3.clear();
         b.m = 300 + value + 0.75L;
         b.Rw = 50 + value + 0.125L;
@@ -285,8 +285,8 @@ void TestProjectFile::windows1252()
 {
     ProjectModel m;
     resetModel(m, Dot);
-    m.fields.Projekt = QString::fromUtf8("Käse €");
-    m.fields.Str = QString::fromUtf8("Ω\u001a end"); // not representable, and the end-of-file code
+    m.fields.Projekt = QStringLiteral("Käse €");
+    m.fields.Str = QStringLiteral("Ω\u001a end"); // not representable, and the end-of-file code
     m.fields.PLZ = QStringLiteral("a\rb\nc");        // a line break must not shift the layout
     const QByteArray content = projectFileContent(m, Dot);
     const QList<QByteArray> lines = linesOf(content);
@@ -422,7 +422,7 @@ void TestProjectFile::invalidNumbers()
     QFETCH(QByteArray, text);
     const ProjectModel m = filledProject(Dot);
     const LoadedProject loaded = readProject(withLine(projectFileContent(m, Dot), line, text), Dot);
-    QCOMPARE(loaded.error, QString::fromUtf8("Ungültige numerische Eingabe"));
+    QCOMPARE(loaded.error, QStringLiteral("Ungültige numerische Eingabe"));
     // What was read before the bad value is there; the caller does not adopt it anyway.
     QCOMPARE(loaded.model.fields.Projekt, m.fields.Projekt);
 }
@@ -442,15 +442,19 @@ void TestProjectFile::lineRules_data()
                                                << 7.0 << 3 << "P" << 12;
     QTest::newRow("LF alone ends a line") << head + "P\n" + middle + "7\n2\n" << 7.0 << 2 << "P" << 11;
     QTest::newRow("CR alone ends a line") << head + "P\r" + middle + "7\r2\r" << 7.0 << 2 << "P" << 11;
-    QTest::newRow("last line without line end") << head + "P\r\n" + middle + "7\r\n2" << 7.0 << 2 << "P" << 11;
+    QTest::newRow("last line without line end")
+        << head + "P\r\n" + middle + "7\r\n2" << 7.0 << 2 << "P" << 11;
     // Saved by an editor as UTF-8 with a byte order mark: the same layout, the same version.
     const QByteArray bom = "\xef\xbb\xbf";
     QTest::newRow("UTF-8 with BOM: umlauts")
-        << bom + head + "Pr\xc3\xbc\x66ung \xe2\x82\xac\r\n" + middle + "7\r\n2\r\n" << 7.0 << 2 << "Prüfung €" << 11;
+        << bom + head + "Pr\xc3\xbc\x66ung \xe2\x82\xac\r\n" + middle + "7\r\n2\r\n"
+        << 7.0 << 2 << "Prüfung €" << 11;
     QTest::newRow("UTF-8 with BOM: beyond the code page")
-        << bom + head + "\xc5\x81\xc3\xb3\x64\xc5\xba\r\n" + middle + "7\r\n2\r\n" << 7.0 << 2 << "?ód?" << 11;
+        << bom + head + "\xc5\x81\xc3\xb3\x64\xc5\xba\r\n" + middle + "7\r\n2\r\n"
+        << 7.0 << 2 << "?ód?" << 11;
     QTest::newRow("UTF-8 with BOM: a line in the code page")
-        << bom + head + "Pr\xfc\x66ung\r\n" + middle + "7\r\n2\r\n" << 7.0 << 2 << "Prüfung" << 11;
+        << bom + head + "Pr\xfc\x66ung\r\n" + middle + "7\r\n2\r\n"
+        << 7.0 << 2 << "Prüfung" << 11;
 }
 
 void TestProjectFile::lineRules()
@@ -526,9 +530,9 @@ void TestProjectFile::summariesRebuilt()
     f1.schichtName2 = QStringLiteral("24 cm  Tavix, Rohdichteklasse  1.8");
     const LoadedProject loaded = readProject(projectFileContent(m, Dot), Comma);
     QCOMPARE(loaded.model.fields.Memo[0][0],
-             QStringList({QString::fromUtf8("1,5 cm  Putz (1800 kg/m³)"),
-                          QString::fromUtf8("36,5 cm  Ziegel-Mauerwerk (700 kg/m³)"),
-                          QString::fromUtf8("1,5 cm  Putz (1800 kg/m³)")}));
+             QStringList({QStringLiteral("1,5 cm  Putz (1800 kg/m³)"),
+                          QStringLiteral("36,5 cm  Ziegel-Mauerwerk (700 kg/m³)"),
+                          QStringLiteral("1,5 cm  Putz (1800 kg/m³)")}));
     QCOMPARE(loaded.model.fields.Memo[1][1], QStringList{f1.schichtName2});
     QVERIFY(loaded.model.fields.Memo[4][2].isEmpty());
 }
@@ -548,10 +552,12 @@ void TestProjectFile::fileErrors()
     const QString broken = dir.filePath(QStringLiteral("kaputt.dat"));
     QCOMPARE(writeFileAtomically(broken, "Projektdaten\r\n\r\n\r\n\r\n\r\n\r\n0\r\n\r\n\r\n12,5\r\n"),
              QString());
-    QCOMPARE(loadProject(broken, Dot).error, fileReadErrorText(broken, QStringLiteral("Ungültige numerische Eingabe")));
+    QCOMPARE(loadProject(broken, Dot).error,
+             fileReadErrorText(broken, QStringLiteral("Ungültige numerische Eingabe")));
 
     const QString noFolder = dir.filePath(QStringLiteral("nicht/da.dat"));
-    QCOMPARE(saveProject(m, noFolder, Dot), fileWriteErrorText(noFolder, QStringLiteral("Datei nicht gefunden")));
+    QCOMPARE(saveProject(m, noFolder, Dot),
+             fileWriteErrorText(noFolder, QStringLiteral("Datei nicht gefunden")));
     QVERIFY(!saveProject(m, dir.path(), Dot).isEmpty());
     QVERIFY(QFileInfo(dir.path()).isDir());
 

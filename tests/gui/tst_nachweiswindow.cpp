@@ -1,12 +1,15 @@
 // The proof window driven through the main window: it opens only with results, follows
-// every recalculation, remembers the chosen requirement between runs, and exports the
-// path table to the clipboard and to a CSV file that reads back as what it claims.
+// every recalculation, keeps the requirement and the screed in the project (the last
+// choice only the default of a new project), shows every path row within a usable window,
+// and exports the proof with its paths to the clipboard and to a CSV file.
 #include "core/calculate/pathshares.h"
 #include "core/io/filelayer.h"
 #include "core/model/numbers.h"
 #include "core/reports/requirements.h"
 #include "exampleproject.h"
 #include "gui/mainwindow/simplifiedmodel.h"
+#include "core/impact/impacttext.h"
+#include "fixtures.h"
 #include "gui/reports/form_nachweis.h"
 #include "widgettest.h"
 
@@ -20,7 +23,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -68,14 +71,10 @@ class TestNachweisWindow : public QObject
 {
     Q_OBJECT
 
-private:
-    QTemporaryDir m_settings;
-
 private Q_SLOTS:
     void initTestCase()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
     }
 
     void opensWithResultsAndFollowsRecalculation()
@@ -124,69 +123,122 @@ private Q_SLOTS:
         QCOMPARE(dialogs.recorded.size(), 0);
     }
 
-    void choiceIsRemembered()
+    void requirementBelongsToTheProject()
     {
         ScriptedInteraction dialogs;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("decke.dat"));
         {
             TSimplifiedModel window;
             window.show();
             loadExample(window);
+            window.model().Saved = true;
             window.button_NachweisClick();
             auto *form = child<TForm_Nachweis>(&window, "Form_Nachweis");
+            QCOMPARE(text(form, "label_Urteil"), QString::fromUtf8("keine Anforderung gewählt"));
             choose(form, QString::fromLatin1(OwnRequirementId));
-            child<QLineEdit>(form, "edit_eigeneAnforderung")->setText(QStringLiteral("49,8"));
+            auto *own = child<QLineEdit>(form, "edit_eigeneAnforderung");
+            own->selectAll();
+            QTest::keyClicks(own, QStringLiteral("49.8")); // the other decimal mark becomes the locale's
+            QCOMPARE(own->text(), QStringLiteral("49,8"));
             QCOMPARE(text(form, "label_Urteil"), QString::fromUtf8("erfüllt (Reserve 0,0 dB)"));
+            QVERIFY(!window.model().Saved);
+            QCOMPARE(double(window.model().requirement.ownRw), 49.8);
+
+            // An exponent is no requirement, however it got into the field.
+            QGuiApplication::clipboard()->setText(QStringLiteral("1e2"));
+            own->selectAll();
+            QTest::keyClick(own, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(text(form, "label_Urteil"), QString::fromUtf8("bitte eine eigene Anforderung in dB eingeben"));
+            own->selectAll();
+            QTest::keyClicks(own, QStringLiteral("53,5"));
+            dialogs.saveFileAnswers << path;
+            window.session().saveAs();
+            QVERIFY(window.model().Saved);
         }
+        // After a restart the planner's last choice is the default of a new project only.
         TSimplifiedModel window;
         window.show();
-        loadExample(window);
+        QCOMPARE(window.model().requirement.id, QString::fromLatin1(OwnRequirementId));
+        QCOMPARE(double(window.model().requirement.ownRw), 53.5);
+        ProjectModel withoutRequirement = fixtures::exampleProject(QLatin1Char(','));
+        window.session().replaceProject(withoutRequirement);
         window.button_NachweisClick();
         auto *form = child<TForm_Nachweis>(&window, "Form_Nachweis");
-        QCOMPARE(child<QComboBox>(form, "combo_Anforderung")->currentData().toString(),
-                 QString::fromLatin1(OwnRequirementId));
-        QCOMPARE(child<QLineEdit>(form, "edit_eigeneAnforderung")->text(), QStringLiteral("49,8"));
-        QCOMPARE(text(form, "label_erfRw"), QStringLiteral("49,8 dB"));
-        QCOMPARE(dialogs.recorded.size(), 0);
+        QCOMPARE(child<QComboBox>(form, "combo_Anforderung")->currentData().toString(), QString());
+        QVERIFY(window.session().openFile(path));
+        QCOMPARE(child<QLineEdit>(form, "edit_eigeneAnforderung")->text(), QStringLiteral("53,5"));
+        QCOMPARE(text(form, "label_erfRw"), QStringLiteral("53,5 dB"));
+        QCOMPARE(dialogs.unexpected, 0);
     }
 
-    void exports()
+    void impactPartFollowsTheProject()
+    {
+        ScriptedInteraction dialogs;
+        TSimplifiedModel window;
+        window.show();
+        ProjectModel floor = fixtures::impactFloorExample(QLatin1Char(','));
+        floor.impactInputs = ImpactInputs();
+        window.session().replaceProject(floor);
+        window.button_NachweisClick();
+        auto *form = child<TForm_Nachweis>(&window, "Form_Nachweis");
+        choose(form, QStringLiteral("mfh-decke"));
+        QCOMPARE(text(form, "label_Lnw"), QStringLiteral("–"));
+
+        // The screed typed in the window: the acceptance example.
+        child<QComboBox>(form, "combo_Estrichart")->setCurrentIndex(1);
+        QTest::keyClicks(child<QLineEdit>(form, "edit_EstrichMasse"), QStringLiteral("90"));
+        QTest::keyClicks(child<QLineEdit>(form, "edit_Steifigkeit"), QStringLiteral("10"));
+        QVERIFY(!child<QLineEdit>(form, "edit_DeltaLw")->isEnabled());
+        const char *expected[] = {"432,0 kg/m²", "71,8 dB", "32,0 dB", "292,0 kg/m²", "1,5 dB",
+                                  "41,3 dB",     "40,7 dB", "44,3 dB", "50,0 dB"};
+        const char *labels[] = {"label_ms", "label_Lneq0w", "label_DeltaLw", "label_mfm", "label_K",
+                                "label_Lnw", "label_LnTw", "label_LnwPlusU", "label_zulLnw"};
+        for (int i = 0; i < 9; ++i)
+            QCOMPARE(text(form, labels[i]), QString::fromUtf8(expected[i]));
+        QCOMPARE(text(form, "label_UrteilTrittschall"), QString::fromUtf8("erfüllt (Reserve 5,7 dB)"));
+        QVERIFY(proofTable(window.model(), QLatin1Char(','))
+                    .contains(QStringList{QStringLiteral("Ergebnis"), QString::fromUtf8("erfüllt (Reserve 5,7 dB)")}));
+        QVERIFY(text(form, "label_Waende").contains(QString::fromUtf8("Flanke 4 (428,0 kg/m²)")));
+        QVERIFY(!window.model().Saved);
+
+        // Edits in the main window reach the impact part: a lined wall, then a wall.
+        child<QLineEdit>(&window, "edit_Vol2")->setText(QStringLiteral("0"));
+        QCOMPARE(text(form, "label_LnTw"), QStringLiteral("nicht berechnet (Raumvolumen V2 fehlt)"));
+        child<QRadioButton>(&window, "rg_horizontal")->click();
+        QCOMPARE(text(form, "label_Lnw"), QStringLiteral("–"));
+        QVERIFY(text(form, "label_UrteilTrittschall").startsWith(QString::fromUtf8("Trittschall wird nur für Decken")));
+        QVERIFY(!child<QComboBox>(form, "combo_Estrichart")->isEnabled());
+        QCOMPARE(dialogs.unexpected, 0);
+    }
+
+    void roomForEveryRowAndAFixedWidth()
     {
         ScriptedInteraction dialogs;
         TSimplifiedModel window;
         window.show();
         loadExample(window);
+        child<QRadioButton>(&window, "rg_vertikal")->click();
+        child<QLineEdit>(&window, "edit_A")->setText(QStringLiteral("9,5"));
         window.button_NachweisClick();
         auto *form = child<TForm_Nachweis>(&window, "Form_Nachweis");
-        const QList<QStringList> table =
-            pathTable(computePathShares(window.model()), window.model().fields, QLatin1Char(','));
+        choose(form, QStringLiteral("haus-darueber")); // three notes and the prediction note
+        form->resize(form->width(), 560);
+        QCoreApplication::processEvents();
+        auto *paths = child<QTableWidget>(form, "grid_Wege");
+        const int last = paths->rowViewportPosition(TransmissionPathCount - 1) + paths->rowHeight(0);
+        QVERIFY2(last <= paths->viewport()->height() || paths->verticalScrollBar()->isVisible(),
+                 "the last path is neither shown nor reachable");
 
-        QTest::mouseClick(child<QPushButton>(form, "btn_Kopieren"), Qt::LeftButton);
-        QCOMPARE(QGuiApplication::clipboard()->text(), tableAsTabSeparated(table));
-
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("wege.csv"));
-        dialogs.saveFileAnswers << path;
-        QTest::mouseClick(child<QPushButton>(form, "btn_CSV"), Qt::LeftButton);
-        QCOMPARE(dialogs.recorded.size(), 1);
-        QCOMPARE(dialogs.recorded.at(0).options.defaultSuffix, QStringLiteral("csv"));
-        // The bytes the core composes (read back cell by cell in the core test), with the
-        // locale's decimal comma.
-        const FileReadResult written = readFileCapped(path, 1 << 20);
-        QVERIFY(written.ok());
-        QCOMPARE(written.content, tableAsCsv(table));
-        QVERIFY(written.content.contains(";34,4;53,6\r\n"));
-
-        // A cancelled dialog writes nothing.
-        dialogs.saveFileAnswers << QString();
-        QVERIFY(QFile::remove(path));
-        QTest::mouseClick(child<QPushButton>(form, "btn_CSV"), Qt::LeftButton);
-        QVERIFY(!QFile::exists(path));
-
-        // A file that cannot be written is reported, not passed over.
-        dialogs.saveFileAnswers << dir.filePath(QStringLiteral("fehlt/wege.csv"));
-        QTest::mouseClick(child<QPushButton>(form, "btn_CSV"), Qt::LeftButton);
-        QCOMPARE(dialogs.recorded.last().type, QStringLiteral("message"));
-        QCOMPARE(dialogs.recorded.last().kind, MessageKind::Error);
+        // Requirement texts of every length leave the window as wide as it was.
+        const int width = form->width();
+        const int minimum = form->minimumSizeHint().width();
+        for (const Requirement &r : requirementCatalogue()) {
+            choose(form, r.id);
+            QCoreApplication::processEvents();
+            QCOMPARE(form->width(), width);
+            QCOMPARE(form->minimumSizeHint().width(), minimum);
+        }
         QCOMPARE(dialogs.unexpected, 0);
     }
 
@@ -214,6 +266,24 @@ private Q_SLOTS:
         form->resize(form->sizeHint());
         QCoreApplication::processEvents();
         QVERIFY(form->grab().save(dir + QStringLiteral("/nachweis_notes.png")));
+
+        // The floor of the impact-sound example on a screen of 1366 × 768, then as a wall.
+        ProjectModel floor = fixtures::impactFloorExample(QLatin1Char(','));
+        floor.requirement.id = QStringLiteral("mfh-decke");
+        floor.fields.room1 = QString::fromUtf8("Wohnküche OG");
+        floor.fields.room2 = QStringLiteral("Schlafzimmer EG");
+        floor.fields.TB = QStringLiteral("Stahlbetondecke 18 cm mit Verbundestrich");
+        floor.fields.Flanke[1] = QString::fromUtf8("Außenwand Nord");
+        floor.fields.Flanke[2] = QStringLiteral("Wohnungstrennwand");
+        floor.fields.Flanke[3] = QStringLiteral("Innenwand Flur");
+        floor.fields.Flanke[4] = QString::fromUtf8("Außenwand Süd");
+        window.session().replaceProject(floor);
+        form->resize(1280, 700);
+        QCoreApplication::processEvents();
+        QVERIFY(form->grab().save(dir + QStringLiteral("/nachweis_impact_floor.png")));
+        child<QRadioButton>(&window, "rg_horizontal")->click();
+        QCoreApplication::processEvents();
+        QVERIFY(form->grab().save(dir + QStringLiteral("/nachweis_impact_wall.png")));
     }
 };
 

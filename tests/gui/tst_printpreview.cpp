@@ -68,6 +68,8 @@ private Q_SLOTS:
     void leaving_data();
     void leaving();
     void printReadsCoverChoiceAtEachPrint();
+    void proofPage_data();
+    void proofPage();
     void printFailureOffersPdf_data();
     void printFailureOffersPdf();
     void pdfSave_data();
@@ -120,14 +122,17 @@ void TestPrintPreview::toolBar()
         const char *name, *hint, *caption;
         bool enabled;
     };
-    // Left to right.
+    // Left to right; the two print choices one above the other.
     const Control controls[] = {
         {"Zoom", " Zoom ", nullptr, true},
         {"btn_100", " 100% Darstellung ", "100%", true},
         {"btn_ZoomPage", " auf Formulargröße anpassen ", nullptr, true},
         {"btn_Page1", " erste Seite ", nullptr, false},
         {"btn_Page2", " zweite Seite ", nullptr, true},
+        {"btn_Page3", " dritte Seite (Nachweis) ", nullptr, false},
         {"chk_Deckblatt", "", "Deckblatt drucken ", true},
+        {"chk_Nachweis", " Nachweisseite; es gibt sie, wenn das Projekt eine Anforderung hat ",
+         "Nachweis drucken ", false},
         {"btn_Print", " drucken ", nullptr, true},
         {"btn_Exit", " Vorschau beenden ", nullptr, true},
         {"btn_PDF", " als PDF speichern ", nullptr, true},
@@ -135,7 +140,8 @@ void TestPrintPreview::toolBar()
     int left = -1;
     for (const Control &expected : controls) {
         auto *widget = control<QWidget>(QString::fromUtf8(expected.name));
-        QVERIFY2(widget->isVisible() && widget->x() > left, expected.name);
+        const bool below = QByteArray(expected.name) == "chk_Nachweis";
+        QVERIFY2(widget->isVisible() && (below ? widget->x() == left : widget->x() > left), expected.name);
         left = widget->x();
         QCOMPARE(widget->toolTip(), QString::fromUtf8(expected.hint));
         if (expected.caption)
@@ -300,6 +306,44 @@ void TestPrintPreview::printReadsCoverChoiceAtEachPrint()
     QVERIFY(dialogs.recorded.isEmpty());
 }
 
+void TestPrintPreview::proofPage_data()
+{
+    QTest::addColumn<bool>("cover");
+    QTest::addColumn<bool>("proof");
+    QTest::addColumn<QList<int>>("printed");
+    QTest::newRow("everything") << true << true << QList<int>{1, 2, 3};
+    QTest::newRow("without cover page") << false << true << QList<int>{2, 3};
+    QTest::newRow("without proof page") << true << false << QList<int>{1, 2};
+}
+
+// A report with a proof page: its page button, its choice, kept for the next report.
+void TestPrintPreview::proofPage()
+{
+    QFETCH(bool, cover);
+    QFETCH(bool, proof);
+    QFETCH(QList<int>, printed);
+    auto withProof = std::make_shared<fixtures::FakeReport>();
+    withProof->pages = 3;
+    m_preview->showReport(withProof, QStringLiteral("Neubau"));
+    auto *page3 = control<QToolButton>(QStringLiteral("btn_Page3"));
+    auto *choice = control<QCheckBox>(QStringLiteral("chk_Nachweis"));
+    QVERIFY(page3->isEnabled() && choice->isEnabled() && choice->isChecked());
+    click(QStringLiteral("btn_Page3"));
+    QCOMPARE(withProof->painted.constLast(), QList<int>{3});
+    QVERIFY(!page3->isEnabled() && control<QToolButton>(QStringLiteral("btn_Page2"))->isEnabled());
+
+    control<QCheckBox>(QStringLiteral("chk_Deckblatt"))->setChecked(cover);
+    choice->setChecked(proof);
+    click(QStringLiteral("btn_Print"));
+    QCOMPARE(m_printer.jobs.constLast(), printed);
+
+    click(QStringLiteral("btn_Exit"));
+    m_preview->showReport(m_report, QStringLiteral("Altbau"));
+    QVERIFY(!page3->isEnabled() && !choice->isEnabled());
+    m_preview->showReport(withProof, QStringLiteral("Neubau"));
+    QCOMPARE(choice->isChecked(), proof);
+}
+
 void TestPrintPreview::printFailureOffersPdf_data()
 {
     QTest::addColumn<bool>("systemPrinter");
@@ -389,7 +433,8 @@ void TestPrintPreview::pdfSave()
     QCOMPARE(dialogs.recorded.size(), message.isEmpty() ? 1 : 2);
     if (pages == 0) {
         QCOMPARE(dialogs.recorded.constLast().text,
-                 diskFull ? fileWriteErrorText(dir.filePath(QStringLiteral("Nachweis.pdf")), message) : message);
+                 diskFull ? fileWriteErrorText(dir.filePath(QStringLiteral("Nachweis.pdf")), message)
+                          : message);
         QCOMPARE(dir.entryList(QDir::Files), QStringList{QStringLiteral("Nachweis.pdf")});
         QCOMPARE(readAll(dir.filePath(QStringLiteral("Nachweis.pdf"))), old);
         return;

@@ -1,8 +1,8 @@
 #pragma once
 
-// A two-page stand-in for the composed report: a cover page and a calculation sheet with
-// a few texts and boxes, laid out in 1/96 inch like the real report. It records which
-// pages it was asked to paint.
+// A stand-in for the composed report: a cover page and a calculation sheet (and a proof
+// page when it has three pages) with a few texts and boxes, laid out in 1/96 inch like the
+// real report. It records which pages it was asked to paint.
 
 #include "gui/reports/reportpagesource.h"
 
@@ -16,8 +16,9 @@ class FakeReport final : public gui::ReportPageSource
 {
 public:
     mutable QList<QList<int>> painted;
+    int pages = 2;
 
-    int pageCount() const override { return 2; }
+    int pageCount() const override { return pages; }
 
     using gui::ReportPageSource::paint;
     bool paint(QPagedPaintDevice *device, const QList<int> &pages, const QList<int> &) const override

@@ -6,6 +6,8 @@
 #include "scriptedinteraction.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace tavix::gui {
@@ -64,12 +66,15 @@ public:
 
 } // namespace tavix::gui
 
-// QTEST_MAIN for widget tests, with every dialog that no test scripted counted as a failure.
+// QTEST_MAIN for widget tests, with every dialog that no test scripted counted as a failure,
+// and per-user settings of their own, so that no choice on the machine reaches a test.
 #define TAVIX_WIDGET_TEST_MAIN(TestObject)                                                                   \
     int main(int argc, char *argv[])                                                                         \
     {                                                                                                        \
         QApplication app(argc, argv);                                                                        \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                             \
+        const QTemporaryDir settings;                                                                        \
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());                  \
         tavix::gui::UnscriptedDialogCatcher catcher;                                                         \
         TestObject tc;                                                                                       \
         QTEST_SET_MAIN_SOURCE_PATH                                                                           \

@@ -92,6 +92,22 @@ QString impactLabel(ImpactQuantity quantity)
     return {};
 }
 
+QString impactInputCaption(ImpactQuantity quantity)
+{
+    switch (quantity) {
+    case ImpactQuantity::ScreedMass:
+        return u8("Estrich m'");
+    case ImpactQuantity::Stiffness:
+        return u8("Dämmschicht s'");
+    case ImpactQuantity::Stiffness2:
+        return u8("2. Dämmschicht s'");
+    case ImpactQuantity::DeltaLw:
+        return u8("ΔLw (Prüfzeugnis)");
+    default:
+        return impactLabel(quantity);
+    }
+}
+
 QString impactUnit(ImpactQuantity quantity)
 {
     switch (quantity) {
@@ -159,7 +175,17 @@ QList<ImpactLine> impactLines(const ProjectModel &model, QChar sep)
         add(ImpactQuantity::LnwPlusU, decibelText(checks.impact->lnwPlusU, sep));
         add(ImpactQuantity::ZulLnw, decibelText(checks.impact->zulLnw, sep));
         add(ImpactQuantity::Verdict, verdictText(*checks.impact, sep));
+        return lines;
     }
+    add(ImpactQuantity::LnwPlusU, decibelText(checkImpactRequirement(r.lnw, 0).lnwPlusU, sep));
+    add(ImpactQuantity::ZulLnw, QStringLiteral("–"));
+    const Requirement *entry = checks.requirement.entry;
+    if (!entry)
+        add(ImpactQuantity::Verdict, u8("keine Anforderung gewählt"));
+    else if (entry->id == QLatin1String(OwnRequirementId) && !checks.requirement.erfRw)
+        add(ImpactQuantity::Verdict, u8("bitte eine eigene Anforderung in dB eingeben"));
+    else
+        add(ImpactQuantity::Verdict, u8("keine Anforderung an L'n,w"));
     return lines;
 }
 

@@ -39,6 +39,9 @@ enum class ImpactQuantity
 
 // "bewerteter Norm-Trittschallpegel L'n,w", … (without colon).
 QString impactLabel(ImpactQuantity quantity);
+// The short caption of an input field beside its unit: "Estrich m'", "Dämmschicht s'",
+// "2. Dämmschicht s'", "ΔLw (Prüfzeugnis)"; impactLabel() gives the full name.
+QString impactInputCaption(ImpactQuantity quantity);
 // A unit in brackets for the text report: "dB", "kg/m²", "MN/m³"; empty for the others.
 QString impactUnit(ImpactQuantity quantity);
 

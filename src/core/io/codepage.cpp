@@ -49,8 +49,8 @@ bool codePageAvailable()
 QString codePageMissingText()
 {
     return QStringLiteral("Der Zeichensatz Windows-1252 steht in dieser Qt-Installation nicht zur "
-                             "Verfügung. Projektdateien, Vorsatzschalen-Bibliotheken und Firmendaten "
-                             "können daher weder gelesen noch gespeichert werden.");
+                          "Verfügung. Projektdateien, Vorsatzschalen-Bibliotheken und Firmendaten "
+                          "können daher weder gelesen noch gespeichert werden.");
 }
 
 QByteArray encodeCodePageLine(const QString &text)
@@ -60,7 +60,11 @@ QByteArray encodeCodePageLine(const QString &text)
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c.unicode() == EndOfFileMark)
             c = QLatin1Char(' ');
     }
-    QStringEncoder whole(CodePageName, QStringConverter::Flag::Stateless);
+    // Nearly every line is encodable as a whole; only a line with a character the code
+    // page lacks is encoded character by character. Opening a converter looks the code
+    // page up by name, so one per thread serves every line.
+    thread_local QStringEncoder whole(CodePageName, QStringConverter::Flag::Stateless);
+    whole.resetState();
     QByteArray out = whole.encode(line);
     if (!whole.hasError() && out.size() == line.size())
         return out;
@@ -106,13 +110,15 @@ QString codePageRefusalText(const QString &character)
 
 QString decodeCodePage(QByteArrayView bytes)
 {
-    QStringDecoder decoder(CodePageName, QStringConverter::Flag::Stateless);
+    thread_local QStringDecoder decoder(CodePageName, QStringConverter::Flag::Stateless);
+    decoder.resetState();
     return decoder.decode(bytes);
 }
 
 QString decodeUtf8LineToCodePage(QByteArrayView bytes)
 {
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    thread_local QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    utf8.resetState();
     const QString text = utf8.decode(bytes);
     if (utf8.hasError())
         return decodeCodePage(bytes);

@@ -145,7 +145,9 @@ bool holdsEscapedBytes(QStringView name)
 QString writeNativeNameAtomically(const QString &path, const QByteArray &content)
 {
     const QByteArray target = nativeFileName(path);
-    auto failed = [&path](int error) { return fileWriteErrorText(path, ioErrorText(error)); };
+    auto failed = [&path](int error) {
+        return fileWriteErrorText(path, ioErrorText(error));
+    };
     struct stat existing = {};
     const bool exists = ::stat(target.constData(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode))
@@ -234,6 +236,16 @@ QByteArray nativeFileName(const QString &name)
     return native;
 }
 
+bool fileExists(const QString &name)
+{
+#ifdef Q_OS_UNIX
+    struct stat status = {};
+    return ::stat(nativeFileName(name).constData(), &status) == 0;
+#else
+    return QFileInfo::exists(name);
+#endif
+}
+
 QString displayFileName(const QString &name)
 {
     QString shown = QDir::toNativeSeparators(name);
@@ -251,7 +263,8 @@ QString fileReadErrorText(const QString &path, const QString &reason)
 
 QString fileWriteErrorText(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Datei „%1“ konnte nicht gespeichert werden: %2").arg(displayFileName(path), reason);
+    return QStringLiteral("Datei „%1“ konnte nicht gespeichert werden: %2")
+        .arg(displayFileName(path), reason);
 }
 
 QString ioErrorText(int error)

@@ -61,6 +61,8 @@ QString fileWriteErrorText(const QString &path, const QString &reason);
 // lossless as described above, and back.
 QString fileNameFromNative(const QByteArray &native);
 QByteArray nativeFileName(const QString &name);
+// Whether anything exists under the name (following symbolic links).
+bool fileExists(const QString &name);
 // The name as a person reads it: native separators, an undecodable byte as U+FFFD.
 QString displayFileName(const QString &name);
 

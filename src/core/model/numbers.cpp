@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -27,15 +28,18 @@ Decimal toDecimal(long double value)
     if (value == 0)
         return d;
     d.negative = std::signbit(value);
+    // "d.ddddde±x": read in place, one allocation for the digits.
     char buf[64];
-    auto res =
+    const auto res =
         std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, MaxDigits - 1);
-    std::string s(buf, res.ptr);
-    const auto e = s.find('e');
-    std::string mantissa = s.substr(0, e);
-    const int exp10 = std::stoi(s.substr(e + 1));
-    mantissa.erase(std::remove(mantissa.begin(), mantissa.end(), '.'), mantissa.end());
-    d.digits = mantissa;
+    const char *const e = std::find(buf, res.ptr, 'e');
+    d.digits.reserve(MaxDigits);
+    for (const char *p = buf; p < e; ++p) {
+        if (*p != '.')
+            d.digits += *p;
+    }
+    int exp10 = 0;
+    std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), res.ptr, exp10);
     d.exponent = exp10 + 1;
     // Next to the largest finite value, rounding to MaxDigits can give a decimal beyond
     // it, which no reader could take back: cut instead of rounding up there.
@@ -328,6 +332,48 @@ QString formatGeneral(long double value, QChar decimalSeparator, int precision)
         return scientificText(d, decimalSeparator, 0);
     const int decimals = std::max(0, static_cast<int>(d.digits.size()) - d.exponent);
     return fixedText(d, decimals, decimalSeparator);
+}
+
+std::optional<double> doubleOf17Digits(long double value)
+{
+    if (!std::isfinite(value))
+        return std::nullopt;
+    const long double magnitude = std::fabs(value);
+    // Writing 18 digits and rounding them to 17 moves the value by at most 0.55 units of its
+    // 17th digit. Where both halfway points to the neighbouring doubles lie farther away,
+    // the digits read back as the double nearest to the value. Far from the ends of the
+    // range of a double, so that its neighbours are normal numbers.
+    if (magnitude > 1e-280L && magnitude < 1e280L) {
+        // Powers of ten from 1e-300 to 1e300, by multiplication: a few units of the last
+        // place off at most, far below the margin of 0.6 against 0.55 units used here.
+        static const std::array<long double, 601> powersOfTen = [] {
+            std::array<long double, 601> powers{};
+            powers[300] = 1;
+            for (int i = 1; i <= 300; ++i) {
+                powers[300 + i] = powers[299 + i] * 10;
+                powers[300 - i] = powers[301 - i] / 10;
+            }
+            return powers;
+        }();
+        // From the binary exponent: log10(2) = 0.30103 gives the decimal one or one below it.
+        int exponent = static_cast<int>(std::floor((std::ilogb(magnitude)) * 0.30102999566398120L));
+        while (powersOfTen[size_t(301 + exponent)] <= magnitude)
+            ++exponent;
+        const long double reach = 0.6L * powersOfTen[size_t(300 + exponent - 16)];
+        const double nearest = static_cast<double>(value);
+        // Exact: two neighbouring doubles and their sum fit the 64-bit mantissa.
+        const long double below =
+            (static_cast<long double>(std::nextafter(nearest, -HUGE_VAL)) + nearest) / 2;
+        const long double above = (static_cast<long double>(std::nextafter(nearest, HUGE_VAL)) + nearest) / 2;
+        if (value - below > reach && above - value > reach)
+            return nearest;
+    }
+    const QByteArray text = formatGeneral(value, QLatin1Char('.'), 17).toLatin1();
+    double back = 0;
+    const auto parsed = std::from_chars(text.constData(), text.constData() + text.size(), back);
+    if (parsed.ec != std::errc() || !std::isfinite(back))
+        return std::nullopt;
+    return back;
 }
 
 QString formatDb(long double value, QChar decimalSeparator)

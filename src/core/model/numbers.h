@@ -38,6 +38,12 @@ QString formatFixed(long double value, int precision, int digits, QChar decimalS
 std::optional<long long> roundedTenths(long double value);
 QString formatGeneral(long double value, QChar decimalSeparator, int precision = 15);
 
+// The double that the 17 significant digits of formatGeneral(value, '.', 17) read back as
+// (17 digits carry every double exactly: the numbers of the JSON output). Found without
+// writing the digits whenever their rounding cannot reach a point halfway between two
+// doubles; nullopt for a value that has none (not finite, or beyond the range of a double).
+std::optional<double> doubleOf17Digits(long double value);
+
 // The display form of every acoustic result: three significant digits, one decimal, " [dB]".
 QString formatResult(long double value, QChar decimalSeparator);
 QString formatDb(long double value, QChar decimalSeparator); // the same without the unit

@@ -65,6 +65,16 @@ CompanyData parseCompanyData(const QByteArray &content)
     return data;
 }
 
+CompanyData asSettingsWindowHolds(CompanyData data)
+{
+    for (QString *position : {&data.LogoLeft, &data.LogoTop, &data.FaNameLeft, &data.FaNameTop}) {
+        if (position->isEmpty())
+            *position = QStringLiteral("0");
+    }
+    data.Date.truncate(CompanyDateMaxLength);
+    return data;
+}
+
 int unreadCompanyLines(const QByteArray &content)
 {
     const QList<QByteArray> lines = content.split('\n');
@@ -124,12 +134,12 @@ QString placeAndDateText(const CompanyData &data, const QDate &today)
 QString invalidIntegerText(const QString &text)
 {
     // Concatenated, not arg(): a pasted "%1" must appear as typed.
-    return QLatin1Char('\'') + text + QString::fromUtf8("' ist kein gültiger Integerwert");
+    return QLatin1Char('\'') + text + QStringLiteral("' ist kein gültiger Integerwert");
 }
 
 QString companySettingsRefusedText()
 {
-    return QString::fromUtf8("Falsche Eingabe!  Einstellungen wurden nicht übernommen.");
+    return QStringLiteral("Falsche Eingabe!  Einstellungen wurden nicht übernommen.");
 }
 
 QString noCompanyLogoText()

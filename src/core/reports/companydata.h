@@ -53,6 +53,11 @@ struct LoadedCompanyData
 QByteArray companyDataFileContent(const CompanyData &data);
 // Reads lines 1 to 15 as they stand; missing lines give empty texts.
 CompanyData parseCompanyData(const QByteArray &content);
+// The company data as the settings window holds them once it has shown `data`: a position
+// left empty (a missing or empty line) reads "0", as the window's change handler makes
+// it, and the date is cut to the field's CompanyDateMaxLength characters. A report made
+// without the window uses these, so that it accepts every Firma.set the window accepts.
+CompanyData asSettingsWindowHolds(CompanyData data);
 // The lines with text after line 16.
 int unreadCompanyLines(const QByteArray &content);
 // Reads `path`; a missing file is no error (found = false).

@@ -1,5 +1,6 @@
 #include "core/reports/requirements.h"
 
+#include "core/impact/impacttext.h"
 #include "core/model/numbers.h"
 
 #include <cmath>
@@ -257,11 +258,11 @@ RequirementValues requirementValues(const ProjectRequirement &requirement)
     return values;
 }
 
-std::optional<long double> parseRequirementValue(const QString &text, QChar sep)
+std::optional<long double> parseProofValue(const QString &text, QChar sep)
 {
     const QString trimmed = text.trimmed();
-    // A requirement is a level of a few dozen dB: a handful of digits is plenty, and the
-    // cap keeps the value far inside the range of every type it passes through.
+    // Levels, masses and stiffnesses of a few digits: the cap keeps the value far inside the
+    // range of every type it passes through.
     constexpr int MaxLength = 8;
     if (trimmed.isEmpty() || trimmed.size() > MaxLength)
         return std::nullopt;
@@ -289,7 +290,7 @@ std::optional<ProjectRequirement> requirementFromArgument(const QString &text)
     if (const Requirement *entry = findRequirement(id); entry && id != QLatin1String(OwnRequirementId))
         return ProjectRequirement{entry->id, 0, 0};
     for (const QChar sep : {QLatin1Char('.'), QLatin1Char(',')}) {
-        if (const std::optional<long double> value = parseRequirementValue(text, sep))
+        if (const std::optional<long double> value = parseProofValue(text, sep))
             return ProjectRequirement{QLatin1String(OwnRequirementId), *value, 0};
     }
     return std::nullopt;
@@ -353,8 +354,7 @@ QString requirementLabel(const Requirement &requirement)
 {
     if (requirement.id == QLatin1String(OwnRequirementId))
         return requirementEntryText(requirement);
-    return u8("%1 – %2 (%3)")
-        .arg(requirement.buildingKind, requirementEntryText(requirement), requirement.standard);
+    return requirementGroupText(requirement) + u8(" – ") + requirementEntryText(requirement);
 }
 
 QStringList requirementNotes(const Requirement *requirement, int orientation, long double separatingArea,
@@ -384,6 +384,8 @@ QStringList requirementNotes(const Requirement *requirement, int orientation, lo
         notes << u8("Die Anforderung begrenzt auch L'n,w: für den Trittschallnachweis den schwimmenden Estrich "
                     "unter „Trittschall“ angeben.");
     if (impact)
+        notes << u8("Trittschall: ") + impactScopeText();
+    if (impact)
         notes << u8("Die Ergebnisse sind eine Prognose (Luftschall nach dem vereinfachten Modell der "
                     "DIN EN 12354-1, Trittschall nach DIN 4109-2); die Sicherheitsabschläge u_prog = 2 dB "
                     "(Luftschall) und u_prog = 3 dB (Trittschall) sind im Nachweis berücksichtigt.");
@@ -397,6 +399,98 @@ QStringList proofNotes(const ProjectModel &model)
 {
     const bool impact = model.Orientation == 1 && model.impactInputs.screed != ScreedKind::None;
     return requirementNotes(requirementValues(model.requirement).entry, model.Orientation, model.A, impact);
+}
+
+QString airborneLabel(AirborneQuantity quantity)
+{
+    switch (quantity) {
+    case AirborneQuantity::Rw:
+        return u8("bewertetes Bau-Schalldämm-Maß R'w");
+    case AirborneQuantity::RwMinusU:
+        return u8("R'w − u_prog (u_prog = 2 dB)");
+    case AirborneQuantity::ErfRw:
+        return u8("Anforderung erf. R'w");
+    case AirborneQuantity::Verdict:
+        return u8("Ergebnis");
+    }
+    return {};
+}
+
+QList<AirborneLine> airborneLines(const ProjectModel &model, QChar sep)
+{
+    const QString none = QStringLiteral("–");
+    QString rw = none, rwMinusU = none, erf = none, verdict;
+    const ProofChecks checks = proofChecks(model);
+    const bool own = checks.requirement.entry && checks.requirement.entry->id == QLatin1String(OwnRequirementId);
+    if (!model.Calculated) {
+        verdict = u8("keine Ergebnisse: die Eingaben sind unvollständig");
+    } else {
+        const RequirementCheck rounded = checkRequirement(model.RwBau, 0);
+        rw = decibelText(rounded.rw, sep);
+        rwMinusU = decibelText(rounded.rwMinusU, sep);
+        if (checks.airborne) {
+            erf = decibelText(checks.airborne->erfRw, sep);
+            verdict = verdictText(*checks.airborne, sep);
+        } else if (!checks.requirement.entry) {
+            verdict = u8("keine Anforderung gewählt");
+        } else if (own && !checks.requirement.zulLnw) {
+            verdict = u8("bitte eine eigene Anforderung in dB eingeben");
+        } else {
+            verdict = u8("keine Anforderung an R'w");
+        }
+    }
+    return {{AirborneQuantity::Rw, airborneLabel(AirborneQuantity::Rw), rw},
+            {AirborneQuantity::RwMinusU, airborneLabel(AirborneQuantity::RwMinusU), rwMinusU},
+            {AirborneQuantity::ErfRw, airborneLabel(AirborneQuantity::ErfRw), erf},
+            {AirborneQuantity::Verdict, airborneLabel(AirborneQuantity::Verdict), verdict}};
+}
+
+VerdictState airborneVerdictState(const ProjectModel &model)
+{
+    const ProofChecks checks = proofChecks(model);
+    if (!checks.airborne)
+        return VerdictState::None;
+    return checks.airborne->fulfilled ? VerdictState::Fulfilled : VerdictState::NotFulfilled;
+}
+
+VerdictState impactVerdictState(const ProjectModel &model)
+{
+    const ProofChecks checks = proofChecks(model);
+    if (!checks.impact)
+        return VerdictState::None;
+    return checks.impact->fulfilled ? VerdictState::Fulfilled : VerdictState::NotFulfilled;
+}
+
+QString projectRequirementText(const ProjectModel &model, QChar sep)
+{
+    const RequirementValues values = requirementValues(model.requirement);
+    if (!values.entry)
+        return u8("keine Anforderung gewählt");
+    if (values.entry->id == QLatin1String(OwnRequirementId))
+        return u8("eigene Anforderung: ") + requirementValuesText(values, sep);
+    return requirementLabel(*values.entry);
+}
+
+QList<QStringList> proofTable(const ProjectModel &model, QChar sep)
+{
+    QList<QStringList> table;
+    table << QStringList{u8("Anforderung"), projectRequirementText(model, sep)};
+    table << QStringList{u8("Luftschall")};
+    for (const AirborneLine &line : airborneLines(model, sep))
+        table << QStringList{line.label, line.value};
+    const QList<ImpactLine> impact = impactLines(model, sep);
+    if (!impact.isEmpty()) {
+        table << QStringList{u8("Trittschall")};
+        for (const ImpactLine &line : impact)
+            table << QStringList{line.label, line.value};
+    } else if (model.impact.status != ImpactStatus::NoScreed) {
+        table << QStringList{u8("Trittschall"), impactStatusText(model.impact)};
+    }
+    if (model.Calculated) {
+        table << QStringList();
+        table << pathTable(computePathShares(model), model.fields, sep);
+    }
+    return table;
 }
 
 QList<QStringList> pathTable(const PathShares &shares, const FieldTexts &names, QChar sep)

@@ -64,10 +64,10 @@ struct RequirementValues
 };
 RequirementValues requirementValues(const ProjectRequirement &requirement);
 
-// A value of the own requirement as typed: digits with at most one decimal separator of
-// the locale, blanks around it; no sign, exponent or thousands separator. nullopt for
-// anything else and for 0.
-std::optional<long double> parseRequirementValue(const QString &text, QChar decimalSeparator);
+// A value typed into the proof window (own requirement, screed inputs): digits with at most
+// one decimal separator of the locale, blanks around it; no sign, exponent or thousands
+// separator. nullopt for anything else and for 0.
+std::optional<long double> parseProofValue(const QString &text, QChar decimalSeparator);
 // "--anforderung": a catalogue id, or a number (either decimal mark) as an own erf. R'w.
 std::optional<ProjectRequirement> requirementFromArgument(const QString &text);
 
@@ -108,6 +108,41 @@ struct ProofChecks
 };
 ProofChecks proofChecks(const ProjectModel &model);
 
+// The airborne part of the proof as the window, the printout and the exported table show
+// it: R'w, R'w − u_prog, erf. R'w and the verdict, or why there is none.
+enum class AirborneQuantity
+{
+    Rw,
+    RwMinusU,
+    ErfRw,
+    Verdict,
+};
+QString airborneLabel(AirborneQuantity quantity);
+struct AirborneLine
+{
+    AirborneQuantity quantity;
+    QString label;
+    QString value; // "–" where there is nothing to show
+};
+// All four lines; without results every value is "–" and the verdict says why.
+QList<AirborneLine> airborneLines(const ProjectModel &model, QChar decimalSeparator);
+// The colour a verdict is shown in: fulfilled, not fulfilled, or no verdict.
+enum class VerdictState
+{
+    Fulfilled,
+    NotFulfilled,
+    None,
+};
+VerdictState airborneVerdictState(const ProjectModel &model);
+VerdictState impactVerdictState(const ProjectModel &model);
+
+// The project's requirement in one line ("keine Anforderung gewählt" without one).
+QString projectRequirementText(const ProjectModel &model, QChar decimalSeparator);
+
+// The proof as a table for the clipboard and CSV: the requirement, the airborne lines,
+// the impact lines (for a floor with impact inputs), an empty row, then the path table.
+QList<QStringList> proofTable(const ProjectModel &model, QChar decimalSeparator);
+
 // A level in dB as the proof shows it: "51,8 dB".
 QString decibelText(long double value, QChar decimalSeparator);
 // The values of an entry: "erf. R'w = 54 dB, zul. L'n,w = 50 dB" (with the own values for
@@ -119,14 +154,15 @@ QString requirementEntryText(const Requirement &requirement);
 // The group heading of an entry: "Beherbergungsstätten (DIN 4109-1:2018)".
 QString requirementGroupText(const Requirement &requirement);
 // An entry complete in one line, as the closed choice list, the printout and the exported
-// table show it: "Beherbergungsstätten – Decken: erf. R'w = 54 dB, zul. L'n,w = 50 dB
-// (DIN 4109-1:2018)".
+// table show it: "Beherbergungsstätten (DIN 4109-1:2018) – Decken: erf. R'w = 54 dB,
+// zul. L'n,w = 50 dB".
 QString requirementLabel(const Requirement &requirement);
 
 // The notes that apply to a proof: a requirement for another kind of element than the
 // orientation (0 wall, 1 floor) describes, a party wall between houses, a separating area
 // below 10 m², a protected room that is not the one below, an impact requirement on a
-// floor without impact inputs, and that the results are a prediction (always, last).
+// floor without impact inputs, what the impact method covers, and that the results are a
+// prediction (always, last).
 // `requirement` may be nullptr (none chosen); `impact`: the project computes impact sound.
 QStringList requirementNotes(const Requirement *requirement, int orientation, long double separatingArea,
                              bool impact);

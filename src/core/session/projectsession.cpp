@@ -111,9 +111,15 @@ void ProjectSession::reset()
 {
     ProjectModel fresh;
     resetModel(fresh, localeDecimalSeparator());
+    fresh.requirement = m_newProjectRequirement;
     setFileName(QString());
     replaceProject(std::move(fresh));
     setSaved(true);
+}
+
+void ProjectSession::setNewProjectRequirement(const ProjectRequirement &requirement)
+{
+    m_newProjectRequirement = requirement;
 }
 
 void ProjectSession::newProject()

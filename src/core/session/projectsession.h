@@ -71,7 +71,10 @@ public:
     // and the saved state are left alone.
     void replaceProject(ProjectModel model);
     // Every input back to its reset value and no file; announced, recalculated, saved.
+    // The new project is proven against the requirement set here (the planner's last choice,
+    // which the window layer keeps per user); none until one is set.
     void reset();
+    void setNewProjectRequirement(const ProjectRequirement &requirement);
 
     // "&Neu": asks, then resets.
     void newProject();
@@ -115,6 +118,7 @@ private:
 
     ProjectModel m_model;
     QString m_fileName;
+    ProjectRequirement m_newProjectRequirement;
     SessionDialogs *m_dialogs = nullptr;
     BuildUpClipboard m_buildUpClipboard;
     LiningClipboard m_liningClipboard;

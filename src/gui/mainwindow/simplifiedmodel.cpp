@@ -121,6 +121,7 @@ TSimplifiedModel::~TSimplifiedModel()
 
 void TSimplifiedModel::FormCreate()
 {
+    m_session->setNewProjectRequirement(TForm_Nachweis::newProjectRequirement());
     m_session->reset();
     m_creating = false;
 }

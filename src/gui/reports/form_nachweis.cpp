@@ -1,29 +1,25 @@
 #include "gui/reports/form_nachweis.h"
 
+#include "ui_form_nachweis.h"
+
 #include "core/calculate/pathshares.h"
+#include "core/impact/impacttext.h"
 #include "core/io/filelayer.h"
 #include "core/model/numbers.h"
 #include "core/reports/requirements.h"
 #include "core/session/projectsession.h"
+#include "gui/common/fieldinput.h"
 #include "gui/common/userinteraction.h"
 
-#include <QAbstractItemView>
 #include <QClipboard>
-#include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
+#include <QKeyEvent>
 #include <QPainter>
-#include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardItemModel>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
-#include <QVBoxLayout>
 
 namespace tavix::gui {
 
@@ -31,10 +27,11 @@ namespace {
 
 const QString ChoiceKey = QStringLiteral("Nachweis/Anforderung");
 const QString OwnValueKey = QStringLiteral("Nachweis/eigeneAnforderung");
-const QString DefaultRequirement = QStringLiteral("mfh-wand");
+const QString OwnLnwKey = QStringLiteral("Nachweis/eigeneAnforderungLnw");
 
 constexpr int BarColumn = 5;
-constexpr int BarRole = Qt::UserRole + 1; // bar length, 0..1 of the column
+constexpr int BarRole = Qt::UserRole + 1;      // bar length, 0..1 of the column
+constexpr int ListTextRole = Qt::UserRole + 2; // an entry as the open list shows it
 
 // A horizontal bar per path, its length the path's share relative to the largest.
 class ShareBarDelegate : public QStyledItemDelegate
@@ -51,41 +48,44 @@ public:
         const QRect area = option.rect.adjusted(4, 4, -4, -4);
         QRect bar = area;
         bar.setWidth(std::max(1, static_cast<int>(area.width() * length + 0.5)));
-        painter->save();
         painter->fillRect(bar, QColor(0x3a, 0x6e, 0xa5));
-        painter->restore();
     }
 };
 
-QLabel *valueLabel(const QString &name)
+// The open requirement list groups the entries under headings of building kind and
+// standard and shows each entry short; the closed box shows the chosen entry in full.
+class RequirementListDelegate : public QStyledItemDelegate
 {
-    auto *label = new QLabel(QStringLiteral("–"));
-    label->setObjectName(name);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setMinimumWidth(70);
-    return label;
-}
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
 
-QTableWidget *table(const QString &name, int columns)
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QString listText = index.data(ListTextRole).toString();
+        if (!listText.isEmpty())
+            option->text = listText;
+    }
+};
+
+void prepareTable(QTableWidget *grid, int columns)
 {
-    auto *grid = new QTableWidget(0, columns);
-    grid->setObjectName(name);
+    grid->setColumnCount(columns);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::NoSelection);
     grid->setFocusPolicy(Qt::NoFocus);
     grid->verticalHeader()->hide();
     grid->setAlternatingRowColors(true);
-    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
-    // The table is as tall as its rows, so that the window shows all of them at once.
-    grid->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    grid->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    return grid;
 }
 
+// Fills the rows below the header row; `skipColumn` is left for a picture. Columns are as
+// wide as their texts, and `stretchColumn` takes the rest of the width.
 void fillTable(QTableWidget *grid, const QList<QStringList> &rows, const QList<int> &rightAligned,
-               int skipColumn)
+               int skipColumn, int stretchColumn)
 {
     const QStringList header = rows.value(0);
     grid->setRowCount(rows.size() - 1);
@@ -93,29 +93,83 @@ void fillTable(QTableWidget *grid, const QList<QStringList> &rows, const QList<i
         const QStringList &cells = rows.at(r);
         for (int c = 0; c < cells.size(); ++c) {
             const int column = skipColumn >= 0 && c >= skipColumn ? c + 1 : c;
-            auto *item = new QTableWidgetItem(cells.at(c));
-            if (rightAligned.contains(c))
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            grid->setItem(r - 1, column, item);
+            QTableWidgetItem *item = grid->item(r - 1, column);
+            if (!item) {
+                item = new QTableWidgetItem;
+                if (rightAligned.contains(c))
+                    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                grid->setItem(r - 1, column, item);
+            }
+            item->setText(cells.at(c));
         }
     }
     QStringList labels = header;
     if (skipColumn >= 0)
         labels.insert(skipColumn, QString());
     grid->setHorizontalHeaderLabels(labels);
+    QHeaderView *columns = grid->horizontalHeader();
+    columns->setSectionResizeMode(stretchColumn, QHeaderView::Interactive);
+    grid->resizeColumnsToContents();
+    columns->setSectionResizeMode(stretchColumn, QHeaderView::Stretch);
+}
+
+// The full height of a table's rows and header, so that it needs no scroll bar when the
+// window has the room.
+int tableHeight(const QTableWidget *grid, int rows)
+{
+    return grid->horizontalHeader()->sizeHint().height() + rows * grid->verticalHeader()->defaultSectionSize() +
+           2 * grid->frameWidth();
+}
+
+void showVerdict(QLabel *label, const QString &text, VerdictState state)
+{
+    label->setText(text);
+    QPalette palette = label->palette();
+    const QColor colour = state == VerdictState::Fulfilled      ? QColor(0x1b, 0x7a, 0x2e)
+                          : state == VerdictState::NotFulfilled ? QColor(0xc0, 0x10, 0x10)
+                                                                : QColor(Qt::gray);
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+QString bullets(const QStringList &lines)
+{
+    QStringList marked;
+    for (const QString &line : lines)
+        marked << QStringLiteral("•  ") + line;
+    return marked.join(QLatin1Char('\n'));
+}
+
+// A number as a field shows it: the locale's separator, nothing for 0 (not given).
+QString fieldText(long double value)
+{
+    return value > 0 ? formatGeneral(value, localeDecimalSeparator()) : QString();
 }
 
 } // namespace
 
 TForm_Nachweis::TForm_Nachweis(ProjectSession &session, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_model(session.model())
+    : QWidget(parent, Qt::Window), m_session(session), m_model(session.model()),
+      ui(std::make_unique<Ui::TForm_Nachweis>())
 {
+    ui->setupUi(this);
+    prepareControls();
     connect(&session, &ProjectSession::recalculated, this, &TForm_Nachweis::refresh);
-    setObjectName(QStringLiteral("Form_Nachweis"));
-    setWindowTitle(QString::fromUtf8(" Nachweis und Übertragungswege"));
-    setupUi();
-    restoreChoice();
+    connect(&session, &ProjectSession::projectReplaced, this, &TForm_Nachweis::showInputs);
+    connect(ui->combo_Anforderung, &QComboBox::currentIndexChanged, this,
+            &TForm_Nachweis::combo_AnforderungChange);
+    connect(ui->combo_Estrichart, &QComboBox::currentIndexChanged, this, &TForm_Nachweis::combo_EstrichartChange);
+    for (QLineEdit *field : {ui->edit_eigeneAnforderung, ui->edit_eigeneAnforderungLnw})
+        connect(field, &QLineEdit::textEdited, this, &TForm_Nachweis::edit_eigeneAnforderungChange);
+    for (QLineEdit *field : {ui->edit_EstrichMasse, ui->edit_Steifigkeit, ui->edit_Steifigkeit2, ui->edit_DeltaLw})
+        connect(field, &QLineEdit::textEdited, this, &TForm_Nachweis::edit_EstrichMasseChange);
+    connect(ui->btn_Kopieren, &QPushButton::clicked, this, &TForm_Nachweis::btn_KopierenClick);
+    connect(ui->btn_CSV, &QPushButton::clicked, this, &TForm_Nachweis::btn_CSVClick);
+    connect(ui->btn_Schliessen, &QPushButton::clicked, this, &QWidget::close);
+    showInputs();
 }
+
+TForm_Nachweis::~TForm_Nachweis() = default;
 
 QString TForm_Nachweis::settingsOrganization()
 {
@@ -127,102 +181,99 @@ QString TForm_Nachweis::settingsApplication()
     return QStringLiteral("Tavix-Schallschutz Rechner");
 }
 
-void TForm_Nachweis::setupUi()
+ProjectRequirement TForm_Nachweis::newProjectRequirement()
 {
-    auto *layout = new QVBoxLayout(this);
+    const QSettings settings(settingsOrganization(), settingsApplication());
+    ProjectRequirement requirement;
+    const QString id = settings.value(ChoiceKey).toString();
+    if (!findRequirement(id))
+        return requirement;
+    requirement.id = id;
+    // Stored with "." so that a change of the locale does not lose the values.
+    requirement.ownRw = parseProofValue(settings.value(OwnValueKey).toString(), QLatin1Char('.')).value_or(0);
+    requirement.ownLnw = parseProofValue(settings.value(OwnLnwKey).toString(), QLatin1Char('.')).value_or(0);
+    return requirement;
+}
 
-    auto *choiceBox = new QGroupBox(QStringLiteral("Anforderung"));
-    auto *choice = new QGridLayout(choiceBox);
-    combo_Anforderung = new QComboBox;
-    combo_Anforderung->setObjectName(QStringLiteral("combo_Anforderung"));
-    combo_Anforderung->setMaxVisibleItems(30);
+void TForm_Nachweis::prepareControls()
+{
+    using A = AirborneQuantity;
+    using I = ImpactQuantity;
+    const auto caption = [](const QString &label) { return label + QLatin1Char(':'); };
+    ui->lb_Rw->setText(caption(airborneLabel(A::Rw)));
+    ui->lb_RwMinusU->setText(caption(airborneLabel(A::RwMinusU)));
+    ui->lb_erfRw->setText(caption(airborneLabel(A::ErfRw)));
+    ui->lb_Urteil->setText(caption(airborneLabel(A::Verdict)));
+    const std::pair<QLabel *, I> impactCaptions[] = {
+        {ui->lb_Estrichart, I::Screed},  {ui->lb_ms, I::SlabMass},      {ui->lb_Lneq0w, I::Lneq0w},
+        {ui->lb_DeltaLw, I::DeltaLw},    {ui->lb_mfm, I::MeanFlankMass}, {ui->lb_K, I::Correction},
+        {ui->lb_Lnw, I::Lnw},            {ui->lb_LnTw, I::LnTw},         {ui->lb_LnwPlusU, I::LnwPlusU},
+        {ui->lb_zulLnw, I::ZulLnw},      {ui->lb_UrteilTrittschall, I::Verdict}};
+    for (const auto &[label, quantity] : impactCaptions)
+        label->setText(caption(impactLabel(quantity)));
+    const std::pair<QLabel *, I> inputCaptions[] = {{ui->lb_EstrichMasse, I::ScreedMass},
+                                                    {ui->lb_Steifigkeit, I::Stiffness},
+                                                    {ui->lb_Steifigkeit2, I::Stiffness2},
+                                                    {ui->lb_DeltaLwEingabe, I::DeltaLw}};
+    for (const auto &[label, quantity] : inputCaptions) {
+        label->setText(caption(impactInputCaption(quantity)));
+        label->setToolTip(impactLabel(quantity));
+    }
+    ui->lb_Steifigkeit2->setToolTip(impactLabel(I::Stiffness2) +
+                                    QString::fromUtf8(" (leer lassen bei nur einer Dämmschicht)"));
+
+    for (int kind = 0; kind < ScreedKindCount; ++kind)
+        ui->combo_Estrichart->addItem(screedKindText(static_cast<ScreedKind>(kind)));
     fillRequirementChoice();
-    // The field stays of moderate width; the open list shows the long entries in full.
-    combo_Anforderung->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo_Anforderung->setMinimumContentsLength(60);
-    combo_Anforderung->view()->setMinimumWidth(combo_Anforderung->view()->sizeHintForColumn(0) + 24);
-    edit_eigeneAnforderung = new QLineEdit;
-    edit_eigeneAnforderung->setObjectName(QStringLiteral("edit_eigeneAnforderung"));
-    edit_eigeneAnforderung->setMaximumWidth(80);
-    choice->addWidget(combo_Anforderung, 0, 0);
-    choice->addWidget(new QLabel(QString::fromUtf8("eigene Anforderung erf. R'w:")), 0, 1);
-    choice->addWidget(edit_eigeneAnforderung, 0, 2);
-    choice->addWidget(new QLabel(QStringLiteral("dB")), 0, 3);
-    choice->setColumnStretch(0, 1);
-    layout->addWidget(choiceBox);
 
-    auto *checkBox = new QGroupBox(QString::fromUtf8("Nachweis durch Berechnung (DIN 4109-2:2018)"));
-    auto *check = new QGridLayout(checkBox);
-    label_Rw = valueLabel(QStringLiteral("label_Rw"));
-    label_RwMinusU = valueLabel(QStringLiteral("label_RwMinusU"));
-    label_erfRw = valueLabel(QStringLiteral("label_erfRw"));
-    label_Urteil = new QLabel(QStringLiteral("–"));
-    label_Urteil->setObjectName(QStringLiteral("label_Urteil"));
-    QFont bold = label_Urteil->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.15);
-    label_Urteil->setFont(bold);
-    int row = 0;
-    check->addWidget(new QLabel(QString::fromUtf8("bewertetes Bau-Schalldämm-Maß R'w:")), row, 0);
-    check->addWidget(label_Rw, row++, 1);
-    check->addWidget(new QLabel(QString::fromUtf8("R'w − u_prog (u_prog = 2 dB):")), row, 0);
-    check->addWidget(label_RwMinusU, row++, 1);
-    check->addWidget(new QLabel(QString::fromUtf8("Anforderung erf. R'w:")), row, 0);
-    check->addWidget(label_erfRw, row++, 1);
-    check->addWidget(new QLabel(QStringLiteral("Ergebnis:")), row, 0);
-    check->addWidget(label_Urteil, row++, 1, 1, 2);
-    check->setColumnStretch(2, 1);
-    auto *elementsBox = new QGroupBox(QString::fromUtf8("Anteile der Bauteile (je Flanke ihre drei Wege)"));
-    auto *elements = new QVBoxLayout(elementsBox);
-    grid_Bauteile = table(QStringLiteral("grid_Bauteile"), 4);
-    grid_Bauteile->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    elements->addWidget(grid_Bauteile);
-    elements->addStretch(1);
-    auto *middle = new QHBoxLayout;
-    middle->addWidget(checkBox, 1);
-    middle->addWidget(elementsBox, 0);
-    layout->addLayout(middle);
+    m_numberFields = {ui->edit_eigeneAnforderung, ui->edit_eigeneAnforderungLnw, ui->edit_EstrichMasse,
+                      ui->edit_Steifigkeit, ui->edit_Steifigkeit2, ui->edit_DeltaLw};
+    for (QLineEdit *field : m_numberFields) {
+        field->installEventFilter(this);
+        selectAllOnFocus(field);
+    }
 
-    auto *pathsBox =
-        new QGroupBox(QString::fromUtf8("Übertragungswege, nach Anteil an der übertragenen Schallenergie"));
-    auto *paths = new QVBoxLayout(pathsBox);
-    grid_Wege = table(QStringLiteral("grid_Wege"), 7);
-    grid_Wege->setItemDelegateForColumn(BarColumn, new ShareBarDelegate(grid_Wege));
-    paths->addWidget(grid_Wege);
-    layout->addWidget(pathsBox);
+    // Texts that change with the project must not change the window's width: they wrap
+    // or elide within the room the fixed texts give them.
+    for (QLabel *label : {ui->label_Urteil, ui->label_UrteilTrittschall, ui->label_Waende,
+                          ui->label_TrittschallHinweise, ui->label_Hinweise})
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // A verdict keeps to one line; longer explanations wrap.
+    const int verdictWidth = ui->label_Urteil->fontMetrics().horizontalAdvance(
+        QString::fromUtf8("nicht erfüllt (Unterschreitung 10,0 dB)"));
+    ui->label_Urteil->setMinimumWidth(verdictWidth);
+    ui->label_UrteilTrittschall->setMinimumWidth(verdictWidth);
+    for (QLineEdit *field : m_numberFields)
+        field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00000,0")) + 12);
 
-    label_Hinweise = new QLabel;
-    label_Hinweise->setObjectName(QStringLiteral("label_Hinweise"));
-    label_Hinweise->setWordWrap(true);
-    label_Hinweise->setTextFormat(Qt::PlainText);
-    layout->addWidget(label_Hinweise);
+    prepareTable(ui->grid_Bauteile, 4);
+    prepareTable(ui->grid_Wege, 7);
+    ui->grid_Wege->setItemDelegateForColumn(BarColumn, new ShareBarDelegate(ui->grid_Wege));
+    // The element table shows its five rows; the path table takes the height that is left
+    // and scrolls when the window is too low for its thirteen rows.
+    ui->grid_Bauteile->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    auto *buttons = new QHBoxLayout;
-    btn_Kopieren = new QPushButton(QStringLiteral("Tabelle kopieren"));
-    btn_Kopieren->setObjectName(QStringLiteral("btn_Kopieren"));
-    btn_CSV = new QPushButton(QStringLiteral("als CSV speichern"));
-    btn_CSV->setObjectName(QStringLiteral("btn_CSV"));
-    btn_Schliessen = new QPushButton(QString::fromUtf8("Schließen"));
-    btn_Schliessen->setObjectName(QStringLiteral("btn_Schliessen"));
-    buttons->addWidget(btn_Kopieren);
-    buttons->addWidget(btn_CSV);
-    buttons->addStretch(1);
-    buttons->addWidget(btn_Schliessen);
-    layout->addLayout(buttons);
-    layout->addStretch(1);
+    ui->grid_Bauteile->setFixedHeight(tableHeight(ui->grid_Bauteile, FlankCount + 1));
+    ui->grid_Wege->setMinimumHeight(tableHeight(ui->grid_Wege, 4));
+    ui->grid_Wege->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    ui->layout_Form->setStretchFactor(ui->gb_Wege, 1);
 
-    connect(combo_Anforderung, &QComboBox::currentIndexChanged, this,
-            &TForm_Nachweis::combo_AnforderungChange);
-    connect(edit_eigeneAnforderung, &QLineEdit::textChanged, this,
-            &TForm_Nachweis::edit_eigeneAnforderungChange);
-    connect(btn_Kopieren, &QPushButton::clicked, this, &TForm_Nachweis::btn_KopierenClick);
-    connect(btn_CSV, &QPushButton::clicked, this, &TForm_Nachweis::btn_CSVClick);
-    connect(btn_Schliessen, &QPushButton::clicked, this, &QWidget::close);
+    // As tall as everything wants and wide enough for the long requirement texts, but never
+    // beyond the screen: the path table gives way.
+    QSize size = sizeHint().expandedTo(QSize(1200, 0));
+    size.setHeight(size.height() - ui->grid_Wege->sizeHint().height() +
+                   tableHeight(ui->grid_Wege, TransmissionPathCount));
+    if (const QScreen *screen = this->screen())
+        size = size.boundedTo(screen->availableSize() - QSize(40, 80));
+    resize(size);
 }
 
 void TForm_Nachweis::fillRequirementChoice()
 {
-    auto *items = new QStandardItemModel(combo_Anforderung);
+    auto *items = new QStandardItemModel(ui->combo_Anforderung);
+    auto *none = new QStandardItem(QString::fromUtf8("keine Anforderung gewählt"));
+    none->setData(QString(), Qt::UserRole);
+    items->appendRow(none);
     QString group;
     for (const Requirement &r : requirementCatalogue()) {
         if (requirementGroupText(r) != group) {
@@ -234,69 +285,135 @@ void TForm_Nachweis::fillRequirementChoice()
             heading->setFont(font);
             items->appendRow(heading);
         }
-        auto *entry = new QStandardItem(QStringLiteral("    ") + requirementEntryText(r));
+        auto *entry = new QStandardItem(requirementLabel(r));
+        entry->setData(QStringLiteral("    ") + requirementEntryText(r), ListTextRole);
         entry->setData(r.id, Qt::UserRole);
         items->appendRow(entry);
     }
-    combo_Anforderung->setModel(items);
+    ui->combo_Anforderung->setModel(items);
+    ui->combo_Anforderung->setItemDelegate(new RequirementListDelegate(ui->combo_Anforderung));
+    ui->combo_Anforderung->view()->setMinimumWidth(ui->combo_Anforderung->view()->sizeHintForColumn(0) + 24);
 }
 
-void TForm_Nachweis::restoreChoice()
+// The project's inputs into the controls, without running any handler.
+void TForm_Nachweis::showInputs()
 {
-    const QSettings settings(settingsOrganization(), settingsApplication());
-    QString id = settings.value(ChoiceKey, DefaultRequirement).toString();
-    if (!findRequirement(id))
-        id = DefaultRequirement;
-    QString own = settings.value(OwnValueKey).toString();
-    own.replace(QLatin1Char('.'), localeDecimalSeparator());
+    const ProjectRequirement &requirement = m_model.requirement;
+    const ImpactInputs &impact = m_model.impactInputs;
+    {
+        const QSignalBlocker blockRequirement(ui->combo_Anforderung);
+        const QSignalBlocker blockScreed(ui->combo_Estrichart);
+        ui->combo_Anforderung->setCurrentIndex(
+            std::max(0, ui->combo_Anforderung->findData(requirement.id, Qt::UserRole)));
+        ui->combo_Estrichart->setCurrentIndex(static_cast<int>(impact.screed));
+    }
+    setFieldText(ui->edit_eigeneAnforderung, fieldText(requirement.ownRw));
+    setFieldText(ui->edit_eigeneAnforderungLnw, fieldText(requirement.ownLnw));
+    setFieldText(ui->edit_EstrichMasse, fieldText(impact.screedMass));
+    setFieldText(ui->edit_Steifigkeit, fieldText(impact.stiffness));
+    setFieldText(ui->edit_Steifigkeit2, fieldText(impact.stiffness2));
+    setFieldText(ui->edit_DeltaLw, fieldText(impact.deltaLw));
+    enableInputs();
+}
 
-    const QSignalBlocker blockCombo(combo_Anforderung);
-    const QSignalBlocker blockEdit(edit_eigeneAnforderung);
-    combo_Anforderung->setCurrentIndex(combo_Anforderung->findData(id, Qt::UserRole));
-    edit_eigeneAnforderung->setText(own);
-    edit_eigeneAnforderung->setEnabled(id == QLatin1String(OwnRequirementId));
+// The own values only for the own requirement; the screed only for a floor, and of its
+// values those its kind uses.
+void TForm_Nachweis::enableInputs()
+{
+    // Shown only for the own requirement, so that a catalogue entry has the whole width.
+    const bool own = m_model.requirement.id == QLatin1String(OwnRequirementId);
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui->lb_eigeneAnforderung, ui->edit_eigeneAnforderung, ui->lb_eigeneAnforderungDb,
+             ui->lb_eigeneAnforderungLnw, ui->edit_eigeneAnforderungLnw, ui->lb_eigeneAnforderungLnwDb})
+        w->setVisible(own);
+    // A long entry may not fit the closed box: the tool tip has it whole.
+    ui->combo_Anforderung->setToolTip(ui->combo_Anforderung->currentText());
+    const bool floor = m_model.Orientation == 1;
+    const ScreedKind kind = m_model.impactInputs.screed;
+    const bool formula = kind == ScreedKind::CementOrCalciumSulphate || kind == ScreedKind::MasticAsphaltOrDry;
+    ui->combo_Estrichart->setEnabled(floor);
+    for (QLineEdit *field : {ui->edit_EstrichMasse, ui->edit_Steifigkeit, ui->edit_Steifigkeit2})
+        field->setEnabled(floor && formula);
+    ui->edit_DeltaLw->setEnabled(floor && kind == ScreedKind::TypedImprovement);
 }
 
 void TForm_Nachweis::rememberChoice() const
 {
     QSettings settings(settingsOrganization(), settingsApplication());
-    settings.setValue(ChoiceKey, chosenRequirement().id);
-    // Stored with "." so that a change of the locale does not lose the value.
-    QString own = edit_eigeneAnforderung->text().trimmed();
-    own.replace(localeDecimalSeparator(), QLatin1Char('.'));
-    settings.setValue(OwnValueKey, own);
+    const ProjectRequirement &requirement = m_model.requirement;
+    settings.setValue(ChoiceKey, requirement.id);
+    settings.setValue(OwnValueKey, requirement.ownRw > 0 ? formatGeneral(requirement.ownRw, QLatin1Char('.'))
+                                                         : QString());
+    settings.setValue(OwnLnwKey, requirement.ownLnw > 0 ? formatGeneral(requirement.ownLnw, QLatin1Char('.'))
+                                                         : QString());
+    m_session.setNewProjectRequirement(requirement);
 }
 
-const Requirement &TForm_Nachweis::chosenRequirement() const
+// An edit of the requirement or of the screed: the project changed, its results follow.
+void TForm_Nachweis::inputChanged()
 {
-    const Requirement *r = findRequirement(combo_Anforderung->currentData(Qt::UserRole).toString());
-    return r ? *r : *findRequirement(DefaultRequirement);
-}
-
-std::optional<long double> TForm_Nachweis::requiredRw() const
-{
-    const Requirement &r = chosenRequirement();
-    if (r.id != QLatin1String(OwnRequirementId))
-        return r.erfRw;
-    return parseRequirementValue(edit_eigeneAnforderung->text(), localeDecimalSeparator());
+    enableInputs();
+    m_session.Recalculate();
+    m_session.markChanged();
+    refresh();
 }
 
 void TForm_Nachweis::combo_AnforderungChange()
 {
-    edit_eigeneAnforderung->setEnabled(chosenRequirement().id == QLatin1String(OwnRequirementId));
+    m_model.requirement.id = ui->combo_Anforderung->currentData(Qt::UserRole).toString();
     rememberChoice();
-    refresh();
+    inputChanged();
 }
 
 void TForm_Nachweis::edit_eigeneAnforderungChange()
 {
+    const QChar sep = localeDecimalSeparator();
+    const long double rw = parseProofValue(ui->edit_eigeneAnforderung->text(), sep).value_or(0);
+    const long double lnw = parseProofValue(ui->edit_eigeneAnforderungLnw->text(), sep).value_or(0);
+    // "53" and "53," are the same requirement: nothing changed.
+    if (rw == m_model.requirement.ownRw && lnw == m_model.requirement.ownLnw)
+        return;
+    m_model.requirement.ownRw = rw;
+    m_model.requirement.ownLnw = lnw;
     rememberChoice();
-    refresh();
+    inputChanged();
+}
+
+void TForm_Nachweis::combo_EstrichartChange()
+{
+    m_model.impactInputs.screed = static_cast<ScreedKind>(ui->combo_Estrichart->currentIndex());
+    inputChanged();
+}
+
+void TForm_Nachweis::edit_EstrichMasseChange()
+{
+    const QChar sep = localeDecimalSeparator();
+    auto value = [sep](const QLineEdit *field) { return parseProofValue(field->text(), sep).value_or(0); };
+    ImpactInputs inputs = m_model.impactInputs;
+    inputs.screedMass = value(ui->edit_EstrichMasse);
+    inputs.stiffness = value(ui->edit_Steifigkeit);
+    inputs.stiffness2 = value(ui->edit_Steifigkeit2);
+    inputs.deltaLw = value(ui->edit_DeltaLw);
+    if (inputs == m_model.impactInputs)
+        return;
+    m_model.impactInputs = inputs;
+    inputChanged();
+}
+
+bool TForm_Nachweis::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *field = qobject_cast<QLineEdit *>(watched);
+        if (field && m_numberFields.contains(field))
+            return filterDecimalKey(field, static_cast<QKeyEvent *>(event));
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TForm_Nachweis::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    showInputs();
     refresh();
 }
 
@@ -304,88 +421,94 @@ void TForm_Nachweis::refresh()
 {
     if (!isVisible())
         return;
-    if (!m_model.Calculated) {
-        showNoResults();
-        return;
-    }
-    btn_Kopieren->setEnabled(true);
-    btn_CSV->setEnabled(true);
-    showCheck();
+    enableInputs();
+    showAirborne();
+    showImpact();
+    showNotes();
     showTables();
+    ui->btn_Kopieren->setEnabled(m_model.Calculated);
+    ui->btn_CSV->setEnabled(m_model.Calculated);
 }
 
-void TForm_Nachweis::showCheck()
+void TForm_Nachweis::showAirborne()
 {
-    const QChar sep = localeDecimalSeparator();
-    const std::optional<long double> erf = requiredRw();
-    const Requirement &requirement = chosenRequirement();
-    const RequirementCheck check = checkRequirement(m_model.RwBau, erf.value_or(0));
-    label_Rw->setText(decibelText(check.rw, sep));
-    label_RwMinusU->setText(decibelText(check.rwMinusU, sep));
-    QPalette palette = label_Urteil->palette();
-    if (erf) {
-        label_erfRw->setText(decibelText(check.erfRw, sep));
-        label_Urteil->setText(verdictText(check, sep));
-        palette.setColor(QPalette::WindowText,
-                         check.fulfilled ? QColor(0x1b, 0x7a, 0x2e) : QColor(0xc0, 0x10, 0x10));
-    } else {
-        label_erfRw->setText(QStringLiteral("–"));
-        label_Urteil->setText(requirement.id == QLatin1String(OwnRequirementId)
-                                  ? QString::fromUtf8("bitte eine eigene Anforderung in dB eingeben")
-                                  : QString::fromUtf8("keine Anforderung an R'w"));
-        palette.setColor(QPalette::WindowText, Qt::gray);
+    QLabel *const values[] = {ui->label_Rw, ui->label_RwMinusU, ui->label_erfRw, ui->label_Urteil};
+    for (const AirborneLine &line : airborneLines(m_model, localeDecimalSeparator())) {
+        if (line.quantity == AirborneQuantity::Verdict)
+            showVerdict(ui->label_Urteil, line.value, airborneVerdictState(m_model));
+        else
+            values[static_cast<int>(line.quantity)]->setText(line.value);
     }
-    label_Urteil->setPalette(palette);
+}
 
-    QStringList notes = requirementNotes(&requirement, m_model.Orientation, m_model.A, false);
-    for (QString &note : notes)
-        note.prepend(QStringLiteral("•  "));
-    label_Hinweise->setText(QStringLiteral("Hinweise:\n") + notes.join(QLatin1Char('\n')));
+void TForm_Nachweis::showImpact()
+{
+    using I = ImpactQuantity;
+    const QChar sep = localeDecimalSeparator();
+    const std::pair<I, QLabel *> values[] = {
+        {I::SlabMass, ui->label_ms}, {I::Lneq0w, ui->label_Lneq0w}, {I::DeltaLw, ui->label_DeltaLw},
+        {I::MeanFlankMass, ui->label_mfm}, {I::Correction, ui->label_K}, {I::Lnw, ui->label_Lnw},
+        {I::LnTw, ui->label_LnTw}, {I::LnwPlusU, ui->label_LnwPlusU}, {I::ZulLnw, ui->label_zulLnw}};
+    for (const auto &[quantity, label] : values)
+        label->setText(QStringLiteral("–"));
+    QString verdict = impactStatusText(m_model.impact);
+    const QList<ImpactLine> lines = impactLines(m_model, sep);
+    for (const ImpactLine &line : lines) {
+        if (line.quantity == I::Verdict)
+            verdict = line.value;
+        for (const auto &[quantity, label] : values) {
+            if (quantity == line.quantity)
+                label->setText(line.value);
+        }
+    }
+    if (verdict.isEmpty()) // computed, but no L'n,w: the L'n,w line says why
+        verdict = ui->label_Lnw->text();
+    showVerdict(ui->label_UrteilTrittschall, verdict, impactVerdictState(m_model));
+    const bool walls = m_model.impact.computed() && m_model.impact.hasK;
+    ui->label_Waende->setText(walls ? QString::fromUtf8("gezählte Wände: ") + countedWallsText(m_model, sep)
+                                    : QString());
+    ui->label_Waende->setVisible(walls);
+    const QStringList hints = impactHints(m_model);
+    ui->label_TrittschallHinweise->setText(bullets(hints));
+    ui->label_TrittschallHinweise->setVisible(!hints.isEmpty());
+}
+
+void TForm_Nachweis::showNotes()
+{
+    if (!m_model.Calculated) {
+        ui->label_Hinweise->clear();
+        return;
+    }
+    ui->label_Hinweise->setText(QStringLiteral("Hinweise:\n") + bullets(proofNotes(m_model)));
 }
 
 void TForm_Nachweis::showTables()
 {
+    if (!m_model.Calculated) {
+        ui->grid_Wege->setRowCount(0);
+        ui->grid_Bauteile->setRowCount(0);
+        return;
+    }
     const QChar sep = localeDecimalSeparator();
     const PathShares shares = computePathShares(m_model);
-    fillTable(grid_Wege, pathTable(shares, m_model.fields, sep), {3, 4, 5}, BarColumn);
     const long double largest = shares.paths[0].share;
     for (int r = 0; r < TransmissionPathCount; ++r) {
-        auto *bar = new QTableWidgetItem;
+        QTableWidgetItem *bar = ui->grid_Wege->item(r, BarColumn);
+        if (!bar) {
+            bar = new QTableWidgetItem;
+            ui->grid_Wege->setItem(r, BarColumn, bar);
+        }
         bar->setData(BarRole, largest > 0 ? static_cast<double>(shares.paths[r].share / largest) : 0.0);
-        grid_Wege->setItem(r, BarColumn, bar);
     }
-    fillTable(grid_Bauteile, elementTable(shares, m_model.fields, sep), {2, 3}, -1);
-
-    for (QTableWidget *grid : {grid_Wege, grid_Bauteile}) {
-        grid->resizeColumnsToContents();
-        grid->updateGeometry(); // the layout asks again for the size that fits all rows
-    }
-    grid_Wege->horizontalHeader()->setSectionResizeMode(BarColumn, QHeaderView::Stretch);
-    grid_Wege->horizontalHeader()->setMinimumSectionSize(40);
-}
-
-void TForm_Nachweis::showNoResults()
-{
-    for (QLabel *label : {label_Rw, label_RwMinusU, label_erfRw})
-        label->setText(QStringLiteral("–"));
-    label_Urteil->setText(QString::fromUtf8("keine Ergebnisse: die Eingaben sind unvollständig"));
-    QPalette palette = label_Urteil->palette();
-    palette.setColor(QPalette::WindowText, Qt::gray);
-    label_Urteil->setPalette(palette);
-    label_Hinweise->clear();
-    grid_Wege->setRowCount(0);
-    grid_Bauteile->setRowCount(0);
-    btn_Kopieren->setEnabled(false);
-    btn_CSV->setEnabled(false);
+    fillTable(ui->grid_Wege, pathTable(shares, m_model.fields, sep), {3, 4, 5}, BarColumn, BarColumn);
+    fillTable(ui->grid_Bauteile, elementTable(shares, m_model.fields, sep), {2, 3}, -1, 0);
 }
 
 void TForm_Nachweis::btn_KopierenClick()
 {
     if (!m_model.Calculated)
         return;
-    const PathShares shares = computePathShares(m_model);
-    QGuiApplication::clipboard()->setText(
-        tableAsTabSeparated(pathTable(shares, m_model.fields, localeDecimalSeparator())));
+    QGuiApplication::clipboard()->setText(tableAsTabSeparated(proofTable(m_model, localeDecimalSeparator())));
 }
 
 void TForm_Nachweis::btn_CSVClick()
@@ -399,9 +522,7 @@ void TForm_Nachweis::btn_CSVClick()
     const QString path = userInteraction().getSaveFileName(this, options);
     if (path.isEmpty())
         return;
-    const PathShares shares = computePathShares(m_model);
-    const QString error =
-        writeFileAtomically(path, tableAsCsv(pathTable(shares, m_model.fields, localeDecimalSeparator())));
+    const QString error = writeFileAtomically(path, tableAsCsv(proofTable(m_model, localeDecimalSeparator())));
     if (!error.isEmpty())
         showError(this, error);
 }

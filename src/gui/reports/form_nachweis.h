@@ -1,25 +1,28 @@
 #pragma once
 
-// The proof window: the chosen airborne sound requirement against R'w − u_prog with its
-// verdict, and how the transmitted energy divides among the thirteen paths, so that the
-// planner sees which path to improve first. Non-modal; it follows every recalculation of
-// the session while it is shown. Everything it displays is composed in the core.
+// The proof window: the project's requirement against the airborne result (R'w − u_prog)
+// and, for a floor, the impact-sound part (L'n,w + u_prog) with their verdicts, and how
+// the transmitted energy divides among the thirteen paths, so that the planner sees which
+// path to improve first. Non-modal; it follows every recalculation and every replaced
+// project of the session while it is shown. The requirement and the screed inputs belong
+// to the project: an edit here goes into the model, recalculates and marks the project as
+// changed. Everything it displays is composed in the core; the layout is form_nachweis.ui.
 
-#include "core/model/variablen.h"
+#include "core/model/projectextension.h"
 
 #include <QWidget>
 
-#include <optional>
+#include <memory>
 
-class QComboBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
-class QTableWidget;
+
+namespace Ui {
+class TForm_Nachweis;
+}
 
 namespace tavix {
 class ProjectSession;
-struct Requirement;
+struct ProjectModel;
 } // namespace tavix
 
 namespace tavix::gui {
@@ -30,41 +33,45 @@ class TForm_Nachweis : public QWidget
 
 public:
     explicit TForm_Nachweis(ProjectSession &session, QWidget *parent = nullptr);
+    ~TForm_Nachweis() override;
 
     // Shows the state of the model's last recalculation (nothing to do while hidden).
     void refresh();
 
-    // Where the choice is remembered between runs (not in the project file).
+    // The requirement a new project starts with: the planner's last choice, kept per user
+    // between runs (none until one was chosen).
+    static ProjectRequirement newProjectRequirement();
     static QString settingsOrganization();
     static QString settingsApplication();
 
 public Q_SLOTS:
     void combo_AnforderungChange();
     void edit_eigeneAnforderungChange();
+    void combo_EstrichartChange();
+    void edit_EstrichMasseChange();
     void btn_KopierenClick();
     void btn_CSVClick();
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void setupUi();
+    void prepareControls();
     void fillRequirementChoice();
-    void restoreChoice();
+    void showInputs();
+    void enableInputs();
     void rememberChoice() const;
-    const Requirement &chosenRequirement() const;
-    std::optional<long double> requiredRw() const;
-    void showCheck();
+    void inputChanged();
+    void showAirborne();
+    void showImpact();
+    void showNotes();
     void showTables();
-    void showNoResults();
 
-    const ProjectModel &m_model;
-    QComboBox *combo_Anforderung = nullptr;
-    QLineEdit *edit_eigeneAnforderung = nullptr;
-    QLabel *label_Rw = nullptr, *label_RwMinusU = nullptr, *label_erfRw = nullptr, *label_Urteil = nullptr;
-    QLabel *label_Hinweise = nullptr;
-    QTableWidget *grid_Wege = nullptr, *grid_Bauteile = nullptr;
-    QPushButton *btn_Kopieren = nullptr, *btn_CSV = nullptr, *btn_Schliessen = nullptr;
+    ProjectSession &m_session;
+    ProjectModel &m_model;
+    std::unique_ptr<Ui::TForm_Nachweis> ui;
+    QList<QLineEdit *> m_numberFields;
 };
 
 } // namespace tavix::gui

@@ -81,6 +81,7 @@ void TForm_QRep::createControls()
     ui->btn_ZoomPage->setIcon(previewicons::fitPage());
     ui->btn_Page1->setIcon(previewicons::page(QStringLiteral("1")));
     ui->btn_Page2->setIcon(previewicons::page(QStringLiteral("2")));
+    ui->btn_Page3->setIcon(previewicons::page(QStringLiteral("3")));
     ui->btn_Print->setIcon(previewicons::printer());
     ui->btn_Exit->setIcon(previewicons::exit());
     ui->btn_PDF->setIcon(previewicons::page(QStringLiteral("PDF")));
@@ -100,12 +101,14 @@ void TForm_QRep::createControls()
     connect(ui->btn_ZoomPage, &QToolButton::clicked, this, &TForm_QRep::btn_ZoomPageClick);
     connect(ui->btn_Page1, &QToolButton::clicked, this, &TForm_QRep::btn_Page1Click);
     connect(ui->btn_Page2, &QToolButton::clicked, this, &TForm_QRep::btn_Page2Click);
+    connect(ui->btn_Page3, &QToolButton::clicked, this, &TForm_QRep::btn_Page3Click);
     connect(ui->btn_Print, &QToolButton::clicked, this, &TForm_QRep::btn_PrintClick);
     connect(ui->btn_Exit, &QToolButton::clicked, this, &TForm_QRep::btn_ExitClick);
     connect(ui->btn_PDF, &QToolButton::clicked, this, &TForm_QRep::btn_PDFClick);
     connect(m_view, &QPrintPreviewWidget::paintRequested, this, &TForm_QRep::paintPreview);
     // The footer numbers the page within the pages the print would hold.
     connect(ui->chk_Deckblatt, &QCheckBox::toggled, m_view, &QPrintPreviewWidget::updatePreview);
+    connect(ui->chk_Nachweis, &QCheckBox::toggled, m_view, &QPrintPreviewWidget::updatePreview);
 }
 
 void TForm_QRep::FormCreate()
@@ -123,6 +126,11 @@ void TForm_QRep::showReport(std::shared_ptr<const ReportPageSource> source, cons
 {
     m_source = std::move(source);
     m_projectName = projectName;
+    // The proof page is there when the project has a requirement; the choice to print it
+    // is kept for the next report that has one.
+    const bool proof = hasProofPage();
+    ui->btn_Page3->setEnabled(proof);
+    ui->chk_Nachweis->setEnabled(proof);
     FormShow();
 }
 
@@ -165,7 +173,13 @@ QString TForm_QRep::proposedPdfName() const
 
 QList<int> TForm_QRep::chosenPages() const
 {
-    return m_source ? reportPages(*m_source, ui->chk_Deckblatt->isChecked()) : QList<int>();
+    return m_source ? reportPages(*m_source, ui->chk_Deckblatt->isChecked(), ui->chk_Nachweis->isChecked())
+                    : QList<int>();
+}
+
+bool TForm_QRep::hasProofPage() const
+{
+    return m_source && m_source->pageCount() >= ReportProofPage;
 }
 
 void TForm_QRep::paintPreview(QPrinter *printer)
@@ -217,15 +231,27 @@ void TForm_QRep::btn_ZoomPageClick()
 void TForm_QRep::btn_Page1Click()
 {
     showPage(1);
-    ui->btn_Page1->setEnabled(false);
-    ui->btn_Page2->setEnabled(true);
+    enablePageButtons();
 }
 
 void TForm_QRep::btn_Page2Click()
 {
     showPage(2);
-    ui->btn_Page1->setEnabled(true);
-    ui->btn_Page2->setEnabled(false);
+    enablePageButtons();
+}
+
+void TForm_QRep::btn_Page3Click()
+{
+    showPage(ReportProofPage);
+    enablePageButtons();
+}
+
+// Every page button but the one of the page shown, where the page exists.
+void TForm_QRep::enablePageButtons()
+{
+    ui->btn_Page1->setEnabled(m_page != 1);
+    ui->btn_Page2->setEnabled(m_page != 2);
+    ui->btn_Page3->setEnabled(m_page != ReportProofPage && hasProofPage());
 }
 
 void TForm_QRep::btn_PrintClick()
@@ -297,8 +323,7 @@ void TForm_QRep::resetView()
     ui->btn_100->setText(zoomCaption(100));
     m_view->fitInView();
     m_page = 1;
-    ui->btn_Page1->setEnabled(false);
-    ui->btn_Page2->setEnabled(true);
+    enablePageButtons();
 }
 
 void TForm_QRep::btn_ExitClick()

@@ -53,6 +53,7 @@ public:
     void btn_ZoomPageClick();
     void btn_Page1Click();
     void btn_Page2Click();
+    void btn_Page3Click();
     void btn_PrintClick();
     void btn_ExitClick();
     void btn_PDFClick();
@@ -74,6 +75,8 @@ private:
     void offerPdfInstead(const QString &reason);
     ReportPrinter &printer();
     QList<int> chosenPages() const;
+    bool hasProofPage() const;
+    void enablePageButtons();
 
     std::unique_ptr<Ui::TForm_QRep> ui; // the tool bar
 

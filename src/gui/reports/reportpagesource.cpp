@@ -11,11 +11,14 @@
 
 namespace tavix::gui {
 
-QList<int> reportPages(const ReportPageSource &source, bool withCoverPage)
+QList<int> reportPages(const ReportPageSource &source, bool withCoverPage, bool withProofPage)
 {
     QList<int> pages;
-    for (int page = withCoverPage ? 1 : 2; page <= source.pageCount(); ++page)
-        pages.append(page);
+    if (withCoverPage)
+        pages.append(ReportCoverPage);
+    pages.append(ReportSheetPage);
+    if (withProofPage && source.pageCount() >= ReportProofPage)
+        pages.append(ReportProofPage);
     return pages;
 }
 

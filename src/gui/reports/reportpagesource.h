@@ -34,8 +34,15 @@ public:
     }
 };
 
-// The pages printed: both when the cover page is wanted, else the calculation sheet only.
-QList<int> reportPages(const ReportPageSource &source, bool withCoverPage);
+// The pages of a report: the cover page, the calculation sheet and, when the project has a
+// requirement, the proof page.
+constexpr int ReportCoverPage = 1;
+constexpr int ReportSheetPage = 2;
+constexpr int ReportProofPage = 3;
+
+// The pages printed: the calculation sheet always, the cover page and the proof page (where
+// the report has one) when they are wanted.
+QList<int> reportPages(const ReportPageSource &source, bool withCoverPage, bool withProofPage = true);
 
 // "Seite <number> von <count>": a page counts among the pages printed; a page that is not
 // printed (the cover page in the preview when it is left out) among all pages.
