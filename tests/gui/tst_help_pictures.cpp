@@ -13,6 +13,7 @@
 #include "widgettest.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QLocale>
@@ -193,6 +194,17 @@ private Q_SLOTS:
         QVERIFY(preview && preview->isVisible());
         QTest::qWait(50);
         save(preview, QStringLiteral("druckvorschau"));
+        // The proof page at 100 %, its upper part as wide as the manual's text column.
+        auto *proofPage = preview->findChild<QCheckBox *>(QStringLiteral("chk_Nachweis"));
+        QVERIFY(proofPage);
+        if (proofPage->isEnabled()) {
+            proofPage->setChecked(true);
+            preview->resize(640, 900);
+            preview->btn_Page3Click();
+            preview->btn_100Click();
+            QTest::qWait(50);
+            save(preview, QStringLiteral("druckvorschau-nachweis"));
+        }
         QCOMPARE(dialogs.unexpected, 0);
     }
 };
