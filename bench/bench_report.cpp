@@ -1,8 +1,10 @@
-// The printed report: composing the page description, painting both pages at screen
-// resolution (what the preview does on every page change) and writing the PDF.
+// The printed report: composing the page description, painting every page at screen
+// resolution (what the preview does on every page change) and writing the PDF; each for
+// the two pages of a project without a requirement (argument 2) and the three with the
+// proof page (argument 3).
+#include "benchmarkmain.h"
 #include "exampleproject.h"
 #include "gui/reports/reportpainter.h"
-#include "benchmarkmain.h"
 
 #include <QDate>
 #include <QGuiApplication>
@@ -15,9 +17,11 @@ namespace {
 
 const QChar Comma = QLatin1Char(',');
 
-tavix::ProjectModel benchModel()
+tavix::ProjectModel benchModel(int pages)
 {
     tavix::ProjectModel model = tavix::fixtures::exampleProject(Comma);
+    if (pages == 3)
+        model.requirement.id = QStringLiteral("mfh-wand");
     for (int n = 1; n <= tavix::FlankCount; ++n) {
         for (int s = 1; s <= 2; ++s)
             model.fields.Memo[n][s] = {QStringLiteral("10 mm Kalkgipsputz (1400 kg/m³)"),
@@ -42,9 +46,9 @@ tavix::CompanyData benchCompany()
     return c;
 }
 
-tavix::gui::ReportPainter benchReport()
+tavix::gui::ReportPainter benchReport(int pages)
 {
-    const tavix::ProjectModel model = benchModel();
+    const tavix::ProjectModel model = benchModel(pages);
     tavix::ReportComposer composer;
     const tavix::ReportOutcome outcome = composer.compose(model, benchCompany(), QDate(2026, 12, 7), Comma);
     QImage logo(200, 70, QImage::Format_ARGB32);
@@ -58,7 +62,7 @@ tavix::gui::ReportPainter benchReport()
 
 static void BM_ReportCompose(benchmark::State &state)
 {
-    const tavix::ProjectModel model = benchModel();
+    const tavix::ProjectModel model = benchModel(int(state.range(0)));
     const tavix::CompanyData company = benchCompany();
     tavix::ReportComposer composer;
     for (auto _ : state) {
@@ -66,11 +70,16 @@ static void BM_ReportCompose(benchmark::State &state)
         benchmark::DoNotOptimize(outcome.document.pages.size());
     }
 }
-BENCHMARK(BM_ReportCompose)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ReportCompose)
+    ->Arg(2)
+    ->Arg(3)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
-static void BM_ReportPaintBothPages96dpi(benchmark::State &state)
+static void BM_ReportPaintEveryPage96dpi(benchmark::State &state)
 {
-    const tavix::gui::ReportPainter report = benchReport();
+    const tavix::gui::ReportPainter report = benchReport(int(state.range(0)));
     QImage image(tavix::ReportPageWidth, tavix::ReportPageHeight, QImage::Format_RGB32);
     for (auto _ : state) {
         for (int page = 1; page <= report.pageCount(); ++page) {
@@ -81,14 +90,16 @@ static void BM_ReportPaintBothPages96dpi(benchmark::State &state)
         benchmark::DoNotOptimize(image.constBits());
     }
 }
-BENCHMARK(BM_ReportPaintBothPages96dpi)
+BENCHMARK(BM_ReportPaintEveryPage96dpi)
+    ->Arg(2)
+    ->Arg(3)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 static void BM_ReportWritePdf(benchmark::State &state)
 {
-    const tavix::gui::ReportPainter report = benchReport();
+    const tavix::gui::ReportPainter report = benchReport(int(state.range(0)));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bericht.pdf"));
     for (auto _ : state) {
@@ -98,6 +109,11 @@ static void BM_ReportWritePdf(benchmark::State &state)
             state.SkipWithError(qPrintable(error));
     }
 }
-BENCHMARK(BM_ReportWritePdf)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ReportWritePdf)
+    ->Arg(2)
+    ->Arg(3)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 TAVIX_WIDGET_BENCHMARK_MAIN()

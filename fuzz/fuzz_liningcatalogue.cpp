@@ -1,7 +1,11 @@
 // Any byte sequence must read as a lining catalogue: no crash, no hang, no undefined
-// behaviour. The bytes are read from a file the way the lining dialog reads one; saving
-// the rows read and reading them again must give the same rows (the empty descriptions
-// left out, as saving skips them), complete, and saving those writes the same bytes.
+// behaviour. The bytes are read the way the lining dialog reads a catalogue; writing the
+// rows read and reading them again must give the same rows (the empty descriptions left
+// out, as writing skips them), complete, and writing those gives the same bytes.
+//
+// The round trip runs in memory; the first input and every 1024th go through real files.
+
+#include "fuzzlimits.h"
 
 #include "core/io/filelayer.h"
 #include "core/linings/liningcatalogue.h"
@@ -13,27 +17,60 @@
 
 using namespace tavix;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+namespace {
+
+const QTemporaryDir &workDir()
 {
     static const QTemporaryDir dir;
-    const QString input = dir.filePath(QStringLiteral("eingabe.lib"));
-    const QString saved = dir.filePath(QStringLiteral("VS_Wand.lib"));
-    const QByteArray content(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    return dir;
+}
+
+LiningCatalogueReadResult read(const QByteArray &content, bool realFiles)
+{
+    if (!realFiles)
+        return parseLiningCatalogue(content);
+    const QString input = workDir().filePath(QStringLiteral("eingabe.lib"));
     if (!writeFileAtomically(input, content).isEmpty())
         abort();
-    const LiningCatalogueReadResult read = readLiningCatalogue(input);
-    if (!read.error.isEmpty())
+    return readLiningCatalogue(input);
+}
+
+QByteArray write(int category, const QList<LiningCatalogueRow> &rows, bool realFiles)
+{
+    const QByteArray content = serializeLiningCatalogue(category, rows);
+    if (realFiles) {
+        const QString saved = workDir().filePath(QStringLiteral("VS_Wand.lib"));
+        if (!writeLiningCatalogue(saved, category, rows).isEmpty() ||
+            readFileCapped(saved, MaxCatalogueFileSize).content != content)
+            abort();
+    }
+    return content;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    fuzz::setDefaultMaxLength(argc, argv, MaxCatalogueFileSize);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static unsigned inputs = 0;
+    const bool realFiles = inputs++ % 1024 == 0;
+    const QByteArray content(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const LiningCatalogueReadResult first = read(content, realFiles);
+    if (!first.error.isEmpty())
         abort(); // a regular file below the size cap always reads
-    if (read.rows.size() > MaxCatalogueRows)
+    if (first.rows.size() > MaxCatalogueRows)
         abort();
 
     const int category = size > 0 ? 1 + data[0] % LiningCategoryCount : 1;
-    const QByteArray written = serializeLiningCatalogue(category, read.rows);
-    if (!writeLiningCatalogue(saved, category, read.rows).isEmpty())
-        abort();
-    const LiningCatalogueReadResult again = readLiningCatalogue(saved);
+    const QByteArray written = write(category, first.rows, realFiles);
+    const LiningCatalogueReadResult again = read(written, realFiles);
     QList<LiningCatalogueRow> expected;
-    for (const LiningCatalogueRow &row : read.rows) {
+    for (const LiningCatalogueRow &row : first.rows) {
         if (!row.description.isEmpty())
             expected.append(row);
     }

@@ -50,6 +50,7 @@ Expected sheet(int x, int y, const char *text)
 
 Q_DECLARE_METATYPE(Edit)
 Q_DECLARE_METATYPE(ExpectedTexts)
+Q_DECLARE_METATYPE(ProjectRequirement)
 
 class TestReportDocument : public QObject
 {
@@ -63,6 +64,8 @@ private Q_SLOTS:
     void headerPositions();
     void unknownJunctionKeepsThePreviousKind();
     void everyItemStaysInItsBand();
+    void proofPageWithARequirement_data();
+    void proofPageWithARequirement();
 };
 
 void TestReportDocument::incompleteInputsGiveOnlyTheWarning()
@@ -285,6 +288,32 @@ void TestReportDocument::everyItemStaysInItsBand()
             std::count_if(page.pictures.cbegin(), page.pictures.cend(),
                           [](const ReportPictureSlot &s) { return s.picture == ReportPicture::Junction; }),
             p == 0 ? 0 : 4);
+    }
+}
+
+void TestReportDocument::proofPageWithARequirement_data()
+{
+    QTest::addColumn<ProjectRequirement>("requirement");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("none") << ProjectRequirement{} << 2;
+    QTest::newRow("catalogue entry") << ProjectRequirement{QStringLiteral("mfh-wand"), 0, 0} << 3;
+    QTest::newRow("own requirement") << ProjectRequirement{QStringLiteral("eigen"), 53, 0} << 3;
+    QTest::newRow("id no longer in the catalogue") << ProjectRequirement{QStringLiteral("alt"), 0, 0} << 2;
+}
+
+// The proof page follows the sheet in the same header and footer.
+void TestReportDocument::proofPageWithARequirement()
+{
+    QFETCH(ProjectRequirement, requirement);
+    QFETCH(int, pages);
+    ProjectModel model = calculatedExample();
+    model.requirement = requirement;
+    ReportComposer composer;
+    const ReportDocument document = composer.compose(model, CompanyData{}, PrintDate, Comma).document;
+    QCOMPARE(document.pages.size(), pages);
+    if (pages == 3) {
+        QCOMPARE(textAt(document, 3, QPoint(50, 4)), QStringLiteral("Nachweis des Schallschutzes"));
+        QCOMPARE(document.pages.at(2).pictures.size(), 2); // the header's mark and logo
     }
 }
 

@@ -85,6 +85,39 @@ ProjectModel printedExample()
     return model;
 }
 
+// The worked example proven against a wall between flats (erf. R'w = 53 dB).
+ProjectModel wallProof()
+{
+    ProjectModel model = fixtures::exampleProject(Comma);
+    model.requirement.id = QStringLiteral("mfh-wand");
+    Recalculate(model, Comma);
+    return model;
+}
+
+// The floor example with long German names, a cement screed and the requirement of a floor
+// between flats (erf. R'w = 54 dB, zul. L'n,w = 50 dB).
+ProjectModel floorProof()
+{
+    ProjectModel model = fixtures::floorExampleProject();
+    FieldTexts &f = model.fields;
+    QList<QString *> numbers{&f.A, &f.L1, &f.L2, &f.Vol1, &f.Vol2};
+    for (int n = 1; n <= FlankCount; ++n)
+        numbers << &f.LF[n] << &f.FF[n][1] << &f.FF[n][2];
+    for (QString *number : numbers)
+        number->replace(QLatin1Char('.'), Comma);
+    f.Projekt =
+        QString::fromUtf8("Neubau Mehrfamilienhaus Am Mühlbach, Wohnungstrenndecke über dem Erdgeschoss");
+    f.room1 = QString::fromUtf8("Wohnen/Essen Wohnung 4, 1. Obergeschoss");
+    f.room2 = QString::fromUtf8("Wohnen/Essen Wohnung 1, Erdgeschoss");
+    f.Flanke[2] = QString::fromUtf8("Flurwand zum Treppenhaus");
+    model.impactInputs.screed = ScreedKind::CementOrCalciumSulphate;
+    model.impactInputs.screedMass = 110;
+    model.impactInputs.stiffness = 10;
+    model.requirement.id = QStringLiteral("mfh-decke");
+    Recalculate(model, Comma);
+    return model;
+}
+
 ReportPainter composedReport(const ProjectModel &model, const QImage &logo)
 {
     ReportComposer composer;
@@ -115,11 +148,18 @@ QString longest(const QWidget &window, const QString &field, QChar letter = QLat
 }
 
 // The worked example with every text as long as its field admits and numbers as wide as
-// their formats allow, with the company data as long as the company window admits.
-std::pair<ProjectModel, CompanyData> longestTexts()
+// their formats allow, with the company data as long as the company window admits. Proven
+// against `requirement`; as a floor with two insulation layers under the screed, the
+// longest proof there is.
+std::pair<ProjectModel, CompanyData> longestTexts(const QString &requirement = QString(), bool floor = false)
 {
     TSimplifiedModel main;
     ProjectModel model = fixtures::exampleProject(Comma);
+    model.requirement.id = requirement;
+    if (floor) {
+        model.Orientation = 1;
+        model.impactInputs = {ScreedKind::CementOrCalciumSulphate, 200, 5, 5, 0}; // with range hints
+    }
     Recalculate(model, Comma);
     FieldTexts &f = model.fields;
     const std::pair<QString *, const char *> texts[] = {
@@ -230,6 +270,8 @@ int inkIn(const QImage &image, const QRect &area)
 
 } // namespace
 
+Q_DECLARE_METATYPE(tavix::ProjectModel)
+
 class TestReportPainter : public QObject
 {
     Q_OBJECT
@@ -244,9 +286,11 @@ private Q_SLOTS:
     void printCommand();
     void pageNumbers_data();
     void pageNumbers();
+    void proofPageInPdf_data();
+    void proofPageInPdf();
     void longestTextsStayInTheirBoxes_data();
     void longestTextsStayInTheirBoxes();
-    void picturesOfBothPages();
+    void picturesOfEveryPage();
 };
 
 void TestReportPainter::initTestCase()
@@ -380,22 +424,36 @@ void TestReportPainter::printCommand()
 
 void TestReportPainter::pageNumbers_data()
 {
+    QTest::addColumn<bool>("proof"); // the project has a requirement
     QTest::addColumn<QList<int>>("pages");
     QTest::addColumn<QStringList>("footers");
-    QTest::newRow("with cover page") << QList<int>{1, 2}
-                                     << QStringList{QStringLiteral("Seite 1 von 2"),
-                                                    QStringLiteral("Seite 2 von 2")};
-    QTest::newRow("without cover page") << QList<int>{2} << QStringList{QStringLiteral("Seite 1 von 1")};
+    QTest::addColumn<QString>("lastPage"); // a text of the last page printed
+    const auto of = [](int count) {
+        QStringList footers;
+        for (int n = 1; n <= count; ++n)
+            footers << QStringLiteral("Seite %1 von %2").arg(n).arg(count);
+        return footers;
+    };
+    const QString sheet = QStringLiteral("Flankierende Bauteile");
+    const QString proof = QStringLiteral("Nachweis des Schallschutzes");
+    QTest::newRow("with cover page") << false << QList<int>{1, 2} << of(2) << sheet;
+    QTest::newRow("without cover page") << false << QList<int>{2} << of(1) << sheet;
+    QTest::newRow("with cover and proof page") << true << QList<int>{1, 2, 3} << of(3) << proof;
+    QTest::newRow("proof page without cover") << true << QList<int>{2, 3} << of(2) << proof;
+    QTest::newRow("proof page left out") << true << QList<int>{1, 2} << of(2) << sheet;
 }
 
 // The pages of a PDF are numbered as printed, whichever pages of the report they are.
 void TestReportPainter::pageNumbers()
 {
+    QFETCH(bool, proof);
     QFETCH(QList<int>, pages);
     QFETCH(QStringList, footers);
+    QFETCH(QString, lastPage);
     if (!fixtures::pdfToTextAvailable())
         QSKIP("poppler-utils (pdftotext) are not installed: scripts/install-deps.sh");
-    const ReportPainter report = composedReport(printedExample(), exampleLogo());
+    const ReportPainter report = composedReport(proof ? wallProof() : printedExample(), exampleLogo());
+    QCOMPARE(reportPages(report, pages.contains(1), pages.contains(3)), pages);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("bericht.pdf"));
     QCOMPARE(writeReportPdf(report, pages, pdf, report.document().title), QString());
@@ -409,13 +467,59 @@ void TestReportPainter::pageNumbers()
     QVERIFY(texts.constFirst().contains(pages.constFirst() == 1
                                             ? QStringLiteral("SCHALLTECHNISCHE UNTERSUCHUNG")
                                             : QStringLiteral("Flankierende Bauteile")));
+    QVERIFY(texts.constLast().contains(lastPage));
+}
+
+void TestReportPainter::proofPageInPdf_data()
+{
+    QTest::addColumn<ProjectModel>("model");
+    QTest::addColumn<QStringList>("items");
+    const auto items = [](const char *text) {
+        return QString::fromUtf8(text).split(QLatin1Char('|'));
+    };
+    QTest::newRow("worked example, erf. R'w 53 dB")
+        << wallProof()
+        << items("Nachweis des Schallschutzes|Rechenbeispiel|Wohnen|Schlafen|Grundvariante|horizontal (Wand)|"
+                 "Wohnungstrennwände und Wände zwischen fremden Arbeitsräumen: erf. R'w = 53 dB|"
+                 "Mehrfamilienhäuser, Bürogebäude und gemischt genutzte Gebäude (DIN 4109-1:2018)|"
+                 "51,8 dB|2,0 dB|49,8 dB|53,0 dB|nicht erfüllt (Unterschreitung 3,2 dB)|52,8 dB (maßgebend)|"
+                 "53,8 dB|Trennbauteil → Flanke|Ff1, Fd1, Df1|56,4 dB – Massekurve|"
+                 "Aufgestellt: Kassel, den 7. 12. 2026, Dipl.-Ing. Erika Muster");
+    QTest::newRow("floor with a floating screed, 54 / 50 dB")
+        << floorProof()
+        << items("vertikal (Decke/Boden)|Zement- oder Calciumsulfatestrich|110,0 kg/m²|10,0 MN/m³|33,1 dB|"
+                 "470,0 kg/m²|70,5 dB|353,1 kg/m²|1,3 dB|38,6 dB|36,4 dB|41,6 dB|50,0 dB|"
+                 "erfüllt (Reserve 8,4 dB)|nicht erfüllt (Unterschreitung 2,1 dB)|"
+                 "Massekurve 54,8 dB abzgl. 10,0 dB");
+}
+
+// What the proof page says is in the PDF as text, as a reader and a search find it.
+void TestReportPainter::proofPageInPdf()
+{
+    QFETCH(ProjectModel, model);
+    QFETCH(QStringList, items);
+    if (!fixtures::pdfToTextAvailable())
+        QSKIP("poppler-utils (pdftotext) are not installed: scripts/install-deps.sh");
+    const ReportPainter report = composedReport(model, exampleLogo());
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("nachweis.pdf"));
+    QCOMPARE(writeReportPdf(report, {ReportProofPage}, pdf, report.document().title), QString());
+    const QStringList texts = fixtures::pdfPageTexts(pdf);
+    QCOMPARE(texts.size(), 1);
+    for (const QString &item : items)
+        QVERIFY2(texts.constFirst().contains(item),
+                 qPrintable(item + QStringLiteral(" in\n") + texts.constFirst()));
 }
 
 void TestReportPainter::longestTextsStayInTheirBoxes_data()
 {
     QTest::addColumn<int>("page");
-    QTest::newRow("cover page") << 1;
-    QTest::newRow("calculation sheet") << 2;
+    QTest::addColumn<QString>("requirement");
+    QTest::addColumn<bool>("floor");
+    QTest::newRow("cover page") << 1 << QString() << false;
+    QTest::newRow("calculation sheet") << 2 << QString() << false;
+    QTest::newRow("proof page of a party wall, with notes") << 3 << "haus-darueber" << false;
+    QTest::newRow("proof page of a floor, two insulation layers") << 3 << "mfh-decke" << true;
 }
 
 // No two items' ink overlaps and no text crosses a line, whatever the fields hold; every
@@ -423,7 +527,9 @@ void TestReportPainter::longestTextsStayInTheirBoxes_data()
 void TestReportPainter::longestTextsStayInTheirBoxes()
 {
     QFETCH(int, page);
-    const auto [model, company] = longestTexts();
+    QFETCH(QString, requirement);
+    QFETCH(bool, floor);
+    const auto [model, company] = longestTexts(requirement, floor);
     ReportComposer composer;
     const ReportOutcome outcome = composer.compose(model, company, QDate(2026, 12, 7), Comma);
     QVERIFY(outcome.ok());
@@ -448,24 +554,29 @@ void TestReportPainter::longestTextsStayInTheirBoxes()
     }
 }
 
-// Both pages on white A4 at twice the screen resolution, as the client would look at them.
-void TestReportPainter::picturesOfBothPages()
+// Every page of both proofs on white A4 at 100 dpi, as the client would look at them.
+void TestReportPainter::picturesOfEveryPage()
 {
     const QString dir = QStringLiteral(TAVIX_BINARY_DIR) + QStringLiteral("/pictures");
     QVERIFY(QDir().mkpath(dir));
-    const ReportPainter report = composedReport(printedExample(), exampleLogo());
-    constexpr qreal Scale = 2.0;
+    const std::pair<const char *, ProjectModel> reports[] = {{"wall", wallProof()}, {"floor", floorProof()}};
+    constexpr qreal Scale = 100 / 96.0;
     const qreal margin = 10 / 25.4 * 96;
-    for (int page = 1; page <= report.pageCount(); ++page) {
-        QImage image(qRound(210 / 25.4 * 96 * Scale), qRound(297 / 25.4 * 96 * Scale), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.scale(Scale, Scale);
-        painter.translate(margin, margin);
-        report.paintPage(painter, page);
-        painter.end();
-        const QString path = dir + QStringLiteral("/report_page%1.png").arg(page);
-        QVERIFY2(image.save(path), qPrintable(path));
+    for (const auto &[name, model] : reports) {
+        const ReportPainter report = composedReport(model, exampleLogo());
+        QCOMPARE(report.pageCount(), 3);
+        for (int page = 1; page <= report.pageCount(); ++page) {
+            QImage image(qRound(210 / 25.4 * 100), qRound(297 / 25.4 * 100), QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.scale(Scale, Scale);
+            painter.translate(margin, margin);
+            report.paintPage(painter, page);
+            painter.end();
+            const QString path =
+                dir + QStringLiteral("/report_%1_page%2.png").arg(QLatin1String(name)).arg(page);
+            QVERIFY2(image.save(path), qPrintable(path));
+        }
     }
 }
 

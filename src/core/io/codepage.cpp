@@ -56,10 +56,15 @@ QString codePageMissingText()
 QByteArray encodeCodePageLine(const QString &text)
 {
     QString line = text;
+    bool ascii = true;
     for (QChar &c : line) {
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n') || c.unicode() == EndOfFileMark)
             c = QLatin1Char(' ');
+        ascii = ascii && c.unicode() < 0x80;
     }
+    // Numbers, codes and most names: the same bytes in every code page.
+    if (ascii)
+        return line.toLatin1();
     // Nearly every line is encodable as a whole; only a line with a character the code
     // page lacks is encoded character by character. Opening a converter looks the code
     // page up by name, so one per thread serves every line.

@@ -559,11 +559,13 @@ void writeExtension(LineWriter &w, const ProjectModel &model)
 
 } // namespace
 
-QByteArray projectFileContent(const ProjectModel &model, QChar sep)
+QByteArray projectFileContent(const ProjectModel &model, QChar sep, bool *writable)
 {
     LineWriter w;
     writeContent(w, model, sep);
     writeExtension(w, model);
+    if (writable)
+        *writable = !w.unwritable();
     return w.bytes();
 }
 
@@ -606,10 +608,7 @@ LoadedProject readProject(const QByteArray &content, QChar sep)
 
 LoadedProject loadProject(const QString &path, QChar sep)
 {
-    // A project file is a few kilobytes; the cap keeps a damaged or foreign file from
-    // filling the memory.
-    constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
-    const FileReadResult file = readFileCapped(path, MaxFileSize);
+    const FileReadResult file = readFileCapped(path, MaxProjectFileSize);
     if (!file.ok()) {
         LoadedProject result;
         resetModel(result.model, sep);

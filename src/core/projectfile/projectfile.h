@@ -35,6 +35,9 @@ namespace tavix {
 
 constexpr int ProjectFileLineCount = 282;
 constexpr int OlderProjectFileLineCount = 242; // an older file: the lines before the variant name
+// A project file is a few kilobytes; a larger file is refused before it is read, so that a
+// damaged or foreign file cannot fill the memory.
+constexpr qint64 MaxProjectFileSize = 64 * 1024 * 1024;
 extern const char *const ProjectFileHeader; // "Projektdaten: Tavix-Schallschutzrechner Version 2.0"
 
 struct LoadedProject
@@ -73,7 +76,8 @@ LoadedProject readProject(const QByteArray &content, QChar decimalSeparator);
 // given separator; a text that is not a number falls back to the model's value (0 for
 // the flank areas).
 QString saveProject(const ProjectModel &model, const QString &path, QChar decimalSeparator);
-// The file content saveProject writes.
-QByteArray projectFileContent(const ProjectModel &model, QChar decimalSeparator);
+// The file content saveProject writes; *writable (when given) says whether saveProject
+// would write it or refuse the project with "Ungültige numerische Eingabe".
+QByteArray projectFileContent(const ProjectModel &model, QChar decimalSeparator, bool *writable = nullptr);
 
 } // namespace tavix

@@ -3,6 +3,7 @@
 #include "core/junctions/junctioncodes.h"
 #include "core/model/appversion.h"
 #include "core/model/numbers.h"
+#include "core/reports/proofpage.h"
 #include "core/reports/reportbands.h"
 
 #include <algorithm>
@@ -106,7 +107,7 @@ public:
     ReportDocument compose(const HeaderPositions &header, const QString (&junctionKinds)[ElementCount])
     {
         ReportDocument document;
-        document.pages.resize(2);
+        document.pages.resize(hasProofPage(m_model) ? 3 : 2);
         document.title = reportDocumentTitle(m_fields.Projekt);
         document.date = m_date;
         for (int k = 1; k <= FlankCount; ++k)
@@ -119,6 +120,8 @@ public:
         sheetUpperPart(document.pages[1]);
         flankTable(document.pages[1], junctionKinds);
         results(document.pages[1]);
+        if (document.pages.size() > 2)
+            composeProofPage(document.pages[2], m_model, m_company, m_today, m_sep);
         return document;
     }
 

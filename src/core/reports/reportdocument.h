@@ -1,10 +1,11 @@
 #pragma once
 
 // The printed report as a page description: every text, line, frame and picture slot of
-// the two pages (cover page and calculation sheet), placed in report pixels of 1/96 inch
-// relative to the top-left corner of the page's content area (A4 portrait inside 10 mm
-// margins). Composing it is pure data work; a painter in the widget layer draws it on any
-// device, so that screen, preview, printer and PDF show the same layout.
+// its pages (cover page, calculation sheet and, with a requirement, the proof page),
+// placed in report pixels of 1/96 inch relative to the top-left corner of the page's
+// content area (A4 portrait inside 10 mm margins). Composing it is pure data work; a
+// painter in the widget layer draws it on any device, so that screen, preview, printer and
+// PDF show the same layout.
 
 #include "core/model/variablen.h"
 #include "core/reports/companydata.h"
@@ -35,7 +36,9 @@ constexpr int ReportHeaderFieldOffset = 160;
 enum class ReportColour
 {
     Black,
-    Blue
+    Blue,
+    Green, // a requirement fulfilled
+    Red    // a requirement not fulfilled
 };
 
 struct ReportFont
@@ -104,7 +107,7 @@ struct ReportPage
 
 struct ReportDocument
 {
-    QList<ReportPage> pages;             // page 1 the cover page, page 2 the calculation sheet
+    QList<ReportPage> pages;             // the cover page, the calculation sheet, the proof page if any
     QString title;                       // the document title of a PDF and a print job
     QString date;                        // the date the report carries (reportDateText)
     QString junctionCodes[ElementCount]; // codes of flanks 1..4, for their pictures
@@ -137,7 +140,8 @@ class ReportComposer
 public:
     ReportComposer();
 
-    // The report of the last recalculation of `model`, with the company data. It carries the
+    // The report of the last recalculation of `model`, with the company data, and the proof
+    // page when the project names a requirement (proofpage.h). It carries the
     // company's date, or `today` when none is set. Numbers use `decimalSeparator`; field
     // texts are printed as typed.
     ReportOutcome compose(const ProjectModel &model, const CompanyData &company, const QDate &today,

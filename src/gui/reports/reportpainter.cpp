@@ -148,7 +148,17 @@ QHash<int, int> blockSizes(const ReportPage &page)
 
 QColor textColour(ReportColour colour)
 {
-    return colour == ReportColour::Blue ? QColor(0, 0, 255) : QColor(Qt::black);
+    switch (colour) {
+    case ReportColour::Black:
+        break;
+    case ReportColour::Blue:
+        return QColor(0, 0, 255);
+    case ReportColour::Green:
+        return QColor(0, 120, 0);
+    case ReportColour::Red:
+        return QColor(190, 0, 0);
+    }
+    return QColor(Qt::black);
 }
 
 // `image` scaled into `box` without distortion, centred.
