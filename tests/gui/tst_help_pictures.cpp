@@ -194,14 +194,14 @@ private Q_SLOTS:
         QVERIFY(preview && preview->isVisible());
         QTest::qWait(50);
         save(preview, QStringLiteral("druckvorschau"));
-        // The proof page at 100 %, its upper part as wide as the manual's text column.
+        // The proof page whole, as large as the manual's text column allows.
         auto *proofPage = preview->findChild<QCheckBox *>(QStringLiteral("chk_Nachweis"));
         QVERIFY(proofPage);
         if (proofPage->isEnabled()) {
             proofPage->setChecked(true);
-            preview->resize(640, 900);
+            preview->resize(642, 960);
             preview->btn_Page3Click();
-            preview->btn_100Click();
+            preview->btn_ZoomPageClick();
             QTest::qWait(50);
             save(preview, QStringLiteral("druckvorschau-nachweis"));
         }

@@ -492,6 +492,7 @@ void TForm_Nachweis::showTables()
     const QChar sep = localeDecimalSeparator();
     const PathShares shares = computePathShares(m_model);
     const long double largest = shares.paths[0].share;
+    ui->grid_Wege->setRowCount(TransmissionPathCount); // a bar item needs its row
     for (int r = 0; r < TransmissionPathCount; ++r) {
         QTableWidgetItem *bar = ui->grid_Wege->item(r, BarColumn);
         if (!bar) {
