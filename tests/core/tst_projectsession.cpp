@@ -1,10 +1,13 @@
 // The project lifecycle without a window: New, Open, Save as, Save and the question on
-// closing, on saved and on changed projects, with the planner's answers from a script.
+// closing, on saved and on changed projects, with the planner's answers from a script;
+// Cancel is what Escape and the close box of a question answer.
 #include "core/projectfile/projectfile.h"
 #include "core/session/projectsession.h"
 
 #include <QFile>
+#include <QLockFile>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -17,20 +20,29 @@ const QString OpenQuestion = QStringLiteral(
     "Das aktuelle Projekt ist nicht gespeichert!\rMöchten Sie die trotzdem ein neues Projekts öffnen?");
 const QString CloseQuestion = QStringLiteral(
     "Die aktuellen Eingaben sind nicht gespeichert!\rMöchten Sie die Daten vor dem Schließen speichern?");
+const QString StudyAlsoLost =
+    QStringLiteral("\r\rDie Ergebnisse der Variantenuntersuchung gehen beim Schließen ebenfalls verloren.");
+const QString StudyLostQuestion = QStringLiteral("Beim Schließen des Programms gehen die Angaben der "
+                                                 "Variantenuntersuchung verloren!\rMöchten Sie das Programm "
+                                                 "trotzdem beenden?");
+constexpr Answer Ja = Answer::Yes;
+constexpr Answer Nein = Answer::No;
+constexpr Answer Escape = Answer::Cancel;
 
 // Answers from a script and a log of what was asked: "?" + question, "open", "save",
 // "!" for an error (its text is the file layer's), "i" + information.
 class ScriptedDialogs final : public SessionDialogs
 {
 public:
-    QList<bool> answers;
+    QList<Answer> answers; // of both kinds of question, in turn; none left answers Escape
     QString chosenFile;
     QStringList log;
 
-    bool confirm(const QString &question) override
+    bool confirm(const QString &question) override { return ask(question) == Answer::Yes; }
+    Answer ask(const QString &question) override
     {
         log << QLatin1Char('?') + question;
-        return !answers.isEmpty() && answers.takeFirst();
+        return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
     }
     void inform(const QString &text) override { log << QLatin1Char('i') + text; }
     void showError(const QString &) override { log << QStringLiteral("!"); }
@@ -94,13 +106,17 @@ private Q_SLOTS:
         resetModel(model, QLatin1Char('.'));
         model.fields.Projekt = QStringLiteral("Anderes Projekt");
         other.write(projectFileContent(model, QLatin1Char('.')));
+        QByteArray example = contentOf(QStringLiteral(TAVIX_SOURCE_DIR "/examples/worked-example.dat"));
+        example.truncate(example.indexOf("TS_ohneTrennung")); // inside the block of flank 1
+        QFile cut(path(QStringLiteral("cut.dat")));
+        QVERIFY(cut.open(QIODevice::WriteOnly) && cut.write(example));
     }
 
     void replacingCommands_data()
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<bool>("modified");
-        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<QList<Answer>>("answers");
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QStringList>("asked");
         QTest::addColumn<QString>("project"); // the project name afterwards
@@ -110,34 +126,41 @@ private Q_SLOTS:
         const QString other = QStringLiteral("other.dat");
         const QString edited = QStringLiteral("Rechenbeispiel neu");
         const QStringList open{QStringLiteral("open")};
-        QTest::newRow("Neu, Nein") << "new" << true << QList<bool>{false} << ""
+        QTest::newRow("Neu, Nein") << "new" << true << QList<Answer>{Nein} << ""
                                    << QStringList{question(ResetQuestion)} << edited << start;
-        QTest::newRow("Neu, Ja") << "new" << true << QList<bool>{true} << ""
+        QTest::newRow("Neu, Ja") << "new" << true << QList<Answer>{Ja} << ""
                                  << QStringList{question(ResetQuestion)} << ""
                                  << "";
         QTest::newRow("Neu on a saved project asks too")
-            << "new" << false << QList<bool>{true} << "" << QStringList{question(ResetQuestion)} << ""
+            << "new" << false << QList<Answer>{Ja} << "" << QStringList{question(ResetQuestion)} << ""
             << "";
         QTest::newRow("Öffnen, saved: no question")
-            << "open" << false << QList<bool>{} << other << open << "Anderes Projekt" << other;
+            << "open" << false << QList<Answer>{} << other << open << "Anderes Projekt" << other;
         QTest::newRow("Öffnen, changed, Nein: no file dialog")
-            << "open" << true << QList<bool>{false} << other << QStringList{question(OpenQuestion)} << edited
+            << "open" << true << QList<Answer>{Nein} << other << QStringList{question(OpenQuestion)} << edited
             << start;
         QTest::newRow("Öffnen, changed, Ja, cancelled")
-            << "open" << true << QList<bool>{true} << "" << QStringList{question(OpenQuestion), open.first()}
+            << "open" << true << QList<Answer>{Ja} << "" << QStringList{question(OpenQuestion), open.first()}
             << edited << start;
         QTest::newRow("Öffnen, changed, Ja")
-            << "open" << true << QList<bool>{true} << other
+            << "open" << true << QList<Answer>{Ja} << other
             << QStringList{question(OpenQuestion), open.first()} << "Anderes Projekt" << other;
+        const QString cut = path(QStringLiteral("cut.dat"));
+        QTest::newRow("Öffnen of a file cut short says how far it goes")
+            << "open" << false << QList<Answer>{} << "cut.dat"
+            << QStringList{open.first(),
+                           QLatin1Char('i') + incompleteProjectText(cut, loadProject(cut, QLatin1Char('.')))}
+            << "Rechenbeispiel"
+            << "cut.dat";
         QTest::newRow("Öffnen of a missing file keeps the project")
-            << "open" << true << QList<bool>{true} << "fehlt.dat"
+            << "open" << true << QList<Answer>{Ja} << "fehlt.dat"
             << QStringList{question(OpenQuestion), open.first(), QStringLiteral("!")} << edited << start;
     }
     void replacingCommands()
     {
         QFETCH(QString, command);
         QFETCH(bool, modified);
-        QFETCH(QList<bool>, answers);
+        QFETCH(QList<Answer>, answers);
         QFETCH(QString, chosen);
         QFETCH(QStringList, asked);
         QFETCH(QString, project);
@@ -222,28 +245,89 @@ private Q_SLOTS:
     void closeQuestion_data()
     {
         QTest::addColumn<bool>("modified");
-        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<bool>("study"); // the variant study holds results
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<QString>("asked"); // "" none
         QTest::addColumn<bool>("mayClose");
-        QTest::newRow("saved: no question") << false << QList<bool>{} << true;
-        QTest::newRow("changed, Nein: closes without saving") << true << QList<bool>{false} << true;
+        const QString withStudy = CloseQuestion + StudyAlsoLost;
+        QTest::newRow("saved: no question") << false << false << QList<Answer>{} << "" << true;
+        QTest::newRow("changed, Nein: closes without saving")
+            << true << false << QList<Answer>{Nein} << CloseQuestion << true;
         // "&Ja" wants to save first: the program stays, nothing is saved for the planner.
-        QTest::newRow("changed, Ja: stays") << true << QList<bool>{true} << false;
+        QTest::newRow("changed, Ja: stays") << true << false << QList<Answer>{Ja} << CloseQuestion << false;
+        QTest::newRow("changed, Escape: stays")
+            << true << false << QList<Answer>{Escape} << CloseQuestion << false;
+        QTest::newRow("changed with a study, Nein: both go")
+            << true << true << QList<Answer>{Nein} << withStudy << true;
+        QTest::newRow("saved with a study, Nein: stays")
+            << false << true << QList<Answer>{Nein} << StudyLostQuestion << false;
     }
     void closeQuestion()
     {
         QFETCH(bool, modified);
-        QFETCH(QList<bool>, answers);
+        QFETCH(bool, study);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(QString, asked);
         QFETCH(bool, mayClose);
         ProjectSession session;
         prepare(session, modified);
+        session.setVariantStudyFilled(study);
         const QByteArray before = contentOf(path(QStringLiteral("start.dat")));
         m_dialogs.answers = answers;
 
         QCOMPARE(session.mayClose(), mayClose);
 
-        QCOMPARE(m_dialogs.log, modified ? QStringList{question(CloseQuestion)} : QStringList{});
+        QCOMPARE(m_dialogs.log, asked.isEmpty() ? QStringList{} : QStringList{question(asked)});
         QCOMPARE(session.isSaved(), !modified);
         QCOMPARE(contentOf(path(QStringLiteral("start.dat"))), before);
+    }
+
+    // Another copy of the program on a file: opening a file it holds open and saving over a
+    // file it changed ask first; the mark of a copy that crashed and a file that is gone ask
+    // nothing. No mark outlives the project.
+    void anotherProgramOnTheFile_data()
+    {
+        QTest::addColumn<QString>("other");         // what the other copy did
+        QTest::addColumn<QList<Answer>>("answers"); // as many as questions are expected
+        QTest::addColumn<bool>("done");
+        QTest::newRow("holds it, Öffnen, Nein") << "holds" << QList<Answer>{Nein} << false;
+        QTest::newRow("holds it, Öffnen, Ja") << "holds" << QList<Answer>{Ja} << true;
+        QTest::newRow("crashed holding it, Öffnen") << "crashed" << QList<Answer>{} << true;
+        QTest::newRow("changed it, Speichern, Nein") << "changed" << QList<Answer>{Nein} << false;
+        QTest::newRow("changed it, Speichern, Ja") << "changed" << QList<Answer>{Ja} << true;
+        QTest::newRow("deleted it, Speichern") << "deleted" << QList<Answer>{} << true;
+    }
+    void anotherProgramOnTheFile()
+    {
+        QFETCH(QString, other);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(bool, done);
+        ProjectSession session;
+        prepare(session, true);
+        const bool open = other == QLatin1String("holds") || other == QLatin1String("crashed");
+        const QString name = open ? QStringLiteral("other.dat") : QStringLiteral("start.dat");
+        const QString file = path(name);
+        QLockFile holder(path(QLatin1Char('.') + name + QStringLiteral(".lock")));
+        QFile left(other == QLatin1String("crashed") ? holder.fileName() : file);
+        const QByteArray pid = "2147483646\ntavix\n" + QSysInfo::machineHostName().toUtf8() + '\n';
+        if (other == QLatin1String("holds"))
+            QVERIFY(holder.tryLock(0));
+        else if (other == QLatin1String("deleted"))
+            QVERIFY(left.remove());
+        else // a process number that cannot run, or foreign content
+            QVERIFY(left.open(QIODevice::WriteOnly) && left.write(open ? pid : "anders") && left.flush());
+        const QByteArray before = contentOf(file);
+        m_dialogs.answers = answers;
+
+        if (!open)
+            session.save();
+        QCOMPARE(open ? session.openFile(file) : session.isSaved(), done);
+        QCOMPARE(m_dialogs.log.size(), answers.size());
+        QCOMPARE(contentOf(file) == before, open || !done);
+        holder.unlock();
+        QCOMPARE(QFile::exists(holder.fileName()), !open || other == QLatin1String("crashed"));
+        session.reset();
+        QVERIFY(!QFile::exists(holder.fileName()));
     }
 
     // The clipboards belong to the program run: a build-up copied in one project is pasted
@@ -253,7 +337,7 @@ private Q_SLOTS:
         ProjectSession session;
         prepare(session, false);
         session.copyBuildUp(0, 0);
-        m_dialogs.answers = {true};
+        m_dialogs.answers = {Ja};
         session.newProject();
         QVERIFY(session.isSaved());
         QSignalSpy recalculated(&session, &ProjectSession::recalculated);

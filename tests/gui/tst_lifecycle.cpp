@@ -10,6 +10,7 @@
 #include "gui/mainwindow/simplifiedmodel.h"
 #include "widgettest.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialog>
@@ -28,6 +29,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <cerrno>
@@ -414,7 +416,7 @@ private Q_SLOTS:
             w.controls().rg_DnTW2->click();
         }
         dialogs.recorded.clear();
-        dialogs.yesNoAnswers << false; // "&Nein": close without saving
+        dialogs.yesNoCancelAnswers << Answer::No; // "&Nein": close without saving
         QVERIFY(w.close());
         QCOMPARE(dialogs.texts(), prompted ? QStringList{CloseQuestion} : QStringList{});
         QCOMPARE(dialogs.unexpected, 0);
@@ -427,7 +429,7 @@ private Q_SLOTS:
         ScriptedInteraction dialogs;
         QTest::keyClicks(w.controls().edit_Projekt, QStringLiteral("Neubau"));
         const QStringList before = visibleState(w);
-        dialogs.yesNoAnswers << true;
+        dialogs.yesNoCancelAnswers << Answer::Yes;
         w.FileExitItemClick();
         QVERIFY(w.isVisible());
         QCOMPARE(dialogs.texts(), QStringList{CloseQuestion});
@@ -437,10 +439,53 @@ private Q_SLOTS:
 
         // The close button asks again.
         QCloseEvent event;
-        dialogs.yesNoAnswers << false;
+        dialogs.yesNoCancelAnswers << Answer::No;
         QCoreApplication::sendEvent(&w, &event);
         QVERIFY(event.isAccepted());
         QCOMPARE(dialogs.recorded.size(), 2);
+    }
+
+    // Escape in the real message box of each question keeps the project and the study.
+    void escapeKeepsEverything_data()
+    {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<bool>("study"); // the variant study holds a variant
+        QTest::newRow("Beenden") << QByteArray("FileExitItemClick") << false;
+        QTest::newRow("Beenden with a study") << QByteArray("FileExitItemClick") << true;
+        QTest::newRow("Neu") << QByteArray("FileNewItemClick") << false;
+        QTest::newRow("Öffnen") << QByteArray("FileOpenItemClick") << false;
+    }
+    void escapeKeepsEverything()
+    {
+        QFETCH(QByteArray, command);
+        QFETCH(bool, study);
+        TSimplifiedModel w;
+        w.show();
+        ScriptedInteraction dialogs;
+        openModifiedExample(w, dialogs, m_startDir.filePath(QStringLiteral("escape.dat")));
+        if (study) {
+            w.button_VariantClick();
+            w.findChild<QAbstractButton *>(QStringLiteral("btn_AddVariant"))->click();
+        }
+        auto *list = w.findChild<QPlainTextEdit *>(QStringLiteral("memo_Variant"));
+        const QStringList before = visibleState(w) << (list ? list->toPlainText() : QString());
+
+        setUserInteraction(nullptr); // the real dialogs, each answered with Escape
+        QStringList shown;
+        QTimer escape;
+        connect(&escape, &QTimer::timeout, [&shown] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                shown << QString::fromLatin1(modal->metaObject()->className());
+                QTest::keyClick(modal, Qt::Key_Escape);
+            }
+        });
+        escape.start(10);
+        QVERIFY(QMetaObject::invokeMethod(&w, command.constData()));
+        setUserInteraction(&dialogs);
+
+        QCOMPARE(shown, QStringList{QStringLiteral("QMessageBox")});
+        QVERIFY(w.isVisible());
+        QCOMPARE(visibleState(w) << (list ? list->toPlainText() : QString()), before);
     }
 
     void saveAs_data()

@@ -7,9 +7,10 @@
 #include <QPushButton>
 #include <QTimer>
 
+using namespace tavix;
 using namespace tavix::gui;
 
-Q_DECLARE_METATYPE(tavix::gui::Answer)
+Q_DECLARE_METATYPE(tavix::Answer)
 
 namespace {
 

@@ -3,6 +3,7 @@
 // The frame of every widget test: QTEST_MAIN with a safety net that fails the running test
 // on any message box or file dialog the test did not script.
 
+#include "core/io/openfilemark.h"
 #include "scriptedinteraction.h"
 
 #include <QApplication>
@@ -76,6 +77,7 @@ public:
         const QTemporaryDir settings;                                                                        \
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());                  \
         tavix::gui::UnscriptedDialogCatcher catcher;                                                         \
+        tavix::setOpenFileMarksEnabledForTesting(false); /* marks are the core tests' */                     \
         TestObject tc;                                                                                       \
         QTEST_SET_MAIN_SOURCE_PATH                                                                           \
         return QTest::qExec(&tc, argc, argv);                                                                \

@@ -1,6 +1,7 @@
 #include "core/session/projectsession.h"
 
 #include "core/calculate/recalculate.h"
+#include "core/io/filelayer.h"
 #include "core/model/numbers.h"
 #include "core/projectfile/projectfile.h"
 
@@ -24,11 +25,37 @@ const QString OlderVersionMessage =
                    "des Raumvolumens hinzugekommen. \r\rWeitere Informationen sind dem Handbuch "
                    "(siehe Menüleiste / Info) zu entnehmen.              ");
 
+const QString StudyAlsoLost =
+    QStringLiteral("\r\rDie Ergebnisse der Variantenuntersuchung gehen beim Schließen ebenfalls verloren.");
+const QString StudyLostQuestion = QStringLiteral(
+    "Beim Schließen des Programms gehen die Angaben der Variantenuntersuchung verloren!\rMöchten Sie das "
+    "Programm trotzdem beenden?");
+
+QString changedOnDiskQuestion(const QString &path)
+{
+    return QStringLiteral("Die Projektdatei „%1“ wurde seit dem Öffnen oder letzten Speichern von einem "
+                          "anderen Programm geändert.\rMöchten Sie sie trotzdem überschreiben?")
+        .arg(displayFileName(path));
+}
+
+QString openElsewhereQuestion(const QString &path)
+{
+    QString holder = OpenFileMark::holderOf(path);
+    if (!holder.isEmpty())
+        holder = QStringLiteral(" (") + holder + QLatin1Char(')');
+    return QStringLiteral(
+               "Die Projektdatei „%1“ ist bereits in einem anderen Fenster des Programms geöffnet%2."
+               "\rWer zuletzt speichert, überschreibt die Änderungen des anderen.\rMöchten Sie die "
+               "Datei trotzdem öffnen?")
+        .arg(displayFileName(path), holder);
+}
+
 // Answers for a session nobody converses with: nothing is chosen, nothing confirmed.
 class NoDialogs final : public SessionDialogs
 {
 public:
     bool confirm(const QString &) override { return false; }
+    Answer ask(const QString &) override { return Answer::Cancel; }
     void inform(const QString &) override {}
     void showError(const QString &) override {}
     QString chooseFileToOpen() override { return {}; }
@@ -112,6 +139,8 @@ void ProjectSession::reset()
     ProjectModel fresh;
     resetModel(fresh, localeDecimalSeparator());
     fresh.requirement = m_newProjectRequirement;
+    m_mark.clear();
+    m_fileContent.clear();
     setFileName(QString());
     replaceProject(std::move(fresh));
     setSaved(true);
@@ -150,9 +179,19 @@ bool ProjectSession::openFile(const QString &path)
         dialogs().showError(loaded.error);
         return false;
     }
+    // Two windows on one file: whoever saves last would silently replace the other's work.
+    OpenFileMark mark;
+    if (fullPath != m_mark.markedFile() && mark.mark(fullPath) == OpenFileMark::Outcome::OpenElsewhere &&
+        !dialogs().confirm(openElsewhereQuestion(fullPath)))
+        return false;
+    if (fullPath != m_mark.markedFile())
+        m_mark = std::move(mark);
+    rememberContentOf(fullPath);
     setFileName(fullPath);
     adopt(std::move(loaded.model));
-    // Only once the loaded values are on screen, so the planner sees the missing volumes.
+    // Only once the loaded values are on screen, so the planner sees what is missing.
+    if (loaded.incomplete)
+        dialogs().inform(incompleteProjectText(fullPath, loaded));
     if (loaded.fileVersion < 2)
         dialogs().inform(OlderVersionMessage);
     Recalculate();
@@ -185,20 +224,53 @@ void ProjectSession::save()
 // the new one, and an existing file there is untouched.
 bool ProjectSession::writeTo(const QString &fullPath)
 {
+    if (changedOnDisk(fullPath) && !dialogs().confirm(changedOnDiskQuestion(fullPath)))
+        return false;
     const QString error = saveProject(m_model, fullPath, localeDecimalSeparator());
     if (!error.isEmpty()) {
         dialogs().showError(error);
         return false;
     }
+    if (fullPath != m_mark.markedFile()) {
+        // A file that another window holds open stays without the mark of this one.
+        OpenFileMark mark;
+        if (mark.mark(fullPath) == OpenFileMark::Outcome::Marked)
+            m_mark = std::move(mark);
+        else
+            m_mark.clear();
+    }
+    rememberContentOf(fullPath);
     setFileName(fullPath);
     setSaved(true);
     return true;
 }
 
-// "&Ja" means the planner wants to save first: the program stays for "Speichern unter...".
+// Only the project's own file is watched: another file was chosen in the save dialog,
+// which asked before replacing it. A file that is gone or unreadable holds nothing that
+// saving could destroy unseen.
+bool ProjectSession::changedOnDisk(const QString &fullPath) const
+{
+    if (fullPath != m_fileName || m_fileContent.isNull())
+        return false;
+    const FileReadResult now = readFileCapped(fullPath, MaxProjectFileSize);
+    return now.ok() && now.content != m_fileContent;
+}
+
+void ProjectSession::rememberContentOf(const QString &fullPath)
+{
+    const FileReadResult file = readFileCapped(fullPath, MaxProjectFileSize);
+    m_fileContent = file.ok() ? file.content : QByteArray();
+}
+
+// "&Ja" means the planner wants to save first: the program stays for "Speichern unter...";
+// "&Abbrechen" (Escape) keeps everything as it is.
 bool ProjectSession::mayClose()
 {
-    return isSaved() || !dialogs().confirm(CloseUnsavedQuestion);
+    if (isSaved())
+        return !m_variantStudyFilled || dialogs().confirm(StudyLostQuestion);
+    const QString question =
+        m_variantStudyFilled ? CloseUnsavedQuestion + StudyAlsoLost : CloseUnsavedQuestion;
+    return dialogs().ask(question) == Answer::No;
 }
 
 void ProjectSession::copyBuildUp(int element, int side)

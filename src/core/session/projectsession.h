@@ -11,9 +11,12 @@
 // none of them tells another about a change.
 
 #include "core/buildup/buildupclipboard.h"
+#include "core/io/openfilemark.h"
 #include "core/linings/liningclipboard.h"
 #include "core/model/variablen.h"
+#include "core/session/answer.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -25,8 +28,11 @@ class SessionDialogs
 public:
     virtual ~SessionDialogs() = default;
 
-    // A confirmation with "&Ja" and "&Nein"; true for "&Ja".
+    // A confirmation with "&Ja" and "&Nein"; true for "&Ja". Escape answers "&Nein".
     virtual bool confirm(const QString &question) = 0;
+    // A question with "&Ja", "&Nein" and "&Abbrechen", for where "&Nein" would drop the
+    // planner's work; Escape answers Cancel.
+    virtual Answer ask(const QString &question) = 0;
     // An information with an OK button.
     virtual void inform(const QString &text) = 0;
     // The general error display.
@@ -80,15 +86,23 @@ public:
     void newProject();
     // "&Öffnen...": asks about unsaved changes, lets the planner choose a file, opens it.
     void openProject();
-    // Opens `path` without question or file choice (the file named on the command line).
-    // A file that cannot be read is reported and leaves the project as it was.
+    // Opens `path` without file choice (the file named on the command line). A file that
+    // cannot be read is reported and leaves the project as it was; a file that another
+    // running copy of the program holds open is opened only after a question; a file cut
+    // short opens with a notice of how many lines it had.
     bool openFile(const QString &path);
     // "&Speichern unter...": lets the planner choose a file and writes the project there.
     void saveAs();
     // "&Speichern": writes to the project's file; without one it acts as "Speichern unter".
+    // Both ask before replacing the project's file when another program changed it since
+    // it was opened or saved here.
     void save();
-    // Whether the program may end: the project is saved, or the planner declines saving.
+    // Whether the program may end: nothing would be lost, or the planner lets it go. For a
+    // changed project "&Abbrechen" (Escape, the close box) keeps the program open.
     bool mayClose();
+    // The variant study holds results that ending the program would lose; the study
+    // window keeps this up to date.
+    void setVariantStudyFilled(bool filled) { m_variantStudyFilled = filled; }
 
     // The build-up and lining clipboards. Copying changes nothing; a paste or a clear
     // recalculates and marks the project as changed when it changed a slot.
@@ -112,6 +126,8 @@ Q_SIGNALS:
 private:
     void adopt(ProjectModel model);
     bool writeTo(const QString &fullPath);
+    bool changedOnDisk(const QString &fullPath) const;
+    void rememberContentOf(const QString &fullPath);
     void setSaved(bool saved);
     void setFileName(const QString &fileName);
     SessionDialogs &dialogs();
@@ -120,6 +136,11 @@ private:
     QString m_fileName;
     ProjectRequirement m_newProjectRequirement;
     SessionDialogs *m_dialogs = nullptr;
+    // The project's file as it lay on disk when it was opened or last saved here, to tell
+    // whether another program changed it since; the mark tells other copies that it is open.
+    QByteArray m_fileContent;
+    OpenFileMark m_mark;
+    bool m_variantStudyFilled = false;
     BuildUpClipboard m_buildUpClipboard;
     LiningClipboard m_liningClipboard;
 };

@@ -6,6 +6,8 @@
 //
 // Message texts are the program's fixed German texts; "\r" inside a text is a line break.
 
+#include "core/session/answer.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,14 +21,6 @@ enum class MessageKind
     Warning,
     Error,
     Confirmation
-};
-
-// The answer to a question that has a way out besides "&Nein".
-enum class Answer
-{
-    Yes,
-    No,
-    Cancel
 };
 
 struct FileDialogOptions

@@ -26,6 +26,11 @@ bool ProjectDialogs::confirm(const QString &question)
     return userInteraction().askYesNo(m_dialogParent, MessageKind::Confirmation, question);
 }
 
+Answer ProjectDialogs::ask(const QString &question)
+{
+    return userInteraction().askYesNoCancel(m_dialogParent, MessageKind::Confirmation, question);
+}
+
 void ProjectDialogs::inform(const QString &text)
 {
     userInteraction().showMessage(m_dialogParent, MessageKind::Information, text);

@@ -21,6 +21,7 @@ public:
     static QString fileFilter();
 
     bool confirm(const QString &question) override;
+    Answer ask(const QString &question) override;
     void inform(const QString &text) override;
     void showError(const QString &text) override;
     QString chooseFileToOpen() override;

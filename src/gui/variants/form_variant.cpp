@@ -66,10 +66,10 @@ QLabel *heading(const QString &text, QWidget *parent)
 
 } // namespace
 
-TForm_Variant::TForm_Variant(const ProjectSession &session, QWidget *parent)
+TForm_Variant::TForm_Variant(ProjectSession &session, QWidget *parent)
     : QWidget(parent,
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint),
-      m_model(session.model())
+      m_session(session), m_model(session.model())
 {
     setObjectName(QStringLiteral("Form_Variant"));
     setWindowTitle(QStringLiteral("Variantenuntersuchung"));
@@ -109,6 +109,9 @@ TForm_Variant::TForm_Variant(const ProjectSession &session, QWidget *parent)
     memo_Variant->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_Variant->setMinimumHeight(120);
     layout->addWidget(memo_Variant, 2);
+    connect(memo_Variant, &QPlainTextEdit::textChanged, this, [this] {
+        m_session.setVariantStudyFilled(VariantStudy::closeNeedsConfirmation(memo_Variant->toPlainText()));
+    });
 
     layout->addWidget(
         explanation(QString::fromUtf8(
@@ -342,6 +345,7 @@ void TForm_Variant::btn_ExitClick()
         !userInteraction().askYesNo(this, MessageKind::Confirmation, VariantStudy::closeQuestion()))
         return;
     m_study.close();
+    m_session.setVariantStudyFilled(false);
     hide();
 }
 

@@ -33,8 +33,9 @@ class TForm_Variant : public QWidget
 
 public:
     // The study reads the last recalculation of the session's project when a variant is
-    // added; what the project does meanwhile does not touch the study.
-    explicit TForm_Variant(const ProjectSession &session, QWidget *parent = nullptr);
+    // added; what the project does meanwhile does not touch the study. The session learns
+    // whether the study holds results, which ending the program would lose.
+    explicit TForm_Variant(ProjectSession &session, QWidget *parent = nullptr);
 
     // The command of the main window: without results a message; otherwise a new study
     // (or the running one) is shown and brought to the front.
@@ -74,6 +75,7 @@ private:
     void applyLimits();
     void refreshChartArea();
 
+    ProjectSession &m_session;
     const ProjectModel &m_model;
     VariantStudy m_study;
 
