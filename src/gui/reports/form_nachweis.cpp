@@ -498,8 +498,10 @@ void TForm_Nachweis::showTables()
     }
     const QChar sep = localeDecimalSeparator();
     const PathShares shares = computePathShares(m_model);
+    // The rows first: an item set on a row the table does not have yet is dropped, and the
+    // bars of the first showing with it.
+    fillTable(ui->grid_Wege, pathTable(shares, m_model.fields, sep), {3, 4, 5}, BarColumn, BarColumn);
     const long double largest = shares.paths[0].share;
-    ui->grid_Wege->setRowCount(TransmissionPathCount); // a bar item needs its row
     for (int r = 0; r < TransmissionPathCount; ++r) {
         QTableWidgetItem *bar = ui->grid_Wege->item(r, BarColumn);
         if (!bar) {
@@ -508,7 +510,6 @@ void TForm_Nachweis::showTables()
         }
         bar->setData(BarRole, largest > 0 ? static_cast<double>(shares.paths[r].share / largest) : 0.0);
     }
-    fillTable(ui->grid_Wege, pathTable(shares, m_model.fields, sep), {3, 4, 5}, BarColumn, BarColumn);
     fillTable(ui->grid_Bauteile, elementTable(shares, m_model.fields, sep), {2, 3}, -1, 0);
 }
 
