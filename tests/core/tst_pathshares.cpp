@@ -229,15 +229,20 @@ void TestPathShares::catalogueIdsAreStable()
 {
     // The chosen entry is stored by id: ids must be unique, and every entry but the own one
     // carries a value for a wall or a floor; only floors limit L'n,w.
-    QSet<QString> ids;
+    // The closed choice list names each entry with its kind of building and standard, so
+    // that no two read alike ("Decken: erf. R'w = 54 dB" is both a hotel's and a flat's).
+    QSet<QString> ids, labels;
     for (const Requirement &r : requirementCatalogue()) {
         ids << r.id;
+        labels << requirementLabel(r);
         const bool own = r.id == QLatin1String(OwnRequirementId);
+        QVERIFY(own || (requirementLabel(r).contains(r.buildingKind) && requirementLabel(r).contains(r.standard)));
         QCOMPARE(r.erfRw.has_value() || r.zulLnw.has_value(), !own);
         QCOMPARE(r.element == RequirementElement::Any, own);
         QVERIFY(!r.zulLnw || r.element == RequirementElement::Floor);
     }
     QCOMPARE(ids.size(), requirementCatalogue().size());
+    QCOMPARE(labels.size(), requirementCatalogue().size());
     QCOMPARE(requirementCatalogue().last().id, QLatin1String(OwnRequirementId));
     QCOMPARE(*findRequirement(QStringLiteral("mfh-wand"))->erfRw, 53.0L);
     QVERIFY(!findRequirement(QStringLiteral("unbekannt")));

@@ -91,6 +91,9 @@ private Q_SLOTS:
         item->trigger();
         auto *form = child<TForm_Nachweis>(&window, "Form_Nachweis");
         QVERIFY(form && form->isVisible() && !form->isModal());
+        // The largest share has the full bar from the first showing on.
+        const QTableWidgetItem *bar = child<QTableWidget>(form, "grid_Wege")->item(0, 5);
+        QVERIFY(bar && bar->data(Qt::UserRole + 1).toDouble() == 1.0);
         choose(form, QStringLiteral("mfh-wand"));
         QCOMPARE(text(form, "label_Rw"), QStringLiteral("51,8 dB"));
         QCOMPARE(text(form, "label_RwMinusU"), QStringLiteral("49,8 dB"));
@@ -103,6 +106,8 @@ private Q_SLOTS:
         QCOMPARE(paths->item(1, 1)->text(), QStringLiteral("Decke")); // Fd2, named as in the main window
         QCOMPARE(paths->item(0, 4)->text(), QStringLiteral("34,4"));
         QVERIFY(!text(form, "label_Hinweise").contains(QString::fromUtf8("gilt für Wände")));
+        // A wall has no screed to give: the impact part says why it stays empty.
+        QVERIFY(text(form, "label_UrteilTrittschall").startsWith(QString::fromUtf8("Trittschall wird nur für Decken")));
 
         // A floor against a wall requirement is pointed out at the next recalculation.
         child<QRadioButton>(&window, "rg_vertikal")->click();
@@ -200,6 +205,27 @@ private Q_SLOTS:
         QVERIFY(proofTable(window.model(), QLatin1Char(','))
                     .contains(QStringList{QStringLiteral("Ergebnis"), QString::fromUtf8("erfüllt (Reserve 5,7 dB)")}));
         QVERIFY(text(form, "label_Waende").contains(QString::fromUtf8("Flanke 4 (428,0 kg/m²)")));
+        QVERIFY(!child<QLabel>(form, "label_sResultierend")->isVisible());
+
+        // The copied table and the CSV carry the requirement and both verdicts.
+        QTemporaryDir dir;
+        const QString csvPath = dir.filePath(QStringLiteral("nachweis.csv"));
+        dialogs.saveFileAnswers << csvPath;
+        child<QPushButton>(form, "btn_CSV")->click();
+        child<QPushButton>(form, "btn_Kopieren")->click();
+        const QList<QStringList> table = proofTable(window.model(), QLatin1Char(','));
+        QCOMPARE(readFileCapped(csvPath, 1 << 20).content, tableAsCsv(table));
+        const QString copied = QGuiApplication::clipboard()->text();
+        QCOMPARE(copied, tableAsTabSeparated(table));
+        for (const char *expectedText : {"Wohnungstrenndecken: erf. R'w = 54 dB", "nicht erfüllt (Unterschreitung 3,1 dB)",
+                                         "erfüllt (Reserve 5,7 dB)"})
+            QVERIFY2(copied.contains(QString::fromUtf8(expectedText)), expectedText);
+
+        // A second insulation layer: the combined stiffness is shown, and used.
+        QTest::keyClicks(child<QLineEdit>(form, "edit_Steifigkeit2"), QStringLiteral("10"));
+        QVERIFY(child<QLabel>(form, "label_sResultierend")->isVisible());
+        QCOMPARE(text(form, "label_sResultierend"), QString::fromUtf8("5,0 MN/m³"));
+        QCOMPARE(text(form, "label_Lnw"), QStringLiteral("37,0 dB"));
         QVERIFY(!window.model().Saved);
 
         // Edits in the main window reach the impact part: a lined wall, then a wall.

@@ -26,6 +26,27 @@ long double variant2DensityLimit(int kind)
     return kind == KindBrick ? 770 : 590;
 }
 
+// Thick bricks and lightweight concrete come in two approval variants.
+bool approvalVariants(int kind, long double wallThickness)
+{
+    return hasApprovalVariants(kind) && wallThickness > ApprovalThickness;
+}
+
+// The mass law overrates them: variant 1 always, variant 2 below its density threshold.
+bool correctionApplies(const BuildUpRecord &r, bool variant1)
+{
+    return approvalVariants(r.Konstrukt, r.d2) && (variant1 || r.roh2 < variant2DensityLimit(r.Konstrukt));
+}
+
+QString approvalCaption(int kind, int variant)
+{
+    if (kind == KindBrick)
+        return variant == 1 ? QString::fromUtf8("wärmetechnisch optimierter HLZ nach Zulassung ")
+                            : QStringLiteral("Steine nach DIN 105 und Verfüllziegel ");
+    return variant == 1 ? QStringLiteral("Steine nach Zulassung ")
+                        : QStringLiteral("Steine nach DIN 18151 bzw. DIN 18153 ");
+}
+
 QString oneDecimal(long double value, QChar sep)
 {
     return formatFixed(value, 15, 1, sep);
@@ -125,17 +146,12 @@ BuildUpDialogView recomputeBuildUp(const BuildUpDialogInput &input, QChar sep)
     view.displayValid = true;
 
     // Rw half.
-    const bool variants = hasApprovalVariants(kind) && r.d2 > ApprovalThickness;
+    const bool variants = approvalVariants(kind, r.d2);
     const bool variant1 = r.Zulassung1 == 1;
     if (variants) {
         view.approvalVisible = true;
-        if (kind == KindBrick) {
-            view.approval1Caption = QString::fromUtf8("wärmetechnisch optimierter HLZ nach Zulassung ");
-            view.approval2Caption = QStringLiteral("Steine nach DIN 105 und Verfüllziegel ");
-        } else {
-            view.approval1Caption = QStringLiteral("Steine nach Zulassung ");
-            view.approval2Caption = QStringLiteral("Steine nach DIN 18151 bzw. DIN 18153 ");
-        }
+        view.approval1Caption = approvalCaption(kind, 1);
+        view.approval2Caption = approvalCaption(kind, 2);
         r.Zulassung1 = variant1 ? 1 : 0;
         r.Zulassung2 = variant1 ? 0 : 1;
     }
@@ -153,8 +169,7 @@ BuildUpDialogView recomputeBuildUp(const BuildUpDialogInput &input, QChar sep)
     view.rwCaption = QString::fromUtf8("Direktschalldämm-Maß nach Massekurve:");
     view.rwValueText = QStringLiteral("Rw = ") + formatFixed(rwMassLaw, 4, 1, sep) + QStringLiteral(" [dB]");
 
-    const bool corrected = variants && (variant1 || r.roh2 < variant2DensityLimit(kind));
-    if (!corrected)
+    if (!correctionApplies(r, variant1))
         return view;
 
     view.correctionVisible = true;
@@ -178,6 +193,18 @@ BuildUpDialogView recomputeBuildUp(const BuildUpDialogInput &input, QChar sep)
     r.Rw = *rwUser;
     view.notes = correctionNotes(kind, rwMassLaw, sep);
     return view;
+}
+
+RwOrigin rwOrigin(const BuildUpRecord &record)
+{
+    RwOrigin origin;
+    origin.massLawRw = massLawRw(record.Konstrukt, record.m, record.roh2);
+    const bool variant1 = record.Zulassung1 == 1;
+    if (approvalVariants(record.Konstrukt, record.d2))
+        origin.approval = approvalCaption(record.Konstrukt, variant1 ? 1 : 2).trimmed();
+    if (record.m >= MinimumMass && correctionApplies(record, variant1))
+        origin.kind = record.RwUserOn == 1 ? RwOrigin::Kind::TestCertificate : RwOrigin::Kind::Deduction;
+    return origin;
 }
 
 QStringList buildUpSummaryFromRecord(const BuildUpRecord &r, QChar sep)

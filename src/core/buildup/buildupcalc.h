@@ -82,6 +82,24 @@ struct BuildUpDialogView
 
 BuildUpDialogView recomputeBuildUp(const BuildUpDialogInput &input, QChar decimalSeparator);
 
+// Where the Rw of a stored build-up comes from, as the recomputation decides it: the mass
+// law, the mass law less the deduction of its kind, or the user's value from a test
+// certificate (the correction path); with the caption of the approval variant chosen where
+// the kind has variants.
+struct RwOrigin
+{
+    enum class Kind
+    {
+        MassLaw,
+        Deduction,
+        TestCertificate
+    };
+    Kind kind = Kind::MassLaw;
+    long double massLawRw = 0; // dB
+    QString approval;          // empty where the build-up has no approval variants
+};
+RwOrigin rwOrigin(const BuildUpRecord &record);
+
 // The dialog state as opening the build-up dialog on a stored record shows it: the number
 // fields in general form, the user Rw and its check box from the record.
 BuildUpDialogInput dialogInputFromRecord(const BuildUpRecord &record, QChar decimalSeparator);

@@ -204,6 +204,15 @@ QString impactStatusText(const ImpactResult &result)
     return {};
 }
 
+QString impactPartStatusText(const ProjectModel &model)
+{
+    if (model.Orientation == 1)
+        return impactStatusText(model.impact);
+    ImpactResult wall;
+    wall.status = ImpactStatus::NotFloor;
+    return impactStatusText(wall);
+}
+
 QList<int> countedWalls(const ImpactResult &result)
 {
     QList<int> walls;

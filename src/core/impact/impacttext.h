@@ -60,6 +60,9 @@ QList<ImpactLine> impactLines(const ProjectModel &model, QChar decimalSeparator)
 // Why there are no impact results, or empty when there are: floors only, no screed,
 // incomplete inputs.
 QString impactStatusText(const ImpactResult &result);
+// The same for the impact part of the proof, which a wall shows too: for a wall, that
+// impact sound is computed for floors only, whether a screed is given or not.
+QString impactPartStatusText(const ProjectModel &model);
 // The walls of room 2 counted for m'f,m and those left out for their lining:
 // "Flurwand (308,0 kg/m²), … ; nicht berücksichtigt (Vorsatzschale): Außenwand".
 QString countedWallsText(const ProjectModel &model, QChar decimalSeparator);

@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -273,6 +274,24 @@ QString formatFixed(long double value, int precision, int digits, QChar decimalS
         return nonFinite(value);
     precision = std::clamp(precision, 1, MaxDigits);
     digits = std::clamp(digits, 0, MaxDigits);
+    // Most values are shown with one decimal, and counted in tenths they need no digit
+    // string: when the rounded value has fewer integer digits than `precision`, the
+    // rounding falls on the tenths place, as it does below. Zero keeps its sign below.
+    if (digits == 1) {
+        const std::optional<long long> tenths = roundedTenths(value);
+        long long limit = 1;
+        for (int i = 0; i < precision; ++i)
+            limit *= 10;
+        if (tenths && *tenths != 0 && std::llabs(*tenths) < limit) {
+            const long long magnitude = std::llabs(*tenths);
+            QString out = QString::number(magnitude / 10);
+            if (*tenths < 0)
+                out.prepend(QLatin1Char('-'));
+            out += decimalSeparator;
+            out += QLatin1Char(char('0' + magnitude % 10));
+            return out;
+        }
+    }
     Decimal d = toDecimal(value);
     roundToDigits(d, std::min(precision, d.exponent + digits));
     if (!d.digits.empty() && d.exponent > precision)
@@ -308,7 +327,9 @@ std::optional<long long> roundedTenths(long double value)
     }
     int exponent = 0;
     std::from_chars(p + 1 + (p[1] == '+'), res.ptr, exponent);
-    auto digitAt = [&](int i) { return i >= 0 && i < count ? digits[i] - '0' : 0; };
+    auto digitAt = [&](int i) {
+        return i >= 0 && i < count ? digits[i] - '0' : 0;
+    };
     // Digits up to the tenths place, then half away from zero on the next one.
     const int kept = exponent + 2;
     long long tenths = 0;

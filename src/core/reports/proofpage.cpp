@@ -16,11 +16,6 @@ namespace {
 
 using namespace reportbands;
 
-QString u8(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
 // The page's grid: the tables span the width of the calculation sheet's tables; above
 // them two columns, airborne sound on the left, impact sound (or the notes) on the right.
 // The sections follow each other from the top; the signature stands at the foot.
@@ -79,35 +74,35 @@ QString impactRowLabel(ImpactQuantity quantity)
 {
     switch (quantity) {
     case ImpactQuantity::Screed:
-        return u8("Estrich");
+        return QStringLiteral("Estrich");
     case ImpactQuantity::ScreedMass:
-        return u8("m' Estrich");
+        return QStringLiteral("m' Estrich");
     case ImpactQuantity::Stiffness:
-        return u8("s' Dämmschicht");
+        return QStringLiteral("s' Dämmschicht");
     case ImpactQuantity::Stiffness2:
-        return u8("s'2 zweite Dämmschicht");
+        return QStringLiteral("s'2 zweite Dämmschicht");
     case ImpactQuantity::CombinedStiffness:
-        return u8("s' resultierend");
+        return QStringLiteral("s' resultierend");
     case ImpactQuantity::DeltaLw:
-        return u8("Trittschallminderung ΔLw");
+        return QStringLiteral("Trittschallminderung ΔLw");
     case ImpactQuantity::SlabMass:
-        return u8("m's Rohdecke");
+        return QStringLiteral("m's Rohdecke");
     case ImpactQuantity::Lneq0w:
-        return u8("Ln,eq,0,w");
+        return QStringLiteral("Ln,eq,0,w");
     case ImpactQuantity::MeanFlankMass:
-        return u8("m'f,m Wände Raum 2");
+        return QStringLiteral("m'f,m Wände Raum 2");
     case ImpactQuantity::Correction:
-        return u8("Korrekturwert K");
+        return QStringLiteral("Korrekturwert K");
     case ImpactQuantity::Lnw:
-        return u8("L'n,w");
+        return QStringLiteral("L'n,w");
     case ImpactQuantity::LnTw:
-        return u8("L'nT,w");
+        return QStringLiteral("L'nT,w");
     case ImpactQuantity::LnwPlusU:
-        return u8("L'n,w + u_prog");
+        return QStringLiteral("L'n,w + u_prog");
     case ImpactQuantity::ZulLnw:
-        return u8("Anforderung zul. L'n,w");
+        return QStringLiteral("Anforderung zul. L'n,w");
     case ImpactQuantity::Verdict:
-        return u8("Ergebnis:");
+        return QStringLiteral("Ergebnis:");
     }
     return {};
 }
@@ -125,13 +120,13 @@ public:
 
     void compose(const CompanyData &company, const QDate &today)
     {
-        m_band.text(Left, 4, u8("Nachweis des Schallschutzes"), font(Title, true));
+        m_band.text(Left, 4, QStringLiteral("Nachweis des Schallschutzes"), font(Title, true));
         int y = subject(26) + SectionGap;
         y = requirement(y) + SectionGap;
         y = results(y) + SectionGap;
         y = paths(y) + SectionGap;
         basis(y);
-        QString signature = u8("Aufgestellt: ") + placeAndDateText(company, today);
+        QString signature = QStringLiteral("Aufgestellt: ") + placeAndDateText(company, today);
         if (!company.Bearbeiter.trimmed().isEmpty())
             signature += QStringLiteral(", ") + company.Bearbeiter.trimmed();
         m_band.text(TextLeft, SignatureTop, signature, font(Normal), TextRight);
@@ -169,19 +164,19 @@ private:
         constexpr int Value = 130;
         constexpr int SecondValue = 470;
         const bool floor = m_model.Orientation == 1;
-        row(TextLeft, Value, TextRight, y, u8("Projekt:"), m_fields.Projekt);
-        row(TextLeft, Value, TextRight, y + RowPitch, u8("Raum 1:"),
-            m_fields.room1 + (floor ? u8(" (oben, Senderaum)") : QString()));
-        row(TextLeft, Value, TextRight, y + 2 * RowPitch, u8("Raum 2:"),
-            m_fields.room2 + (floor ? u8(" (unten, Empfangsraum)") : QString()));
-        row(TextLeft, Value, ColumnEnd, y + 3 * RowPitch, u8("Variante:"),
-            nameOr(m_fields.Variante, u8("–")));
-        row(SecondColumn, SecondValue, TextRight, y + 3 * RowPitch, u8("Ausrichtung:"),
-            floor ? u8("vertikal (Decke/Boden)") : u8("horizontal (Wand)"));
-        row(TextLeft, Value, ColumnEnd, y + 4 * RowPitch, u8("Trennbauteil:"),
-            nameOr(m_fields.TB, u8("Trennbauteil")));
-        row(SecondColumn, SecondValue, TextRight, y + 4 * RowPitch, u8("Trennfläche:"),
-            m_fields.A + u8(" m²"));
+        row(TextLeft, Value, TextRight, y, QStringLiteral("Projekt:"), m_fields.Projekt);
+        row(TextLeft, Value, TextRight, y + RowPitch, QStringLiteral("Raum 1:"),
+            m_fields.room1 + (floor ? QStringLiteral(" (oben, Senderaum)") : QString()));
+        row(TextLeft, Value, TextRight, y + 2 * RowPitch, QStringLiteral("Raum 2:"),
+            m_fields.room2 + (floor ? QStringLiteral(" (unten, Empfangsraum)") : QString()));
+        row(TextLeft, Value, ColumnEnd, y + 3 * RowPitch, QStringLiteral("Variante:"),
+            nameOr(m_fields.Variante, QStringLiteral("–")));
+        row(SecondColumn, SecondValue, TextRight, y + 3 * RowPitch, QStringLiteral("Ausrichtung:"),
+            floor ? QStringLiteral("vertikal (Decke/Boden)") : QStringLiteral("horizontal (Wand)"));
+        row(TextLeft, Value, ColumnEnd, y + 4 * RowPitch, QStringLiteral("Trennbauteil:"),
+            nameOr(m_fields.TB, QStringLiteral("Trennbauteil")));
+        row(SecondColumn, SecondValue, TextRight, y + 4 * RowPitch, QStringLiteral("Trennfläche:"),
+            m_fields.A + QStringLiteral(" m²"));
         return y + 5 * RowPitch;
     }
 
@@ -189,14 +184,14 @@ private:
     int requirement(int y)
     {
         constexpr int Value = 162;
-        y = heading(Left, y, u8("Anforderung"));
+        y = heading(Left, y, QStringLiteral("Anforderung"));
         const RequirementValues &values = m_checks.requirement;
         const Requirement *entry = values.entry;
         const bool own = entry->id == QLatin1String(OwnRequirementId);
-        row(TextLeft, Value, TextRight, y, u8("Anforderung:"),
+        row(TextLeft, Value, TextRight, y, QStringLiteral("Anforderung:"),
             entry->text + QStringLiteral(": ") + requirementValuesText(values, m_sep));
-        row(TextLeft, Value, TextRight, y + RowPitch, u8("Gebäudeart, Norm:"),
-            own ? u8("eigene Festlegung, keine Norm") : requirementGroupText(*entry));
+        row(TextLeft, Value, TextRight, y + RowPitch, QStringLiteral("Gebäudeart, Norm:"),
+            own ? QStringLiteral("eigene Festlegung, keine Norm") : requirementGroupText(*entry));
         return y + 2 * RowPitch;
     }
 
@@ -218,21 +213,21 @@ private:
     // The airborne check and both directions of DnT,w.
     int airborne(int y)
     {
-        y = heading(Left, y, u8("Luftschall"), ColumnEnd);
+        y = heading(Left, y, QStringLiteral("Luftschall"), ColumnEnd);
         const auto line = [this, &y](const QString &label, const QString &value) {
             row(TextLeft, AirborneValue, ColumnEnd, y, label, value);
             y += RowPitch;
         };
-        line(u8("Bau-Schalldämm-Maß R'w"), dB(m_model.RwBau));
+        line(QStringLiteral("Bau-Schalldämm-Maß R'w"), dB(m_model.RwBau));
         if (const std::optional<RequirementCheck> &check = m_checks.airborne) {
-            line(u8("Sicherheitsabschlag u_prog"), dB(UProg));
-            line(u8("R'w − u_prog"), dB(check->rwMinusU));
-            line(u8("Anforderung erf. R'w"), dB(check->erfRw));
-            row(TextLeft, 114, ColumnEnd, y, u8("Ergebnis:"), verdictText(*check, m_sep),
+            line(QStringLiteral("Sicherheitsabschlag u_prog"), dB(UProg));
+            line(QStringLiteral("R'w − u_prog"), dB(check->rwMinusU));
+            line(QStringLiteral("Anforderung erf. R'w"), dB(check->erfRw));
+            row(TextLeft, 114, ColumnEnd, y, QStringLiteral("Ergebnis:"), verdictText(*check, m_sep),
                 verdictFont(check->fulfilled));
             y += RowPitch;
         } else {
-            line(u8("Anforderung erf. R'w"), u8("keine"));
+            line(QStringLiteral("Anforderung erf. R'w"), QStringLiteral("keine"));
         }
         // Both directions; the one from the larger room into the smaller counts.
         const QString missing = dnTwNotComputedText(m_model);
@@ -240,21 +235,21 @@ private:
         const auto level = [&](long double value, bool counts) {
             if (!missing.isEmpty())
                 return missing;
-            return dB(value) + (counts ? u8(" (maßgebend)") : QString());
+            return dB(value) + (counts ? QStringLiteral(" (maßgebend)") : QString());
         };
-        line(u8("DnT,w Raum 1 → Raum 2"), level(m_model.DnTw12, firstCounts));
-        line(u8("DnT,w Raum 2 → Raum 1"), level(m_model.DnTw21, !firstCounts));
+        line(QStringLiteral("DnT,w Raum 1 → Raum 2"), level(m_model.DnTw12, firstCounts));
+        line(QStringLiteral("DnT,w Raum 2 → Raum 1"), level(m_model.DnTw21, !firstCounts));
         return y;
     }
 
     int impact(int y)
     {
-        y = heading(SecondColumn, y, u8("Trittschall"));
+        y = heading(SecondColumn, y, QStringLiteral("Trittschall"));
         const QList<ImpactLine> lines = impactLines(m_model, m_sep);
         for (qsizetype i = 0; i < lines.size(); ++i) {
             const ImpactLine &line = lines.at(i);
             if (line.quantity == ImpactQuantity::LnwPlusU) {
-                row(SecondColumn, ImpactValue, TextRight, y, u8("Sicherheitsabschlag u_prog"),
+                row(SecondColumn, ImpactValue, TextRight, y, QStringLiteral("Sicherheitsabschlag u_prog"),
                     dB(UProgImpact));
                 y += RowPitch;
             }
@@ -267,7 +262,7 @@ private:
             }
             y += RowPitch;
             if (line.quantity == ImpactQuantity::MeanFlankMass && m_model.impact.hasK) {
-                const QString walls = u8("gezählt: ") + countedWallsText(m_model, m_sep);
+                const QString walls = QStringLiteral("gezählt: ") + countedWallsText(m_model, m_sep);
                 const int x = SecondColumn + 8;
                 // As many lines as it needs, up to three, within the room the rows below leave:
                 // those still to come and the one of u_prog or of the missing check.
@@ -283,7 +278,7 @@ private:
             // No check: the requirement sets no zul. L'n,w, or there is no L'n,w to check.
             const std::optional<long double> &zul = m_checks.requirement.zulLnw;
             row(SecondColumn, ImpactValue, TextRight, y, impactRowLabel(ImpactQuantity::ZulLnw),
-                zul ? dB(*zul) : u8("keine"));
+                zul ? dB(*zul) : QStringLiteral("keine"));
             y += RowPitch;
         }
         return y;
@@ -295,15 +290,15 @@ private:
         if (notes.isEmpty())
             return y;
         if (small) {
-            m_band.text(x, y, u8("Hinweise:"), font(Small, true), right);
+            m_band.text(x, y, QStringLiteral("Hinweise:"), font(Small, true), right);
             y += RowPitch;
         } else {
-            y = heading(x, y, u8("Hinweise"), right);
+            y = heading(x, y, QStringLiteral("Hinweise"), right);
         }
         QStringList items;
         int lines = 0;
         for (const QString &note : notes) {
-            items << u8("– ") + note;
+            items << QStringLiteral("– ") + note;
             lines += estimatedLines(items.last(), right - x);
         }
         lines = std::clamp(lines, 1, std::max(1, (ColumnsEnd - y) / LinePitch));
@@ -344,10 +339,10 @@ private:
     // The thirteen paths, largest share first, and the elements under the same columns.
     int paths(int y)
     {
-        y = heading(Left, y, u8("Übertragungswege"));
+        y = heading(Left, y, QStringLiteral("Übertragungswege"));
         const PathShares shares = computePathShares(m_model);
         QList<QStringList> rows = pathTable(shares, m_fields, m_sep);
-        rows.first()[3] = u8("Rij [dB]");
+        rows.first()[3] = QStringLiteral("Rij [dB]");
         y = table(y, rows, {TextLeft, 90, 250, 404, 474, 564, Right},
                   {false, false, false, true, true, true});
         return table(y + SectionGap, elementTable(shares, m_fields, m_sep), {TextLeft, 250, 474, 564, Right},
@@ -357,24 +352,25 @@ private:
     // The methods and where each Rw comes from.
     void basis(int y)
     {
-        y = heading(Left, y, u8("Berechnungsgrundlage"));
-        QString text =
-            u8("Luftschall: vereinfachtes Modell der DIN EN 12354-1 / DIN 4109-2 mit Einzahlangaben, "
-               "Direktweg Dd und je Flanke die Wege Ff, Fd und Df.");
+        y = heading(Left, y, QStringLiteral("Berechnungsgrundlage"));
+        QString text = QStringLiteral(
+            "Luftschall: vereinfachtes Modell der DIN EN 12354-1 / DIN 4109-2 mit Einzahlangaben, "
+            "Direktweg Dd und je Flanke die Wege Ff, Fd und Df.");
         if (m_impact)
-            text += u8(" Trittschall: DIN 4109-2:2018, Massivdecke ohne Unterdecke, Raum 2 direkt darunter, "
-                       "Bodenbelag nicht angerechnet.");
-        text += u8(" Die Ergebnisse sind Prognosewerte; die Sicherheitsabschläge u_prog sind im Nachweis "
-                   "berücksichtigt.");
+            text +=
+                QStringLiteral(" Trittschall: DIN 4109-2:2018, Massivdecke ohne Unterdecke, Raum 2 direkt "
+                               "darunter, Bodenbelag nicht angerechnet.");
+        text += QStringLiteral(" Die Ergebnisse sind Prognosewerte; die Sicherheitsabschläge u_prog sind im "
+                               "Nachweis berücksichtigt.");
         const int lines = std::min(estimatedLines(text, TextRight - TextLeft), BasisLines);
         paragraph(TextLeft, y, TextRight, lines, text);
         y += lines * LinePitch + 4;
 
         // The separating element is one build-up between both rooms: its cell spans both.
         QList<QStringList> rows;
-        rows << QStringList{u8("Rw der Bauteile"), u8("Raum 1: ") + m_fields.room1,
-                            u8("Raum 2: ") + m_fields.room2};
-        rows << QStringList{nameOr(m_fields.TB, u8("Trennbauteil")),
+        rows << QStringList{QStringLiteral("Rw der Bauteile"), QStringLiteral("Raum 1: ") + m_fields.room1,
+                            QStringLiteral("Raum 2: ") + m_fields.room2};
+        rows << QStringList{nameOr(m_fields.TB, QStringLiteral("Trennbauteil")),
                             rwOriginText(m_model.buildUp[0][0], m_sep)};
         for (int k = 1; k <= FlankCount; ++k)
             rows << QStringList{nameOr(m_fields.Flanke[k], defaultFlankName(k)),
@@ -403,24 +399,26 @@ void composeProofPage(ReportPage &page, const ProjectModel &model, const Company
 {
     if (!hasProofPage(model))
         return;
+    page.texts.reserve(page.texts.size() + 200); // a page of tables
     ProofComposition(page, model, decimalSeparator).compose(company, today);
 }
 
 QString rwOriginText(const BuildUpRecord &record, QChar sep)
 {
-    const QString value = oneDecimal(record.Rw, sep) + u8(" dB – ");
-    // The build-up dialog decides the path: the mass law, or for thick bricks and
-    // lightweight concrete the mass law less a deduction or a value from a test certificate.
-    const BuildUpDialogView view = recomputeBuildUp(dialogInputFromRecord(record, sep), sep);
-    if (!view.correctionVisible)
-        return value + u8("Massekurve");
-    const QString approval =
-        (record.Zulassung1 == 1 ? view.approval1Caption : view.approval2Caption).trimmed();
-    if (record.RwUserOn == 1)
-        return value + u8("Prüfzeugnis") + (approval.isEmpty() ? QString() : u8(" (%1)").arg(approval));
-    const long double massLaw = massLawRw(record.Konstrukt, record.m, record.roh2);
-    return value + u8("Massekurve %1 dB abzgl. %2 dB")
-                       .arg(oneDecimal(massLaw, sep), oneDecimal(massLaw - record.Rw, sep));
+    const QString value = oneDecimal(record.Rw, sep) + QStringLiteral(" dB – ");
+    const RwOrigin origin = rwOrigin(record);
+    switch (origin.kind) {
+    case RwOrigin::Kind::MassLaw:
+        break;
+    case RwOrigin::Kind::Deduction:
+        return value +
+               QStringLiteral("Massekurve %1 dB abzgl. %2 dB")
+                   .arg(oneDecimal(origin.massLawRw, sep), oneDecimal(origin.massLawRw - record.Rw, sep));
+    case RwOrigin::Kind::TestCertificate:
+        return value + QStringLiteral("Prüfzeugnis") +
+               (origin.approval.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(origin.approval));
+    }
+    return value + QStringLiteral("Massekurve");
 }
 
 } // namespace tavix

@@ -38,14 +38,13 @@ public:
     // A single line from x that must end before `right`, or at the page margin.
     ReportText &text(int x, int y, const QString &text, ReportFont font, int right = ReportPageWidth)
     {
-        ReportText item;
+        ReportText &item = m_page.texts.emplaceBack();
         item.position = QPoint(x, m_top + y);
         item.text = text;
         item.font = font;
         item.width = right - x;
         item.sizeGroup = m_group;
-        m_page.texts.append(item);
-        return m_page.texts.last();
+        return item;
     }
     // A formula letter with its subscript, e.g. R with "w", and what follows it.
     ReportText &formula(int x, int y, const QString &letter, const QString &subscript, ReportFont font,

@@ -206,9 +206,10 @@ void TForm_Nachweis::prepareControls()
     ui->lb_Urteil->setText(caption(airborneLabel(A::Verdict)));
     const std::pair<QLabel *, I> impactCaptions[] = {
         {ui->lb_Estrichart, I::Screed},  {ui->lb_ms, I::SlabMass},      {ui->lb_Lneq0w, I::Lneq0w},
-        {ui->lb_DeltaLw, I::DeltaLw},    {ui->lb_mfm, I::MeanFlankMass}, {ui->lb_K, I::Correction},
-        {ui->lb_Lnw, I::Lnw},            {ui->lb_LnTw, I::LnTw},         {ui->lb_LnwPlusU, I::LnwPlusU},
-        {ui->lb_zulLnw, I::ZulLnw},      {ui->lb_UrteilTrittschall, I::Verdict}};
+        {ui->lb_sResultierend, I::CombinedStiffness},                    {ui->lb_DeltaLw, I::DeltaLw},
+        {ui->lb_mfm, I::MeanFlankMass},  {ui->lb_K, I::Correction},      {ui->lb_Lnw, I::Lnw},
+        {ui->lb_LnTw, I::LnTw},          {ui->lb_LnwPlusU, I::LnwPlusU}, {ui->lb_zulLnw, I::ZulLnw},
+        {ui->lb_UrteilTrittschall, I::Verdict}};
     for (const auto &[label, quantity] : impactCaptions)
         label->setText(caption(impactLabel(quantity)));
     const std::pair<QLabel *, I> inputCaptions[] = {{ui->lb_EstrichMasse, I::ScreedMass},
@@ -446,21 +447,27 @@ void TForm_Nachweis::showImpact()
     using I = ImpactQuantity;
     const QChar sep = localeDecimalSeparator();
     const std::pair<I, QLabel *> values[] = {
-        {I::SlabMass, ui->label_ms}, {I::Lneq0w, ui->label_Lneq0w}, {I::DeltaLw, ui->label_DeltaLw},
-        {I::MeanFlankMass, ui->label_mfm}, {I::Correction, ui->label_K}, {I::Lnw, ui->label_Lnw},
-        {I::LnTw, ui->label_LnTw}, {I::LnwPlusU, ui->label_LnwPlusU}, {I::ZulLnw, ui->label_zulLnw}};
+        {I::SlabMass, ui->label_ms},         {I::Lneq0w, ui->label_Lneq0w},
+        {I::CombinedStiffness, ui->label_sResultierend}, {I::DeltaLw, ui->label_DeltaLw},
+        {I::MeanFlankMass, ui->label_mfm},   {I::Correction, ui->label_K},
+        {I::Lnw, ui->label_Lnw},             {I::LnTw, ui->label_LnTw},
+        {I::LnwPlusU, ui->label_LnwPlusU},   {I::ZulLnw, ui->label_zulLnw}};
     for (const auto &[quantity, label] : values)
         label->setText(QStringLiteral("–"));
-    QString verdict = impactStatusText(m_model.impact);
+    QString verdict = impactPartStatusText(m_model);
+    bool twoLayers = false; // the combined stiffness has a line only with a second layer
     const QList<ImpactLine> lines = impactLines(m_model, sep);
     for (const ImpactLine &line : lines) {
         if (line.quantity == I::Verdict)
             verdict = line.value;
+        twoLayers = twoLayers || line.quantity == I::CombinedStiffness;
         for (const auto &[quantity, label] : values) {
             if (quantity == line.quantity)
                 label->setText(line.value);
         }
     }
+    ui->lb_sResultierend->setVisible(twoLayers);
+    ui->label_sResultierend->setVisible(twoLayers);
     if (verdict.isEmpty()) // computed, but no L'n,w: the L'n,w line says why
         verdict = ui->label_Lnw->text();
     showVerdict(ui->label_UrteilTrittschall, verdict, impactVerdictState(m_model));
@@ -491,6 +498,9 @@ void TForm_Nachweis::showTables()
     }
     const QChar sep = localeDecimalSeparator();
     const PathShares shares = computePathShares(m_model);
+    // The rows first: an item set on a row the table does not have yet is dropped, and the
+    // bars of the first showing with it.
+    fillTable(ui->grid_Wege, pathTable(shares, m_model.fields, sep), {3, 4, 5}, BarColumn, BarColumn);
     const long double largest = shares.paths[0].share;
     for (int r = 0; r < TransmissionPathCount; ++r) {
         QTableWidgetItem *bar = ui->grid_Wege->item(r, BarColumn);
@@ -500,7 +510,6 @@ void TForm_Nachweis::showTables()
         }
         bar->setData(BarRole, largest > 0 ? static_cast<double>(shares.paths[r].share / largest) : 0.0);
     }
-    fillTable(ui->grid_Wege, pathTable(shares, m_model.fields, sep), {3, 4, 5}, BarColumn, BarColumn);
     fillTable(ui->grid_Bauteile, elementTable(shares, m_model.fields, sep), {2, 3}, -1, 0);
 }
 

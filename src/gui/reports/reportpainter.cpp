@@ -5,6 +5,8 @@
 #include "gui/junctions/junctionpictures.h"
 #include "gui/sketch/schematic.h"
 
+#include <algorithm>
+
 #include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
@@ -20,10 +22,8 @@ namespace {
 
 // Junction pictures are drawn from shapes; four times the button size stays sharp in print.
 constexpr int JunctionPrintSize = 4 * JunctionPictureSize;
-// Room for a single line that grows to the right (or left, when right-aligned).
-constexpr qreal OpenWidth = 4 * ReportPageWidth;
 
-QFont reportFont(const ReportFont &f)
+QFont newReportFont(const ReportFont &f)
 {
     QFont font;
     // Arial where installed, else its metric twin, so that every line keeps its length.
@@ -39,6 +39,39 @@ QFont reportFont(const ReportFont &f)
     return font;
 }
 
+// A font with the widest advance of its own glyphs.
+struct MeasuredFont
+{
+    QFont font;
+    qreal widestLetter = 0;
+};
+
+// A page sets a few hundred texts in a handful of fonts: each is made once per thread.
+const MeasuredFont &measuredFont(const ReportFont &f)
+{
+    thread_local QHash<int, MeasuredFont> fonts;
+    const int key = f.pixelSize * 4 + (f.bold ? 2 : 0) + (f.underline ? 1 : 0);
+    const auto known = fonts.constFind(key);
+    if (known != fonts.cend())
+        return *known;
+    const QFont font = newReportFont(f);
+    return *fonts.insert(key, {font, QFontMetricsF(font).maxWidth()});
+}
+
+QFont reportFont(const ReportFont &f)
+{
+    return measuredFont(f).font;
+}
+
+// A line of Latin-1 letters (all in the report's font, none from a fallback) that fits even
+// at the widest letter's advance fits without measuring it.
+bool fitsSurely(const QString &text, const ReportFont &font, qreal room)
+{
+    if (text.size() * measuredFont(font).widestLetter > room)
+        return false;
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x100; });
+}
+
 // A text as it is set to fit its room: the largest size down to the smallest that lets it
 // fit, else the smallest size with the text shortened by "…".
 struct FittedText
@@ -46,6 +79,7 @@ struct FittedText
     ReportFont font;
     QString text;
     bool whole = true; // nothing cut: the subscript and suffix follow
+    qreal width = 0;   // of the text (with subscript and suffix when whole); 0 when not measured
 };
 
 ReportFont withSize(ReportFont font, int pixelSize)
@@ -84,13 +118,20 @@ FittedText fitLine(const ReportText &text, int largest)
 {
     const qreal room = roomOf(text);
     const int smallest = std::min(text.font.pixelSize, ReportMinimumPixelSize);
-    for (int size = std::min(largest, text.font.pixelSize); size >= smallest; --size) {
-        if (lineWidth(text, size) <= room)
-            return {withSize(text.font, size), text.text, true};
+    const int first = std::min(largest, text.font.pixelSize);
+    // Most lines are far shorter than their room; only a right-aligned one needs its width.
+    if (!text.alignRight && text.subscript.isEmpty() &&
+        fitsSurely(text.text, withSize(text.font, first), room))
+        return {withSize(text.font, first), text.text, true};
+    for (int size = first; size >= smallest; --size) {
+        const qreal width = lineWidth(text, size);
+        if (width <= room)
+            return {withSize(text.font, size), text.text, true, width};
     }
     const ReportFont font = withSize(text.font, smallest);
-    const QString elided = QFontMetricsF(reportFont(font)).elidedText(text.text, Qt::ElideRight, room);
-    return {font, elided, false};
+    const QFontMetricsF metrics(reportFont(font));
+    const QString elided = metrics.elidedText(text.text, Qt::ElideRight, room);
+    return {font, elided, false, metrics.horizontalAdvance(elided)};
 }
 
 // The lines of `text` word-wrapped into `width`.
@@ -279,15 +320,16 @@ void ReportPainter::paintText(QPainter &painter, const ReportText &text, int lar
     const QFont font = reportFont(fitted.font);
     const QFontMetricsF metrics(font);
     painter.setFont(font);
-    const qreal lineHeight = metrics.height();
+    // A single line from its baseline: the width is known from fitting it, and no layout
+    // of a box is needed.
+    const qreal baseline = at.y() + metrics.ascent();
     if (text.alignRight) {
-        painter.drawText(QRectF(at.x() - OpenWidth, at.y(), OpenWidth, lineHeight),
-                         Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine, fitted.text);
+        const qreal width = text.subscript.isEmpty() ? fitted.width : metrics.horizontalAdvance(fitted.text);
+        painter.drawText(QPointF(at.x() - width, baseline), fitted.text);
         painter.restore();
         return;
     }
-    painter.drawText(QRectF(at.x(), at.y(), OpenWidth, lineHeight),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, fitted.text);
+    painter.drawText(QPointF(at.x(), baseline), fitted.text);
     if (!text.subscript.isEmpty() && fitted.whole) {
         const QFont subFont = reportFont(withSize(fitted.font, subscriptSize(text, fitted.font.pixelSize)));
         const QFontMetricsF subMetrics(subFont);
