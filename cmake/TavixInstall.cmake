@@ -15,6 +15,7 @@ install(FILES
 install(FILES
     ${PROJECT_SOURCE_DIR}/examples/worked-example.dat
     ${PROJECT_SOURCE_DIR}/examples/floor-example.dat
+    ${PROJECT_SOURCE_DIR}/examples/impact-example.dat
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavix-schallschutz/beispiele)
 install(FILES
     ${PROJECT_BINARY_DIR}/catalogues/VS_Wand.lib
@@ -41,13 +42,15 @@ set(CPACK_PACKAGE_NAME tavix-schallschutz)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Tavix-Info GmbH")
 set(CPACK_PACKAGE_CONTACT "Tavix-Info GmbH <support@tavix-info.invalid>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Luftschalldämmung zwischen Räumen im Massivbau")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Luft- und Trittschallschutz zwischen Räumen im Massivbau")
 # The long description; CPack puts the summary above it and indents each line.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "Berechnet das bewertete Bau-Schalldämm-Maß R'w und die bewertete
 Standard-Schallpegeldifferenz DnT,w zwischen zwei Räumen im Massivbau nach
 dem vereinfachten Modell der DIN EN 12354-1, mit Bauteilaufbauten,
-Vorsatzschalen, Stoßstellen, Druckbericht und Variantenuntersuchung.")
+Vorsatzschalen, Stoßstellen, Druckbericht und Variantenuntersuchung; für
+Massivdecken auch den Norm-Trittschallpegel L'n,w nach DIN 4109-2, mit dem
+Nachweis beider Anforderungen der DIN 4109-1.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

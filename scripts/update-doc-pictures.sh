@@ -1,23 +1,14 @@
 #!/usr/bin/env bash
-# Copies the window pictures that the picture tests write into build/pictures to
-# docs/bilder, where the manual takes them from. Run after `./test.sh` when a window changed.
+# Copies the manual's pictures, which tst_help_pictures writes into build/pictures/handbuch
+# from the shipped impact example under German settings, to docs/bilder. Run after a window
+# changed: cmake --build build --target tst_help_pictures && scripts/update-doc-pictures.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-src=build/pictures
+src=build/pictures/handbuch
 dst=docs/bilder
+(cd build && QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 tests/tst_help_pictures >/dev/null) ||
+  { echo "tst_help_pictures failed"; exit 1; }
 mkdir -p "$dst"
-while read -r from to; do
-  [ -f "$src/$from" ] || { echo "missing: $src/$from (run ./test.sh first)"; exit 1; }
-  cp "$src/$from" "$dst/$to"
-done <<'MAP'
-mainwindow_worked_wall.png hauptfenster.png
-buildup_kind0.png bauteilaufbau.png
-dialogs/TForm_DB_catalogue.png vorsatzschale.png
-dialogs/TForm_SS_TS_TrennungR1.png stossstelle.png
-results-window.png ergebnisse.png
-nachweis_worked_wall.png nachweis.png
-companysettings.png firmendaten.png
-preview_worked_example.png druckvorschau.png
-variant-study-RwDnTW.png varianten.png
-MAP
+rm -f "$dst"/*.png
+cp "$src"/*.png "$dst"/
 echo "pictures copied to $dst"

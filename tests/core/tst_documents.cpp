@@ -1,12 +1,14 @@
 #include "core/buildup/buildupcalc.h"
 #include "core/calculate/pathshares.h"
 #include "core/calculate/transmission.h"
+#include "core/impact/impactresult.h"
 #include "core/model/numbers.h"
 #include "core/projectfile/projectfile.h"
 #include "core/reports/requirements.h"
 #include "documentsource.h"
 #include "exampleproject.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
 #include <QtTest>
@@ -32,6 +34,7 @@ private Q_SLOTS:
     void liningTable();
     void massLawTable_data();
     void massLawTable();
+    void manualCaptions();
 
 private:
     static QString document(const QString &name)
@@ -70,7 +73,8 @@ int pathIndex(const QString &name)
 }
 
 // A change of an example project as the document writes it, e.g. "L1=0,25", "f0/0/2=80",
-// "d2/*/*=22,5" (thickness of the wall layer of every flank in both rooms), "Stoss/2=KS_TrennungTB".
+// "d2/*/*=22,5" (thickness of the wall layer of every flank in both rooms), "Stoss/2=KS_TrennungTB",
+// "Steifigkeit=20" (the screed's inputs under the names of the project file).
 bool applyChange(ProjectModel &model, const QString &change)
 {
     const QString name = change.section(QLatin1Char('='), 0, 0);
@@ -93,6 +97,13 @@ bool applyChange(ProjectModel &model, const QString &change)
         fields[QStringLiteral("LF%1").arg(n)] = &f.LF[n];
     if (fields.count(name)) {
         *fields[name] = dotted;
+        return true;
+    }
+    const std::map<QString, long double *> screed{{QStringLiteral("EstrichMasse"), &model.impactInputs.screedMass},
+                                                  {QStringLiteral("Steifigkeit"), &model.impactInputs.stiffness},
+                                                  {QStringLiteral("Steifigkeit2"), &model.impactInputs.stiffness2}};
+    if (screed.count(name)) {
+        *screed.at(name) = *number;
         return true;
     }
     const QStringList parts = name.split(QLatin1Char('/'));
@@ -140,6 +151,23 @@ std::optional<long double> valueOf(const ProjectModel &m, const QString &key)
                                                  {QStringLiteral("dRDd"), m.dRDd}};
     if (p.size() == 1 && scalars.count(name))
         return scalars.at(name);
+    const ImpactResult &i = m.impact;
+    const std::map<QString, std::pair<bool, long double>> impact{
+        {QStringLiteral("ms"), {i.computed(), i.ms}},
+        {QStringLiteral("Lneq0w"), {i.computed(), i.lneq0w}},
+        {QStringLiteral("sStrich"), {i.hasDeltaLw, i.stiffness}},
+        {QStringLiteral("DeltaLw"), {i.hasDeltaLw, i.deltaLw}},
+        {QStringLiteral("mfm"), {i.hasK, i.mfm}},
+        {QStringLiteral("K"), {i.hasK, i.K}},
+        {QStringLiteral("Lnw"), {i.hasLnw(), i.lnw}},
+        {QStringLiteral("LnTw"), {i.hasLnTw, i.lnTw}}};
+    if (p.size() == 1 && impact.count(name) && impact.at(name).first)
+        return impact.at(name).second;
+    const ProofChecks proof = proofChecks(m);
+    if (name == QLatin1String("LnwPlusU") && proof.impact)
+        return proof.impact->lnwPlusU;
+    if (name == QLatin1String("TrittReserve") && proof.impact)
+        return proof.impact->margin;
     if (name == QLatin1String("RwMinusU"))
         return checkRequirement(m.RwBau, 0).rwMinusU;
     if (name == QLatin1String("Unterschreitung"))
@@ -342,6 +370,44 @@ void TestDocuments::massLawTable()
     const long double offset = *parseReal(m.captured(3), Comma) * (m.captured(2) == Minus ? -1 : 1);
     QCOMPARE(double(massLawRw(kind, mass, wallDensity)),
              double(slope * std::log10((long double)mass) + offset));
+}
+
+// Every caption the manual quotes („…“) is a text of the program: a whole string literal of
+// its sources or a whole text of a Designer file, blanks around it and accelerator marks
+// aside. Adjacent literals count as one.
+void TestDocuments::manualCaptions()
+{
+    QSet<QString> texts;
+    const QRegularExpression literals(QStringLiteral(R"re("((?:[^"\\\n]|\\.)*)"(?:\s*"((?:[^"\\\n]|\\.)*)")*)re"));
+    const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\\n]|\\.)*)")re"));
+    const QRegularExpression uiText(QStringLiteral("<string>([^<]*)</string>"));
+    auto add = [&texts](QString text) {
+        texts.insert(text.remove(QLatin1Char('&')).trimmed());
+    };
+    QDirIterator files(QStringLiteral(TAVIX_SOURCE_DIR "/src"), {QStringLiteral("*.cpp"), QStringLiteral("*.h"), QStringLiteral("*.ui")},
+                       QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QFile file(files.next());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString source = QString::fromUtf8(file.readAll());
+        if (file.fileName().endsWith(QLatin1String(".ui"))) {
+            for (const auto &m : uiText.globalMatch(source))
+                add(m.captured(1).replace(QLatin1String("&amp;"), QLatin1String("&")).replace(QLatin1String("&quot;"), QLatin1String("\"")));
+            continue;
+        }
+        for (const auto &m : literals.globalMatch(source)) {
+            QString joined;
+            for (const auto &part : literal.globalMatch(m.captured(0)))
+                joined += part.captured(1);
+            add(joined.replace(QLatin1String("\\\""), QLatin1String("\"")));
+        }
+    }
+    QStringList unknown;
+    const QRegularExpression quoted(QStringLiteral("„([^“]+)“"));
+    for (const auto &m : quoted.globalMatch(document(QStringLiteral("Handbuch.md"))))
+        if (!texts.contains(m.captured(1).simplified()))
+            unknown << m.captured(1).simplified();
+    QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(QLatin1Char('\n'))));
 }
 
 QTEST_APPLESS_MAIN(TestDocuments)

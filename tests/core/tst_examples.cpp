@@ -7,6 +7,8 @@
 
 using namespace tavix;
 
+Q_DECLARE_METATYPE(tavix::ProjectModel)
+
 // The shipped examples are the program's own output; scripts/regenerate-example.sh rewrites them.
 class TestExamples : public QObject
 {
@@ -14,7 +16,8 @@ class TestExamples : public QObject
 
 private Q_SLOTS:
     void workedExampleFile();
-    void floorExampleFile();
+    void floorExampleFiles_data();
+    void floorExampleFiles();
 };
 
 void TestExamples::workedExampleFile()
@@ -35,11 +38,21 @@ void TestExamples::workedExampleFile()
     QCOMPARE(formatResult(calculated.DnTw12, QLatin1Char(',')), QStringLiteral("52,8 [dB]"));
 }
 
-void TestExamples::floorExampleFile()
+void TestExamples::floorExampleFiles_data()
 {
-    QFile file(QStringLiteral(TAVIX_SOURCE_DIR "/examples/floor-example.dat"));
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<ProjectModel>("model");
+    QTest::newRow("airborne") << "floor-example.dat" << fixtures::floorExampleProject();
+    QTest::newRow("impact") << "impact-example.dat" << fixtures::impactExampleProject();
+}
+
+void TestExamples::floorExampleFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(ProjectModel, model);
+    QFile file(QStringLiteral(TAVIX_SOURCE_DIR "/examples/") + name);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), projectFileContent(fixtures::floorExampleProject(), QLatin1Char('.')));
+    QCOMPARE(file.readAll(), projectFileContent(model, QLatin1Char('.')));
 }
 
 QTEST_APPLESS_MAIN(TestExamples)

@@ -221,7 +221,8 @@ private Q_SLOTS:
                                          "erfüllt (Reserve 5,7 dB)"})
             QVERIFY2(copied.contains(QString::fromUtf8(expectedText)), expectedText);
 
-        // A second insulation layer: the combined stiffness is shown, and used.
+        // A second insulation layer: the combined stiffness is shown, and used; the project changed.
+        window.model().Saved = true;
         QTest::keyClicks(child<QLineEdit>(form, "edit_Steifigkeit2"), QStringLiteral("10"));
         QVERIFY(child<QLabel>(form, "label_sResultierend")->isVisible());
         QCOMPARE(text(form, "label_sResultierend"), QString::fromUtf8("5,0 MN/m³"));

@@ -26,6 +26,7 @@ expected=(
   share/doc/tavix-schallschutz/changelog.gz
   share/doc/tavix-schallschutz/beispiele/worked-example.dat
   share/doc/tavix-schallschutz/beispiele/floor-example.dat
+  share/doc/tavix-schallschutz/beispiele/impact-example.dat
   share/tavix-schallschutz/catalogues/VS_Wand.lib
   share/tavix-schallschutz/catalogues/VS_Decke.lib
   share/tavix-schallschutz/catalogues/VS_Estrich.lib

@@ -1,12 +1,15 @@
 #pragma once
 
 // The projects shipped in examples/: the documented worked example (worked-example.dat) with
-// build-ups that give its masses (brick walls of 2000 kg/m³) and its names filled in, and the
-// floor of the calculation document's second example (floor-example.dat).
+// build-ups that give its masses (brick walls of 2000 kg/m³) and its names filled in, the floor
+// of the calculation document's second example (floor-example.dat) and the floor of its
+// impact-sound example (impact-example.dat).
 
 #include "core/buildup/buildupcalc.h"
 #include "core/buildup/buildupclipboard.h"
 #include "fixtures.h"
+
+#include <array>
 
 namespace tavix::fixtures {
 
@@ -125,6 +128,73 @@ inline ProjectModel floorExampleProject()
     // insulation of s' = 10 MN/m³, f0 = 160 · √(10 / 110) = 48 Hz.
     f.VS[0][1] = QString::fromUtf8("Zementestrich 50 mm auf Trittschalldämmung s' = 10 MN/m³ / f = 48Hz");
     model.f0[0][1] = 48;
+    return model;
+}
+
+// The third documented example, the impact sound of a floor between flats (a textbook's
+// figures): an 18 cm reinforced concrete slab of 432 kg/m² under a 45 mm cement screed of
+// 90 kg/m² on insulation of s' = 10 MN/m³, the room below bounded by walls of calcium
+// silicate masonry of 308, 216, 216 and 428 kg/m² without linings, V2 = 35.5 m³; proven
+// against the requirement for floors between flats.
+inline ProjectModel impactExampleProject()
+{
+    const QChar sep = QLatin1Char('.');
+    ProjectModel model;
+    resetModel(model, sep);
+    FieldTexts &f = model.fields;
+    f.Projekt = QString::fromUtf8("Lindenhof, Haus B");
+    f.Str = QString::fromUtf8("Lindenstraße 12");
+    f.PLZ = QStringLiteral("34117");
+    f.Ort = QStringLiteral("Kassel");
+    f.Variante = QString::fromUtf8("Zementestrich 45 mm");
+    f.room1 = QString::fromUtf8("Wohnzimmer 1. OG");
+    f.room2 = QStringLiteral("Wohnzimmer EG");
+    f.TB = QStringLiteral("Wohnungstrenndecke");
+    model.Orientation = 1;
+    f.A = QStringLiteral("14.2");
+    f.L1 = QStringLiteral("2.5");
+    f.L2 = QStringLiteral("2.5");
+    f.Vol1 = QStringLiteral("35.5");
+    f.Vol2 = QStringLiteral("35.5");
+    const char *flankNames[] = {"", "Außenwand", "Innenwand Küche", "Innenwand Flur", "Wohnungstrennwand"};
+    const char *edges[] = {"", "4", "3.55", "4", "3.55"};
+    for (int n = 1; n <= FlankCount; ++n) {
+        f.Flanke[n] = QString::fromUtf8(flankNames[n]);
+        f.LF[n] = QString::fromLatin1(edges[n]);
+        model.Stoss[n] = QStringLiteral("TS_ohneTrennung");
+    }
+    model.Stoss[2] = QStringLiteral("KS_ohneTrennung");
+
+    // Own entries: thicknesses in cm and densities in kg/m³ of plaster, wall, plaster.
+    auto ownBuildUp = [&model](int element, std::array<long double, 6> layers, const QStringList &names) {
+        BuildUpRecord record;
+        record.Konstrukt = 5;
+        record.d1 = layers[0];
+        record.roh1 = layers[1];
+        record.d2 = layers[2];
+        record.roh2 = layers[3];
+        record.d3 = layers[4];
+        record.roh3 = layers[5];
+        acceptBuildUp(model, element, element == 0 ? 0 : 1, record, names);
+    };
+    const QString plaster = QStringLiteral("Kalkzementputz");
+    const QString masonry = QStringLiteral("Kalksandstein");
+    ownBuildUp(0, {0, 0, 18, 2400, 0, 0}, {QString(), QStringLiteral("Stahlbeton"), QString()}); // 432 kg/m²
+    ownBuildUp(1, {1, 1600, 17.5L, 1600, 2, 600},
+               {plaster, masonry, QString::fromUtf8("Wärmedämmputz")});          // 308 kg/m²
+    ownBuildUp(2, {1, 1600, 11.5L, 1600, 1, 1600}, {plaster, masonry, plaster}); // 216 kg/m²
+    ownBuildUp(3, {1, 1600, 11.5L, 1600, 1, 1600}, {plaster, masonry, plaster}); // 216 kg/m²
+    ownBuildUp(4, {1, 1600, 24, 1650, 1, 1600}, {plaster, masonry, plaster});    // 428 kg/m²
+
+    // The floating screed is a lining of the slab in room 1 for the airborne sound,
+    // f0 = 160 · √(10 / 90) = 53 Hz, and the input of the impact calculation.
+    f.VS[0][1] =
+        QString::fromUtf8("Zementestrich 45 mm auf Trittschalldämmung s' = 10 MN/m³ / f = 53Hz");
+    model.f0[0][1] = 53;
+    model.impactInputs.screed = ScreedKind::CementOrCalciumSulphate;
+    model.impactInputs.screedMass = 90;
+    model.impactInputs.stiffness = 10;
+    model.requirement.id = QStringLiteral("mfh-decke");
     return model;
 }
 

@@ -19,7 +19,8 @@ int main(int argc, char *argv[])
     const QDir folder(arguments.at(1));
     const std::pair<const char *, tavix::ProjectModel> examples[] = {
         {"worked-example.dat", tavix::fixtures::exampleProject()},
-        {"floor-example.dat", tavix::fixtures::floorExampleProject()}};
+        {"floor-example.dat", tavix::fixtures::floorExampleProject()},
+        {"impact-example.dat", tavix::fixtures::impactExampleProject()}};
     for (const auto &[name, model] : examples) {
         const QString error =
             tavix::saveProject(model, folder.filePath(QString::fromLatin1(name)), QLatin1Char('.'));

@@ -62,7 +62,21 @@ QString expandDocumentMarkup(const QString &markdown)
         QStringLiteral(R"(\b(DIN|EN|Raum|Flanke|Flanken|Schritt|Abschnitt) (?=[\dE]))"));
     text.replace(unit, QStringLiteral("\\1\u00a0"));
     text.replace(named, QStringLiteral("\\1\u00a0"));
-    return text;
+    // A unit such as kg/m² and a file name such as `impact-example.dat` are not broken at
+    // their slash or hyphen (a word joiner forbids the break); a path may still break at
+    // its slashes.
+    static const QRegularExpression unitSlash(QStringLiteral("(kg|MN)/(?=m)"));
+    text.replace(unitSlash, QStringLiteral("\\1/\u2060"));
+    static const QRegularExpression code(QStringLiteral("`[^`\n]+`"));
+    QString joined;
+    qsizetype last = 0;
+    for (const QRegularExpressionMatch &m : code.globalMatch(text)) {
+        joined += QStringView(text).mid(last, m.capturedStart() - last);
+        joined += m.captured(0).replace(QLatin1Char('-'), QStringLiteral("-\u2060"));
+        last = m.capturedEnd();
+    }
+    joined += QStringView(text).mid(last);
+    return joined;
 }
 
 } // namespace tavix::docs

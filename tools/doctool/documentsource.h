@@ -7,7 +7,8 @@
 //  * A line `<!-- Beispiel: FILE.dat CHANGE ... -->` names the project of the example that
 //    follows (a file of examples/) and optional changes of it, each `NAME=VALUE` with a
 //    decimal comma: a field of the main window (`L1=0,25`, `LF2=3`), a lining frequency
-//    (`f0/0/2=80`) or a construction layer (`d2/*/*=22,5`, `*` for every flank or room).
+//    (`f0/0/2=80`), a construction layer (`d2/*/*=22,5`, `*` for every flank or room) or
+//    an input of the floating screed (`EstrichMasse=130`, `Steifigkeit=20`, `Steifigkeit2=20`).
 //    The line itself is not rendered.
 //  * `{{KEY=VALUE}}` is a number the program computes for the current example, written as
 //    the document shows it (`{{RwBau=51,8}}` renders as 51,8). The keys are listed in
