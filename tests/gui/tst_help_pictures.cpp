@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -57,18 +58,20 @@ private:
                  qPrintable(path));
     }
 
-    // The example opened from a project folder as a planner would keep it, so that the
-    // file name in the main window reads the same on every machine.
+    // The example opened from a folder of this run (so that test runs side by side never
+    // share a project file); the main window names it as a planner's project folder would,
+    // the same on every machine.
     void openExample(TSimplifiedModel &window)
     {
-        const QString folder = QStringLiteral("/tmp/Bauphysik/Projekte");
-        const QString path = folder + QStringLiteral("/Lindenhof Haus B.dat");
-        QVERIFY(QDir().mkpath(folder));
+        const QString path = m_startDir.filePath(QStringLiteral("Lindenhof Haus B.dat"));
         QFile::remove(path);
         QVERIFY(QFile::copy(QStringLiteral(TAVIX_SOURCE_DIR "/examples/impact-example.dat"), path));
         window.show();
         QVERIFY(window.session().openFile(path));
         QVERIFY(window.model().Calculated);
+        auto *fileName = window.findChild<QLabel *>(QStringLiteral("label_DatName"));
+        QCOMPARE(fileName->text(), path);
+        fileName->setText(QStringLiteral("/home/weber/Projekte/Lindenhof Haus B.dat"));
     }
 
     // Company data as an engineering office enters them, saved to the start folder.
