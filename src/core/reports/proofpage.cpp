@@ -203,9 +203,11 @@ private:
     int results(int y)
     {
         QStringList notes = proofNotes(m_model);
-        // The last note, that the results are a prediction, belongs to the calculation basis.
+        // The calculation basis says what the last note says, that the results are a
+        // prediction, and what the method of impact sound covers.
         if (!notes.isEmpty())
             notes.removeLast();
+        notes.removeAll(QStringLiteral("Trittschall: ") + impactScopeText());
         const int left = airborne(y);
         if (!m_impact)
             return std::max(left, this->notes(notes, SecondColumn, y, TextRight, false));
