@@ -71,8 +71,10 @@ QList<QCommandLineOption> commandLineOptions()
                            "Dateien durch einen Seitenvorschub getrennt.")),
         QCommandLineOption(
             PdfOption,
-            QStringLiteral("Schreibt den zweiseitigen Bericht genau einer Projektdatei (Deckblatt und "
-                           "Berechnungsblatt, Firmendaten aus Firma.set im aktuellen Verzeichnis) "
+            QStringLiteral("Schreibt den Bericht genau einer Projektdatei (Deckblatt und "
+                           "Berechnungsblatt, dazu der Nachweis des Schallschutzes, wenn das Projekt "
+                           "oder --anforderung eine Anforderung nennt; Firmendaten aus Firma.set im "
+                           "aktuellen Verzeichnis) "
                            "als PDF nach <ausgabe.pdf>; bei unvollständigen Eingaben wird nichts "
                            "geschrieben."),
             QStringLiteral("ausgabe.pdf")),
