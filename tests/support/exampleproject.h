@@ -13,18 +13,38 @@
 
 namespace tavix::fixtures {
 
+// The project's names: project, street, postcode, town, variant, room 1, room 2 and the
+// separating element.
+inline void nameProject(FieldTexts &f, const std::array<const char *, 8> &names)
+{
+    QString *fields[] = {&f.Projekt, &f.Str, &f.PLZ, &f.Ort, &f.Variante, &f.room1, &f.room2, &f.TB};
+    for (std::size_t i = 0; i < names.size(); ++i)
+        *fields[i] = QString::fromUtf8(names[i]);
+}
+
+// A floor (orientation 1): area, the rooms' depths and volumes (A, L1, L2, Vol1, Vol2), the
+// flanks' names and edge lengths.
+inline void floorGeometry(ProjectModel &model, const std::array<const char *, 5> &sizes,
+                          const std::array<const char *, FlankCount> &flankNames,
+                          const std::array<const char *, FlankCount> &edges)
+{
+    FieldTexts &f = model.fields;
+    model.Orientation = 1;
+    QString *fields[] = {&f.A, &f.L1, &f.L2, &f.Vol1, &f.Vol2};
+    for (std::size_t i = 0; i < sizes.size(); ++i)
+        *fields[i] = QString::fromLatin1(sizes[i]);
+    for (int n = 1; n <= FlankCount; ++n) {
+        f.Flanke[n] = QString::fromUtf8(flankNames[n - 1]);
+        f.LF[n] = QString::fromLatin1(edges[n - 1]);
+    }
+}
+
 inline ProjectModel exampleProject(QChar sep = QLatin1Char('.'))
 {
     ProjectModel model = workedExample(sep);
     FieldTexts &f = model.fields;
-    f.Projekt = QStringLiteral("Rechenbeispiel");
-    f.Str = QString::fromUtf8("Musterstraße 1");
-    f.PLZ = QStringLiteral("12345");
-    f.Ort = QStringLiteral("Musterstadt");
-    f.Variante = QStringLiteral("Grundvariante");
-    f.room1 = QStringLiteral("Wohnen");
-    f.room2 = QStringLiteral("Schlafen");
-    f.TB = QStringLiteral("Wohnungstrennwand");
+    nameProject(f, {"Rechenbeispiel", "Musterstraße 1", "12345", "Musterstadt", "Grundvariante", "Wohnen",
+                    "Schlafen", "Wohnungstrennwand"});
     auto brick = [](BuildUpRecord &b, long double thickness) {
         b.Konstrukt = 3;
         b.d2 = thickness;
@@ -67,26 +87,10 @@ inline ProjectModel floorExampleProject()
     ProjectModel model;
     resetModel(model, sep);
     FieldTexts &f = model.fields;
-    f.Projekt = QString::fromUtf8("Mehrfamilienhaus Am Mühlbach");
-    f.Str = QString::fromUtf8("Am Mühlbach 7");
-    f.PLZ = QStringLiteral("79098");
-    f.Ort = QStringLiteral("Freiburg im Breisgau");
-    f.Variante = QStringLiteral("Decke EG/1. OG, Zementestrich");
-    f.room1 = QStringLiteral("Wohnen 1. OG");
-    f.room2 = QStringLiteral("Wohnen EG");
-    f.TB = QStringLiteral("Wohnungstrenndecke");
-    model.Orientation = 1;
-    f.A = QStringLiteral("21");
-    f.L1 = QStringLiteral("2.6");
-    f.L2 = QStringLiteral("2.5");
-    f.Vol1 = QStringLiteral("54.6");
-    f.Vol2 = QStringLiteral("52.5");
-    const char *flankNames[] = {"", "Außenwand Süd", "Flurwand", "Außenwand Nord", "Treppenhaus"};
-    const char *edges[] = {"", "5", "4.2", "5", "4.2"};
-    for (int n = 1; n <= FlankCount; ++n) {
-        f.Flanke[n] = QString::fromUtf8(flankNames[n]);
-        f.LF[n] = QString::fromLatin1(edges[n]);
-    }
+    nameProject(f, {"Mehrfamilienhaus Am Mühlbach", "Am Mühlbach 7", "79098", "Freiburg im Breisgau",
+                    "Decke EG/1. OG, Zementestrich", "Wohnen 1. OG", "Wohnen EG", "Wohnungstrenndecke"});
+    floorGeometry(model, {"21", "2.6", "2.5", "54.6", "52.5"},
+                  {"Außenwand Süd", "Flurwand", "Außenwand Nord", "Treppenhaus"}, {"5", "4.2", "5", "4.2"});
 
     BuildUpRecord slab; // Normalbeton 20 cm, 10 mm Dünnputz below, no plaster above
     slab.Konstrukt = 1;
@@ -142,27 +146,13 @@ inline ProjectModel impactExampleProject()
     ProjectModel model;
     resetModel(model, sep);
     FieldTexts &f = model.fields;
-    f.Projekt = QString::fromUtf8("Lindenhof, Haus B");
-    f.Str = QString::fromUtf8("Lindenstraße 12");
-    f.PLZ = QStringLiteral("34117");
-    f.Ort = QStringLiteral("Kassel");
-    f.Variante = QString::fromUtf8("Zementestrich 45 mm");
-    f.room1 = QString::fromUtf8("Wohnzimmer 1. OG");
-    f.room2 = QStringLiteral("Wohnzimmer EG");
-    f.TB = QStringLiteral("Wohnungstrenndecke");
-    model.Orientation = 1;
-    f.A = QStringLiteral("14.2");
-    f.L1 = QStringLiteral("2.5");
-    f.L2 = QStringLiteral("2.5");
-    f.Vol1 = QStringLiteral("35.5");
-    f.Vol2 = QStringLiteral("35.5");
-    const char *flankNames[] = {"", "Außenwand", "Innenwand Küche", "Innenwand Flur", "Wohnungstrennwand"};
-    const char *edges[] = {"", "4", "3.55", "4", "3.55"};
-    for (int n = 1; n <= FlankCount; ++n) {
-        f.Flanke[n] = QString::fromUtf8(flankNames[n]);
-        f.LF[n] = QString::fromLatin1(edges[n]);
+    nameProject(f, {"Lindenhof, Haus B", "Lindenstraße 12", "34117", "Kassel", "Zementestrich 45 mm",
+                    "Wohnzimmer 1. OG", "Wohnzimmer EG", "Wohnungstrenndecke"});
+    floorGeometry(model, {"14.2", "2.5", "2.5", "35.5", "35.5"},
+                  {"Außenwand", "Innenwand Küche", "Innenwand Flur", "Wohnungstrennwand"},
+                  {"4", "3.55", "4", "3.55"});
+    for (int n = 1; n <= FlankCount; ++n)
         model.Stoss[n] = QStringLiteral("TS_ohneTrennung");
-    }
     model.Stoss[2] = QStringLiteral("KS_ohneTrennung");
 
     // Own entries: thicknesses in cm and densities in kg/m³ of plaster, wall, plaster.
