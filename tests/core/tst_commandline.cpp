@@ -79,6 +79,22 @@ QString savedIncompleteProject(const QTemporaryDir &dir)
     return saveProject(model, path, QLatin1Char('.')).isEmpty() ? path : QString();
 }
 
+// The program started by /bin/sh running `script` with $0 the program, then `arguments`.
+Run runInShell(const QString &script, const QStringList &arguments = {})
+{
+    return run(QStringList{QStringLiteral("-c"), script, App} + arguments, QStringLiteral("C.UTF-8"), QString(),
+               QStringLiteral("/bin/sh"));
+}
+
+// `--json path`, with `--anforderung requirement` unless that is empty.
+Run runJson(const QString &path, const QString &requirement)
+{
+    QStringList arguments{QStringLiteral("--json"), path};
+    if (!requirement.isEmpty())
+        arguments << QStringLiteral("--anforderung") << requirement;
+    return run(arguments);
+}
+
 QJsonObject parse(const QByteArray &json)
 {
     QJsonParseError error;
@@ -344,10 +360,7 @@ void TestCommandLine::pathsAndRequirement()
 {
     QFETCH(QString, requirement);
     QFETCH(QString, expected);
-    QStringList arguments{QStringLiteral("--json"), Example};
-    if (!requirement.isEmpty())
-        arguments << QStringLiteral("--anforderung") << requirement;
-    const Run r = run(arguments);
+    const Run r = runJson(Example, requirement);
     QCOMPARE(r.exitCode, 0);
     const QJsonObject o = parse(r.out);
     const QJsonArray paths = o.value(QStringLiteral("Paths")).toArray();
@@ -527,11 +540,10 @@ void TestCommandLine::study()
     for (int i = 0; i < files.size(); ++i) {
         const QString &file = files.at(i);
         if (!json) {
-            QCOMPARE(results.at(i), file == QLatin1String("example") ? goldenText()
-                                    : file == QLatin1String("missing")
-                                        ? QByteArray()
-                                        : QByteArray("\n Eingabefehler -> keine "
-                                                     "Berechnung m\xc3\xb6glich!\n"));
+            const QByteArray inputsMissing("\n Eingabefehler -> keine Berechnung m\xc3\xb6glich!\n");
+            QCOMPARE(results.at(i), file == QLatin1String("example")   ? goldenText()
+                                    : file == QLatin1String("missing") ? QByteArray()
+                                                                       : inputsMissing);
             continue;
         }
         const QJsonObject o = parse(results.at(i));
@@ -563,10 +575,7 @@ void TestCommandLine::outputFailures()
     QFETCH(QString, redirection);
     QFETCH(QStringList, arguments);
     QFETCH(QString, reason);
-    const Run r =
-        run(QStringList{QStringLiteral("-c"), QStringLiteral("exec \"$0\" \"$@\" ") + redirection, App} +
-                arguments,
-            QStringLiteral("C.UTF-8"), QString(), QStringLiteral("/bin/sh"));
+    const Run r = runInShell(QStringLiteral("exec \"$0\" \"$@\" ") + redirection, arguments);
     QCOMPARE(r.exitCode, 2);
     QCOMPARE(QString::fromUtf8(r.err).trimmed(),
              QStringLiteral("Die Ausgabe konnte nicht geschrieben werden: ") + reason);
@@ -581,8 +590,7 @@ void TestCommandLine::fileNameNotUtf8()
              QString());
     const QString script = QStringLiteral("cd \"$1\" && exec \"$0\" \"$2\" \"$(printf 'projekt-\\344.dat')\" "
                                           "\"$(printf 'projekt-\\344.dat')\"");
-    const Run json = run({QStringLiteral("-c"), script, App, dir.path(), QStringLiteral("--json")},
-                         QStringLiteral("C.UTF-8"), QString(), QStringLiteral("/bin/sh"));
+    const Run json = runInShell(script, {dir.path(), QStringLiteral("--json")});
     QCOMPARE(json.exitCode, 0);
     for (const QByteArray &line : json.out.chopped(1).split('\n'))
         QCOMPARE(parse(line).value(QStringLiteral("File")).toString(), QStringLiteral("projekt-\uFFFD.dat"));
@@ -590,8 +598,7 @@ void TestCommandLine::fileNameNotUtf8()
     const QString pdfScript =
         QStringLiteral("cd \"$1\" && exec \"$0\" --pdf \"$(printf 'bericht-\\344.pdf')\" "
                        "\"$(printf 'projekt-\\344.dat')\"");
-    const Run pdf = run({QStringLiteral("-c"), pdfScript, App, dir.path()}, QStringLiteral("C.UTF-8"),
-                        QString(), QStringLiteral("/bin/sh"));
+    const Run pdf = runInShell(pdfScript, {dir.path()});
     QCOMPARE(pdf.exitCode, 0);
     const QString written = fileNameFromNative(folder + "/bericht-\xe4.pdf");
     QVERIFY(readFileCapped(written, 10 * 1024 * 1024).content.startsWith("%PDF-"));
@@ -656,10 +663,7 @@ void TestCommandLine::impactSound()
     ProjectModel floor = fixtures::impactFloorExample();
     floor.requirement.id = QStringLiteral("mfh-decke");
     QCOMPARE(saveProject(floor, path, QLatin1Char('.')), QString());
-    QStringList arguments{QStringLiteral("--json"), path};
-    if (!requirement.isEmpty())
-        arguments << QStringLiteral("--anforderung") << requirement;
-    const Run r = run(arguments);
+    const Run r = runJson(path, requirement);
     QCOMPARE(r.exitCode, 0);
     const QJsonObject o = parse(r.out);
     const QJsonObject impact = o.value(QStringLiteral("Impact")).toObject();
