@@ -324,20 +324,19 @@ void TestDialogWiring::fieldsRefuseWhatTheCodePageLacks_data()
     QTest::addColumn<bool>("accepted");
     const QString polish = QString::fromUtf8("Ł");
     const QString japanese = QString::fromUtf8("日本");
-    QTest::newRow("project name, typed") << "main"
-                                         << "edit_Projekt" << polish << false << false;
-    QTest::newRow("flank name, pasted") << "main"
-                                        << "edit_Flanke2" << japanese << true << false;
-    QTest::newRow("room name, euro sign") << "main"
-                                          << "edit_room1" << QString::fromUtf8("€") << false << true;
-    QTest::newRow("layer name, typed") << "buildup"
-                                       << "edit_schichtName2" << polish << false << false;
-    QTest::newRow("lining system, pasted") << "lining"
-                                           << "editSys" << japanese << true << false;
-    QTest::newRow("catalogue cell, typed") << "catalogue"
-                                           << "grid_fres" << polish << false << false;
-    QTest::newRow("company, pasted") << "company"
-                                     << "edit_Fa" << japanese << true << false;
+    QTest::newRow("project name, typed")
+        << QStringLiteral("main") << "edit_Projekt" << polish << false << false;
+    QTest::newRow("flank name, pasted")
+        << QStringLiteral("main") << "edit_Flanke2" << japanese << true << false;
+    QTest::newRow("room name, euro sign")
+        << QStringLiteral("main") << "edit_room1" << QString::fromUtf8("€") << false << true;
+    QTest::newRow("layer name, typed")
+        << QStringLiteral("buildup") << "edit_schichtName2" << polish << false << false;
+    QTest::newRow("lining system, pasted")
+        << QStringLiteral("lining") << "editSys" << japanese << true << false;
+    QTest::newRow("catalogue cell, typed")
+        << QStringLiteral("catalogue") << "grid_fres" << polish << false << false;
+    QTest::newRow("company, pasted") << QStringLiteral("company") << "edit_Fa" << japanese << true << false;
 }
 
 void TestDialogWiring::fieldsRefuseWhatTheCodePageLacks()
@@ -351,11 +350,12 @@ void TestDialogWiring::fieldsRefuseWhatTheCodePageLacks()
     TSimplifiedModel main;
     TForm_FaSet company(&main);
     QWidget *form = &main;
+    const bool lining = window == QLatin1String("lining") || window == QLatin1String("catalogue");
     if (window == QLatin1String("buildup")) {
         child<QPushButton>(&main, "Button_TB")->click();
         form = topLevel<TForm_BT>();
         child<QComboBox>(form, "combo_Konstrukt")->setCurrentIndex(5);
-    } else if (window == QLatin1String("lining") || window == QLatin1String("catalogue")) {
+    } else if (lining) {
         dialogs.openFileAnswers << QString(); // no catalogue in the start folder
         child<QPushButton>(&main, "Button_TB_VS1")->click();
         form = topLevel<TForm_DB>();
@@ -389,8 +389,7 @@ void TestDialogWiring::fieldsRefuseWhatTheCodePageLacks()
         QCOMPARE(main.model().fields.Projekt, before.fields.Projekt);
         QCOMPARE(main.model().fields.Flanke[2], before.fields.Flanke[2]);
     }
-    QCOMPARE(dialogs.recorded.size(),
-             window == QLatin1String("lining") || window == QLatin1String("catalogue"));
+    QCOMPARE(dialogs.recorded.size(), lining);
 }
 
 TAVIX_WIDGET_TEST_MAIN(TestDialogWiring)
