@@ -117,18 +117,15 @@ bool applyChange(ProjectModel &model, const QString &change)
         return true;
     }
     if (parts[0] == QLatin1String("d2")) {
-        for (int n = 1; n <= FlankCount; ++n) {
-            if (parts[1] != QLatin1String("*") && parts[1].toInt() != n)
-                continue;
-            for (int s = 1; s <= 2; ++s) {
-                if (parts[2] != QLatin1String("*") && parts[2].toInt() != s)
-                    continue;
-                BuildUpRecord record = model.buildUp[n][s];
-                record.d2 = *number;
-                fixtures::acceptBuildUp(model, n, s, record,
-                                        {record.schichtName1, record.schichtName2, record.schichtName3});
-            }
-        }
+        auto names = [](const QString &part, int i) { return part == QLatin1String("*") || part.toInt() == i; };
+        for (int n = 1; n <= FlankCount; ++n)
+            for (int s = 1; s <= 2; ++s)
+                if (names(parts[1], n) && names(parts[2], s)) {
+                    BuildUpRecord record = model.buildUp[n][s];
+                    record.d2 = *number;
+                    fixtures::acceptBuildUp(model, n, s, record,
+                                            {record.schichtName1, record.schichtName2, record.schichtName3});
+                }
         return true;
     }
     return false;

@@ -62,30 +62,6 @@ private:
                  qPrintable(path));
     }
 
-    // Company data as an engineering office enters them, saved to the start folder.
-    void enterCompanyData(TSimplifiedModel &window)
-    {
-        window.Firmendaten1Click();
-        QWidget *form = shownWindow<TForm_FaSet>();
-        QVERIFY(form);
-        const std::pair<const char *, const char *> fields[] = {
-            {"edit_Fa", "Ingenieurbüro für Bauphysik Weber & Partner"},
-            {"edit_Str", "Friedrich-Ebert-Straße 48"},
-            {"edit_PLZ", "34119"},
-            {"edit_Ort", "Kassel"},
-            {"edit_Bearbeiter", "Dipl.-Ing. Katharina Weber"},
-            {"edit_Tel", "0561 739 48-0"},
-            {"edit_Mail", "info@bauphysik-weber.de"}};
-        for (const auto &[name, text] : fields) {
-            auto *edit = form->findChild<QLineEdit *>(QLatin1String(name));
-            QVERIFY2(edit, name);
-            edit->setText(QString::fromUtf8(text));
-        }
-        save(form, QStringLiteral("firmendaten"));
-        form->findChild<QPushButton *>(QStringLiteral("Button_Save_FaDat"))->click();
-        QVERIFY(!form->isVisible());
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -193,7 +169,26 @@ private Q_SLOTS:
     void companyDataAndPreview()
     {
         TSimplifiedModel &window = *m_window;
-        enterCompanyData(window);
+        // Company data as an engineering office enters them, saved to the start folder.
+        window.Firmendaten1Click();
+        QWidget *form = shownWindow<TForm_FaSet>();
+        QVERIFY(form);
+        const std::pair<const char *, const char *> fields[] = {
+            {"edit_Fa", "Ingenieurbüro für Bauphysik Weber & Partner"},
+            {"edit_Str", "Friedrich-Ebert-Straße 48"},
+            {"edit_PLZ", "34119"},
+            {"edit_Ort", "Kassel"},
+            {"edit_Bearbeiter", "Dipl.-Ing. Katharina Weber"},
+            {"edit_Tel", "0561 739 48-0"},
+            {"edit_Mail", "info@bauphysik-weber.de"}};
+        for (const auto &[name, text] : fields) {
+            auto *edit = form->findChild<QLineEdit *>(QLatin1String(name));
+            QVERIFY2(edit, name);
+            edit->setText(QString::fromUtf8(text));
+        }
+        save(form, QStringLiteral("firmendaten"));
+        form->findChild<QPushButton *>(QStringLiteral("Button_Save_FaDat"))->click();
+        QVERIFY(!form->isVisible());
         window.SpeedButtonPrintClick();
         auto *preview = window.findChild<TForm_QRep *>();
         QVERIFY(preview && preview->isVisible());
