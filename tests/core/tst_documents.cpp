@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -116,116 +117,101 @@ bool applyChange(ProjectModel &model, const QString &change)
         return true;
     }
     if (parts[0] == QLatin1String("d2")) {
-        for (int n = 1; n <= FlankCount; ++n) {
-            if (parts[1] != QLatin1String("*") && parts[1].toInt() != n)
-                continue;
-            for (int s = 1; s <= 2; ++s) {
-                if (parts[2] != QLatin1String("*") && parts[2].toInt() != s)
-                    continue;
-                BuildUpRecord record = model.buildUp[n][s];
-                record.d2 = *number;
-                fixtures::acceptBuildUp(model, n, s, record,
-                                        {record.schichtName1, record.schichtName2, record.schichtName3});
-            }
-        }
+        auto names = [](const QString &part, int i) { return part == QLatin1String("*") || part.toInt() == i; };
+        for (int n = 1; n <= FlankCount; ++n)
+            for (int s = 1; s <= 2; ++s)
+                if (names(parts[1], n) && names(parts[2], s)) {
+                    BuildUpRecord record = model.buildUp[n][s];
+                    record.d2 = *number;
+                    fixtures::acceptBuildUp(model, n, s, record,
+                                            {record.schichtName1, record.schichtName2, record.schichtName3});
+                }
         return true;
     }
     return false;
 }
 
-// The value a document key names, computed by the program for the example.
+// The value a document key names, computed by the program for the example. A key is a name
+// and up to two indices: "RwBau", "Reserve/54", "Rw/1/2" (element, side), "Kij/3/Ff" (flank, path).
 std::optional<long double> valueOf(const ProjectModel &m, const QString &key)
 {
+    using Value = std::optional<long double>;
     const QStringList p = key.split(QLatin1Char('/'));
-    const QString name = p[0];
-    auto index = [&p](int i) {
-        return p.size() > i ? p[i].toInt() : -1;
-    };
-    auto path = [&p]() {
-        return p.size() > 2 ? pathIndex(p[2]) : -1;
-    };
-    const std::map<QString, long double> scalars{{QStringLiteral("RwBau"), m.RwBau},
-                                                 {QStringLiteral("DnTw12"), m.DnTw12},
-                                                 {QStringLiteral("DnTw21"), m.DnTw21},
-                                                 {QStringLiteral("RDd"), m.RDd},
-                                                 {QStringLiteral("dRDd"), m.dRDd}};
-    if (p.size() == 1 && scalars.count(name))
-        return scalars.at(name);
+    const int a = p.value(1).toInt(), s = p.value(2).toInt(), k = pathIndex(p.value(2));
+    const bool side = a >= 0 && a < ElementCount && s >= 0 && s < SideCount;
+    const bool flank = a >= 1 && a <= FlankCount && k >= 0;
     const ImpactResult &i = m.impact;
-    const std::map<QString, std::pair<bool, long double>> impact{
-        {QStringLiteral("ms"), {i.computed(), i.ms}},
-        {QStringLiteral("Lneq0w"), {i.computed(), i.lneq0w}},
-        {QStringLiteral("sStrich"), {i.hasDeltaLw, i.stiffness}},
-        {QStringLiteral("DeltaLw"), {i.hasDeltaLw, i.deltaLw}},
-        {QStringLiteral("mfm"), {i.hasK, i.mfm}},
-        {QStringLiteral("K"), {i.hasK, i.K}},
-        {QStringLiteral("Lnw"), {i.hasLnw(), i.lnw}},
-        {QStringLiteral("LnTw"), {i.hasLnTw, i.lnTw}}};
-    if (p.size() == 1 && impact.count(name) && impact.at(name).first)
-        return impact.at(name).second;
     const ProofChecks proof = proofChecks(m);
-    if (name == QLatin1String("LnwPlusU") && proof.impact)
-        return proof.impact->lnwPlusU;
-    if (name == QLatin1String("TrittReserve") && proof.impact)
-        return proof.impact->margin;
-    if (name == QLatin1String("RwMinusU"))
-        return checkRequirement(m.RwBau, 0).rwMinusU;
-    if (name == QLatin1String("Unterschreitung"))
-        return -checkRequirement(m.RwBau, p.value(1).toInt()).margin;
-    if (name == QLatin1String("Reserve"))
-        return checkRequirement(m.RwBau, p.value(1).toInt()).margin;
-    if (name == QLatin1String("Anteil") || name == QLatin1String("OhneWeg")) {
-        for (const PathShare &share : computePathShares(m).paths)
-            if (pathCode(share) == p.value(1))
-                return name == QLatin1String("Anteil") ? 100 * share.share : share.rwWithout;
+    auto when = [](bool available, long double value) { return available ? Value(value) : std::nullopt; };
+    auto share = [&](bool percent) -> Value {
+        for (const PathShare &path : computePathShares(m).paths)
+            if (pathCode(path) == p.value(1))
+                return percent ? 100 * path.share : path.rwWithout;
         return std::nullopt;
-    }
-    if (name == QLatin1String("Rres") && p.size() == 2)
-        return m.Rres[index(1)];
-    if (name == QLatin1String("N") && p.size() == 2)
-        return 10 * std::log10(m.A / m.LF[index(1)]);
-    const int e = index(1), s = index(2);
-    if (p.size() == 3 && e >= 0 && e < ElementCount && s >= 0 && s < SideCount) {
-        if (name == QLatin1String("dRw"))
-            return m.dRw[e][s];
-        if (name == QLatin1String("FA"))
-            return m.FA[e][s];
-        if (name == QLatin1String("f0"))
-            return m.f0[e][s];
-        if (name == QLatin1String("m"))
-            return m.buildUp[e][s].m;
-        if (name == QLatin1String("Rw"))
-            return m.buildUp[e][s].Rw;
-        if (name == QLatin1String("RwMasse"))
-            return massLawRw(m.buildUp[e][s].Konstrukt, m.buildUp[e][s].m, m.buildUp[e][s].roh2);
-    }
-    const int n = index(1), k = path();
-    if (p.size() != 3 || n < 1 || n > FlankCount || k < 0)
-        return std::nullopt;
-    if (name == QLatin1String("Kij"))
-        return m.Kij[n][k];
-    if (name == QLatin1String("Rij"))
-        return m.Rij[n][k];
-    if (name == QLatin1String("dRij"))
-        return m.dRij[n][k];
-    if (name == QLatin1String("Kmin")) {
-        const long double other = k == PathFf ? m.FA[n][2] : m.A;
-        const long double own = k == PathDf ? m.FA[n][2] : m.FA[n][1];
-        return 10 * std::log10(m.LF[n] * (1 / own + 1 / other));
-    }
-    const auto code = parseJunctionCode(m.Stoss[n]);
-    if (!code)
-        return std::nullopt;
-    const JunctionPathRule rule = junctionPathRule(*code, FlankPath(k));
-    const long double r =
-        junctionMassRatio(rule.ratio, m.buildUp[0][0].m, m.buildUp[n][1].m, m.buildUp[n][2].m);
-    if (name == QLatin1String("r"))
-        return r;
-    if (name == QLatin1String("M"))
-        return std::log10(r);
-    if (name == QLatin1String("Kformel"))
-        return rule.separated ? 20 : junctionFormula(rule.formula, r);
-    return std::nullopt;
+    };
+    // A value of one element side or one flank path, only for indices that name one.
+    auto atSide = [&](auto get) { return [&, get] { return when(side, side ? get(a, s) : 0); }; };
+    auto onPath = [&](auto get) { return [&, get] { return when(flank, flank ? get(a, k) : 0); }; };
+    // The junction's own reading of the masses: ratio r, M = lg r and the formula's Kij.
+    auto junction = [&](int what) {
+        return [&, what]() -> Value {
+            const auto code = flank ? parseJunctionCode(m.Stoss[a]) : std::nullopt;
+            if (!code)
+                return std::nullopt;
+            const JunctionPathRule rule = junctionPathRule(*code, FlankPath(k));
+            const long double r = junctionMassRatio(rule.ratio, m.buildUp[0][0].m, m.buildUp[a][1].m,
+                                                    m.buildUp[a][2].m);
+            const long double read[] = {r, std::log10(r),
+                                        rule.separated ? 20 : junctionFormula(rule.formula, r)};
+            return read[what];
+        };
+    };
+    // By name and number of parts of the key.
+    const std::map<std::pair<QStringView, int>, std::function<Value()>> values{
+        {{u"RwBau", 1}, [&] { return m.RwBau; }},
+        {{u"DnTw12", 1}, [&] { return m.DnTw12; }},
+        {{u"DnTw21", 1}, [&] { return m.DnTw21; }},
+        {{u"RDd", 1}, [&] { return m.RDd; }},
+        {{u"dRDd", 1}, [&] { return m.dRDd; }},
+        {{u"ms", 1}, [&] { return when(i.computed(), i.ms); }},
+        {{u"Lneq0w", 1}, [&] { return when(i.computed(), i.lneq0w); }},
+        {{u"sStrich", 1}, [&] { return when(i.hasDeltaLw, i.stiffness); }},
+        {{u"DeltaLw", 1}, [&] { return when(i.hasDeltaLw, i.deltaLw); }},
+        {{u"mfm", 1}, [&] { return when(i.hasK, i.mfm); }},
+        {{u"K", 1}, [&] { return when(i.hasK, i.K); }},
+        {{u"Lnw", 1}, [&] { return when(i.hasLnw(), i.lnw); }},
+        {{u"LnTw", 1}, [&] { return when(i.hasLnTw, i.lnTw); }},
+        {{u"LnwPlusU", 1}, [&] { return proof.impact ? Value(proof.impact->lnwPlusU) : std::nullopt; }},
+        {{u"TrittReserve", 1}, [&] { return proof.impact ? Value(proof.impact->margin) : std::nullopt; }},
+        {{u"RwMinusU", 1}, [&] { return checkRequirement(m.RwBau, 0).rwMinusU; }},
+        {{u"Unterschreitung", 2}, [&] { return -checkRequirement(m.RwBau, a).margin; }},
+        {{u"Reserve", 2}, [&] { return checkRequirement(m.RwBau, a).margin; }},
+        {{u"Anteil", 2}, [&] { return share(true); }},
+        {{u"OhneWeg", 2}, [&] { return share(false); }},
+        {{u"Rres", 2}, [&] { return when(side, side ? m.Rres[a] : 0); }},
+        {{u"N", 2}, [&] { return when(side, side ? 10 * std::log10(m.A / m.LF[a]) : 0); }},
+        {{u"dRw", 3}, atSide([&](int e, int s) { return m.dRw[e][s]; })},
+        {{u"FA", 3}, atSide([&](int e, int s) { return m.FA[e][s]; })},
+        {{u"f0", 3}, atSide([&](int e, int s) { return m.f0[e][s]; })},
+        {{u"m", 3}, atSide([&](int e, int s) { return m.buildUp[e][s].m; })},
+        {{u"Rw", 3}, atSide([&](int e, int s) { return m.buildUp[e][s].Rw; })},
+        {{u"RwMasse", 3}, atSide([&](int e, int s) {
+             const BuildUpRecord &b = m.buildUp[e][s];
+             return massLawRw(b.Konstrukt, b.m, b.roh2);
+         })},
+        {{u"Kij", 3}, onPath([&](int n, int k) { return m.Kij[n][k]; })},
+        {{u"Rij", 3}, onPath([&](int n, int k) { return m.Rij[n][k]; })},
+        {{u"dRij", 3}, onPath([&](int n, int k) { return m.dRij[n][k]; })},
+        {{u"Kmin", 3}, onPath([&](int n, int k) {
+             const long double other = k == PathFf ? m.FA[n][2] : m.A;
+             const long double own = k == PathDf ? m.FA[n][2] : m.FA[n][1];
+             return 10 * std::log10(m.LF[n] * (1 / own + 1 / other));
+         })},
+        {{u"r", 3}, junction(0)},
+        {{u"M", 3}, junction(1)},
+        {{u"Kformel", 3}, junction(2)}};
+    const auto found = values.find({QStringView(p[0]), int(p.size())});
+    return found == values.end() ? std::nullopt : found->second();
 }
 
 // The number as the document writes it: the decimals it shows, a comma and a minus sign.

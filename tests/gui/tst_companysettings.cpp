@@ -184,17 +184,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("messages");
         // The refusal says which field and which limits.
+        auto refused = [](const char *field, const char *value) {
+            return QStringList{info(companySettingsRefusedText() +
+                                    QString::fromUtf8("\r\r%1: %2 Pixel; erlaubt sind 0 bis 10000 Pixel.")
+                                        .arg(QString::fromUtf8(field), QString::fromUtf8(value)))};
+        };
         QTest::newRow("negative") << QStringLiteral("edit_LogoTop") << QStringLiteral("-5")
-                                  << QStringList{
-                                         info(companySettingsRefusedText() +
-                                              QStringLiteral("\r\rFirmenlogo, Abstand vom oberen Rand: -5 "
-                                                             "Pixel; erlaubt sind 0 bis 10000 Pixel."))};
-        QTest::newRow("beyond any page")
-            << QStringLiteral("edit_FaNameLeft") << QStringLiteral("12000")
-            << QStringList{
-                   info(companySettingsRefusedText() +
-                        QStringLiteral("\r\rFirmenname, Abstand vom linken Rand: 12000 Pixel; erlaubt "
-                                       "sind 0 bis 10000 Pixel."))};
+                                  << refused("Firmenlogo, Abstand vom oberen Rand", "-5");
+        QTest::newRow("beyond any page") << QStringLiteral("edit_FaNameLeft") << QStringLiteral("12000")
+                                         << refused("Firmenname, Abstand vom linken Rand", "12000");
         QTest::newRow("not a whole number")
             << QStringLiteral("edit_LogoLeft") << QStringLiteral("12a")
             << QStringList{error(QString::fromUtf8("'12a' ist kein gültiger Integerwert"))};

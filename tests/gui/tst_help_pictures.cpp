@@ -24,6 +24,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
+
 using namespace tavix;
 using namespace tavix::gui;
 
@@ -47,6 +49,8 @@ class TestHelpPictures : public QObject
 private:
     QString m_dir;
     QTemporaryDir m_startDir;
+    ScriptedInteraction m_dialogs;
+    std::unique_ptr<TSimplifiedModel> m_window;
 
     void save(QWidget *window, const QString &name, const QRect &detail = {})
     {
@@ -56,46 +60,6 @@ private:
         const QString path = m_dir + QLatin1Char('/') + name + QStringLiteral(".png");
         QVERIFY2(window->grab(detail.isNull() ? QRect(QPoint(), window->size()) : detail).save(path),
                  qPrintable(path));
-    }
-
-    // The example opened from a folder of this run (so that test runs side by side never
-    // share a project file); the main window names it as a planner's project folder would,
-    // the same on every machine.
-    void openExample(TSimplifiedModel &window)
-    {
-        const QString path = m_startDir.filePath(QStringLiteral("Lindenhof Haus B.dat"));
-        QFile::remove(path);
-        QVERIFY(QFile::copy(QStringLiteral(TAVIX_SOURCE_DIR "/examples/impact-example.dat"), path));
-        window.show();
-        QVERIFY(window.session().openFile(path));
-        QVERIFY(window.model().Calculated);
-        auto *fileName = window.findChild<QLabel *>(QStringLiteral("label_DatName"));
-        QCOMPARE(fileName->text(), path);
-        fileName->setText(QStringLiteral("/home/weber/Projekte/Lindenhof Haus B.dat"));
-    }
-
-    // Company data as an engineering office enters them, saved to the start folder.
-    void enterCompanyData(TSimplifiedModel &window)
-    {
-        window.Firmendaten1Click();
-        QWidget *form = shownWindow<TForm_FaSet>();
-        QVERIFY(form);
-        const std::pair<const char *, const char *> fields[] = {
-            {"edit_Fa", "Ingenieurbüro für Bauphysik Weber & Partner"},
-            {"edit_Str", "Friedrich-Ebert-Straße 48"},
-            {"edit_PLZ", "34119"},
-            {"edit_Ort", "Kassel"},
-            {"edit_Bearbeiter", "Dipl.-Ing. Katharina Weber"},
-            {"edit_Tel", "0561 739 48-0"},
-            {"edit_Mail", "info@bauphysik-weber.de"}};
-        for (const auto &[name, text] : fields) {
-            auto *edit = form->findChild<QLineEdit *>(QLatin1String(name));
-            QVERIFY2(edit, name);
-            edit->setText(QString::fromUtf8(text));
-        }
-        save(form, QStringLiteral("firmendaten"));
-        form->findChild<QPushButton *>(QStringLiteral("Button_Save_FaDat"))->click();
-        QVERIFY(!form->isVisible());
     }
 
 private Q_SLOTS:
@@ -110,11 +74,34 @@ private Q_SLOTS:
                                 m_startDir.filePath(QLatin1String(name))));
     }
 
+    // Every picture starts from the example in a fresh main window, opened from a folder of
+    // this run (so that test runs side by side never share a project file); the main window
+    // names it as a planner's project folder would, the same on every machine.
+    void init()
+    {
+        m_dialogs.unexpected = 0;
+        m_window = std::make_unique<TSimplifiedModel>();
+        TSimplifiedModel &window = *m_window;
+        const QString path = m_startDir.filePath(QStringLiteral("Lindenhof Haus B.dat"));
+        QFile::remove(path);
+        QVERIFY(QFile::copy(QStringLiteral(TAVIX_SOURCE_DIR "/examples/impact-example.dat"), path));
+        window.show();
+        QVERIFY(window.session().openFile(path));
+        QVERIFY(window.model().Calculated);
+        auto *fileName = window.findChild<QLabel *>(QStringLiteral("label_DatName"));
+        QCOMPARE(fileName->text(), path);
+        fileName->setText(QStringLiteral("/home/weber/Projekte/Lindenhof Haus B.dat"));
+    }
+
+    void cleanup()
+    {
+        QCOMPARE(m_dialogs.unexpected, 0);
+        m_window.reset();
+    }
+
     void mainWindowAndDialogs()
     {
-        ScriptedInteraction dialogs;
-        TSimplifiedModel window;
-        openExample(window);
+        TSimplifiedModel &window = *m_window;
         save(&window, QStringLiteral("hauptfenster"));
         const QRect inputs = window.findChild<QTabWidget *>(QStringLiteral("PageControl"))->geometry();
         const QRect results(inputs.right() + 1, 60, window.width() - inputs.right() - 1, 260);
@@ -134,14 +121,11 @@ private Q_SLOTS:
         window.button_Stoss1Click(2);
         save(shownWindow<QDialog>(), QStringLiteral("stossstelle"));
         shownWindow<QDialog>()->reject();
-        QCOMPARE(dialogs.unexpected, 0);
     }
 
     void resultsAndProof()
     {
-        ScriptedInteraction dialogs;
-        TSimplifiedModel window;
-        openExample(window);
+        TSimplifiedModel &window = *m_window;
         window.btn_ResultsClick();
         save(window.findChild<QWidget *>(QStringLiteral("Form_C")), QStringLiteral("ergebnisse"));
         window.button_NachweisClick();
@@ -149,16 +133,13 @@ private Q_SLOTS:
         QVERIFY(proof);
         proof->resize(proof->sizeHint());
         save(proof, QStringLiteral("nachweis"));
-        QCOMPARE(dialogs.unexpected, 0);
     }
 
     // Three variants of the floor: as shipped, with the outer wall lined in the room below,
     // and with a thicker slab as well.
     void variants()
     {
-        ScriptedInteraction dialogs;
-        TSimplifiedModel window;
-        openExample(window);
+        TSimplifiedModel &window = *m_window;
         window.button_VariantClick();
         auto *form = window.findChild<TForm_Variant *>();
         QVERIFY(form);
@@ -183,15 +164,31 @@ private Q_SLOTS:
         add();
         form->findChild<QToolButton *>(QStringLiteral("SpeedButton1"))->click();
         save(form, QStringLiteral("varianten"));
-        QCOMPARE(dialogs.unexpected, 0);
     }
 
     void companyDataAndPreview()
     {
-        ScriptedInteraction dialogs;
-        TSimplifiedModel window;
-        openExample(window);
-        enterCompanyData(window);
+        TSimplifiedModel &window = *m_window;
+        // Company data as an engineering office enters them, saved to the start folder.
+        window.Firmendaten1Click();
+        QWidget *form = shownWindow<TForm_FaSet>();
+        QVERIFY(form);
+        const std::pair<const char *, const char *> fields[] = {
+            {"edit_Fa", "Ingenieurbüro für Bauphysik Weber & Partner"},
+            {"edit_Str", "Friedrich-Ebert-Straße 48"},
+            {"edit_PLZ", "34119"},
+            {"edit_Ort", "Kassel"},
+            {"edit_Bearbeiter", "Dipl.-Ing. Katharina Weber"},
+            {"edit_Tel", "0561 739 48-0"},
+            {"edit_Mail", "info@bauphysik-weber.de"}};
+        for (const auto &[name, text] : fields) {
+            auto *edit = form->findChild<QLineEdit *>(QLatin1String(name));
+            QVERIFY2(edit, name);
+            edit->setText(QString::fromUtf8(text));
+        }
+        save(form, QStringLiteral("firmendaten"));
+        form->findChild<QPushButton *>(QStringLiteral("Button_Save_FaDat"))->click();
+        QVERIFY(!form->isVisible());
         window.SpeedButtonPrintClick();
         auto *preview = window.findChild<TForm_QRep *>();
         QVERIFY(preview && preview->isVisible());
@@ -208,7 +205,6 @@ private Q_SLOTS:
             QTest::qWait(50);
             save(preview, QStringLiteral("druckvorschau-nachweis"));
         }
-        QCOMPARE(dialogs.unexpected, 0);
     }
 };
 

@@ -457,11 +457,7 @@ void TestVariantWindow::sizeAndPlaceStayAcrossSwitches()
         QCOMPARE(s.form()->size(), size);
     }
     QVERIFY2(s.form()->screen()->availableGeometry().contains(s.form()->frameGeometry()),
-             qPrintable(QStringLiteral("%1 %2 %3 %4")
-                            .arg(s.form()->frameGeometry().x())
-                            .arg(s.form()->frameGeometry().y())
-                            .arg(s.form()->frameGeometry().width())
-                            .arg(s.form()->frameGeometry().height())));
+             qPrintable(QDebug::toString(s.form()->frameGeometry())));
     QVERIFY(s.dialogs.recorded.isEmpty());
 }
 
