@@ -7,31 +7,23 @@
 //
 // The round trip runs in memory; the first input and every 1024th go through real files.
 
+#include "fuzzfiles.h"
 #include "fuzzlimits.h"
 
 #include "core/io/filelayer.h"
 #include "core/reports/companydata.h"
 
-#include <QTemporaryDir>
-
-#include <cstdint>
 #include <cstdlib>
 
 using namespace tavix;
 
 namespace {
 
-const QTemporaryDir &workDir()
-{
-    static const QTemporaryDir dir;
-    return dir;
-}
-
 CompanyData read(const QByteArray &content, bool realFiles)
 {
     if (!realFiles)
         return parseCompanyData(content);
-    const QString path = workDir().filePath(CompanyDataFileName);
+    const QString path = fuzz::workDir().filePath(CompanyDataFileName);
     if (!writeFileAtomically(path, content).isEmpty())
         abort();
     const LoadedCompanyData loaded = loadCompanyData(path);
@@ -44,7 +36,7 @@ QByteArray write(const CompanyData &data, bool realFiles)
 {
     const QByteArray content = companyDataFileContent(data);
     if (realFiles) {
-        const QString path = workDir().filePath(CompanyDataFileName);
+        const QString path = fuzz::workDir().filePath(CompanyDataFileName);
         if (!saveCompanyData(data, path).isEmpty() || readFileCapped(path, 1 << 20).content != content)
             abort();
     }
@@ -67,9 +59,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static unsigned inputs = 0;
-    const bool realFiles = inputs++ % 1024 == 0;
-    const QByteArray content(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const bool realFiles = fuzz::nextGoesThroughFiles();
+    const QByteArray content = fuzz::inputBytes(data, size);
     const CompanyData first = read(content, realFiles);
     const CompanyData shown = asSettingsWindowHolds(first);
     const CheckedCompanyPositions positions = checkCompanyPositions(shown);

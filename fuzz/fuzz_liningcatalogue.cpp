@@ -5,31 +5,23 @@
 //
 // The round trip runs in memory; the first input and every 1024th go through real files.
 
+#include "fuzzfiles.h"
 #include "fuzzlimits.h"
 
 #include "core/io/filelayer.h"
 #include "core/linings/liningcatalogue.h"
 
-#include <QTemporaryDir>
-
-#include <cstdint>
 #include <cstdlib>
 
 using namespace tavix;
 
 namespace {
 
-const QTemporaryDir &workDir()
-{
-    static const QTemporaryDir dir;
-    return dir;
-}
-
 LiningCatalogueReadResult read(const QByteArray &content, bool realFiles)
 {
     if (!realFiles)
         return parseLiningCatalogue(content);
-    const QString input = workDir().filePath(QStringLiteral("eingabe.lib"));
+    const QString input = fuzz::workDir().filePath(QStringLiteral("eingabe.lib"));
     if (!writeFileAtomically(input, content).isEmpty())
         abort();
     return readLiningCatalogue(input);
@@ -39,7 +31,7 @@ QByteArray write(int category, const QList<LiningCatalogueRow> &rows, bool realF
 {
     const QByteArray content = serializeLiningCatalogue(category, rows);
     if (realFiles) {
-        const QString saved = workDir().filePath(QStringLiteral("VS_Wand.lib"));
+        const QString saved = fuzz::workDir().filePath(QStringLiteral("VS_Wand.lib"));
         if (!writeLiningCatalogue(saved, category, rows).isEmpty() ||
             readFileCapped(saved, MaxCatalogueFileSize).content != content)
             abort();
@@ -57,9 +49,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static unsigned inputs = 0;
-    const bool realFiles = inputs++ % 1024 == 0;
-    const QByteArray content(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const bool realFiles = fuzz::nextGoesThroughFiles();
+    const QByteArray content = fuzz::inputBytes(data, size);
     const LiningCatalogueReadResult first = read(content, realFiles);
     if (!first.error.isEmpty())
         abort(); // a regular file below the size cap always reads

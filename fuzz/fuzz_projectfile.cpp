@@ -8,6 +8,7 @@
 // The round trip runs in memory; the first input and every 1024th go through real files
 // (the file layer's atomic write and capped read) instead.
 
+#include "fuzzfiles.h"
 #include "fuzzlimits.h"
 
 #include "core/buildup/buildupcalc.h"
@@ -18,10 +19,7 @@
 #include "core/projectfile/projectfile.h"
 #include "core/reports/requirements.h"
 
-#include <QTemporaryDir>
-
 #include <cmath>
-#include <cstdint>
 #include <cstdlib>
 
 using namespace tavix;
@@ -97,7 +95,7 @@ public:
     {
         if (!m_realFiles)
             return readProject(content, sep);
-        const QString input = workDir().filePath(QStringLiteral("eingabe.dat"));
+        const QString input = fuzz::workDir().filePath(QStringLiteral("eingabe.dat"));
         if (!writeFileAtomically(input, content).isEmpty())
             abort();
         return loadProject(input, sep);
@@ -111,7 +109,7 @@ public:
         const QByteArray content = projectFileContent(model, sep, &writable);
         if (!m_realFiles)
             return writable ? content : QByteArray();
-        const QString saved = workDir().filePath(QStringLiteral("gespeichert.dat"));
+        const QString saved = fuzz::workDir().filePath(QStringLiteral("gespeichert.dat"));
         const QString error = saveProject(model, saved, sep);
         if (!error.isEmpty()) {
             if (writable || error != fileWriteErrorText(saved, QStringLiteral("Ungültige numerische Eingabe")))
@@ -124,11 +122,6 @@ public:
     }
 
 private:
-    static const QTemporaryDir &workDir()
-    {
-        static const QTemporaryDir dir;
-        return dir;
-    }
     bool m_realFiles;
 };
 
@@ -142,9 +135,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static unsigned inputs = 0;
-    RoundTrip files(inputs++ % 1024 == 0);
-    const QByteArray content(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    RoundTrip files(fuzz::nextGoesThroughFiles());
+    const QByteArray content = fuzz::inputBytes(data, size);
     const QChar sep = size > 0 && data[0] % 2 ? QLatin1Char(',') : QLatin1Char('.');
 
     LoadedProject loaded = files.open(content, sep);

@@ -183,61 +183,74 @@ const Requirement *findRequirement(const QString &id)
     return nullptr;
 }
 
-RequirementCheck checkRequirement(long double rw, long double erfRw)
+namespace {
+
+// Both proofs in one: a level against its limit with u_prog on the unsafe side, that is
+// taken off a sound insulation (higher is better) and added to an impact level (lower is
+// better). The fields are in the order of RequirementCheck and ImpactCheck.
+struct LevelCheck
 {
-    RequirementCheck check;
-    if (!std::isfinite(rw) || !std::isfinite(erfRw)) {
-        check.rw = rw;
-        check.erfRw = erfRw;
-        check.rwMinusU = rw - UProg;
-        check.margin = check.rwMinusU - erfRw;
+    long double level = 0;    // rounded to 0.1 dB
+    long double adjusted = 0; // rounded level with u_prog applied
+    long double limit = 0;    // rounded to 0.1 dB
+    long double margin = 0;   // how far adjusted stays on the good side of limit
+    bool fulfilled = false;
+};
+
+LevelCheck checkLevel(long double level, long double limit, long double u, long long uTenths, bool higherIsBetter)
+{
+    LevelCheck check;
+    if (!std::isfinite(level) || !std::isfinite(limit)) {
+        check.level = level;
+        check.limit = limit;
+        check.adjusted = higherIsBetter ? level - u : level + u;
+        check.margin = higherIsBetter ? check.adjusted - limit : limit - check.adjusted;
         return check;
     }
     // Compared in whole tenths, so that 55.0 − 2 against 53 is not lost to binary fractions.
-    const long long rwTenths = tenths(rw);
-    const long long erfTenths = tenths(erfRw);
-    static const long long uTenths = tenths(UProg);
-    check.rw = rwTenths / 10.0L;
-    check.erfRw = erfTenths / 10.0L;
-    check.rwMinusU = (rwTenths - uTenths) / 10.0L;
-    check.margin = (rwTenths - uTenths - erfTenths) / 10.0L;
-    check.fulfilled = rwTenths - uTenths >= erfTenths;
+    const long long levelTenths = tenths(level);
+    const long long limitTenths = tenths(limit);
+    const long long adjustedTenths = higherIsBetter ? levelTenths - uTenths : levelTenths + uTenths;
+    const long long marginTenths = higherIsBetter ? adjustedTenths - limitTenths : limitTenths - adjustedTenths;
+    check.level = levelTenths / 10.0L;
+    check.limit = limitTenths / 10.0L;
+    check.adjusted = adjustedTenths / 10.0L;
+    check.margin = marginTenths / 10.0L;
+    check.fulfilled = marginTenths >= 0;
     return check;
+}
+
+QString verdictText(bool fulfilled, long double margin, const char *shortfall, QChar sep)
+{
+    if (fulfilled)
+        return u8("erfüllt (Reserve %1 dB)").arg(oneDecimal(margin, sep));
+    return u8("nicht erfüllt (%1 %2 dB)").arg(u8(shortfall), oneDecimal(-margin, sep));
+}
+
+} // namespace
+
+RequirementCheck checkRequirement(long double rw, long double erfRw)
+{
+    static const long long uTenths = tenths(UProg);
+    const LevelCheck c = checkLevel(rw, erfRw, UProg, uTenths, true);
+    return {c.level, c.adjusted, c.limit, c.margin, c.fulfilled};
 }
 
 QString verdictText(const RequirementCheck &check, QChar sep)
 {
-    if (check.fulfilled)
-        return u8("erfüllt (Reserve %1 dB)").arg(oneDecimal(check.margin, sep));
-    return u8("nicht erfüllt (Unterschreitung %1 dB)").arg(oneDecimal(-check.margin, sep));
+    return verdictText(check.fulfilled, check.margin, "Unterschreitung", sep);
 }
 
 ImpactCheck checkImpactRequirement(long double lnw, long double zulLnw)
 {
-    ImpactCheck check;
-    if (!std::isfinite(lnw) || !std::isfinite(zulLnw)) {
-        check.lnw = lnw;
-        check.zulLnw = zulLnw;
-        check.lnwPlusU = lnw + UProgImpact;
-        check.margin = zulLnw - check.lnwPlusU;
-        return check;
-    }
-    const long long lnwTenths = tenths(lnw);
-    const long long zulTenths = tenths(zulLnw);
     static const long long uTenths = tenths(UProgImpact);
-    check.lnw = lnwTenths / 10.0L;
-    check.zulLnw = zulTenths / 10.0L;
-    check.lnwPlusU = (lnwTenths + uTenths) / 10.0L;
-    check.margin = (zulTenths - lnwTenths - uTenths) / 10.0L;
-    check.fulfilled = lnwTenths + uTenths <= zulTenths;
-    return check;
+    const LevelCheck c = checkLevel(lnw, zulLnw, UProgImpact, uTenths, false);
+    return {c.level, c.adjusted, c.limit, c.margin, c.fulfilled};
 }
 
 QString verdictText(const ImpactCheck &check, QChar sep)
 {
-    if (check.fulfilled)
-        return u8("erfüllt (Reserve %1 dB)").arg(oneDecimal(check.margin, sep));
-    return u8("nicht erfüllt (Überschreitung %1 dB)").arg(oneDecimal(-check.margin, sep));
+    return verdictText(check.fulfilled, check.margin, "Überschreitung", sep);
 }
 
 RequirementValues requirementValues(const ProjectRequirement &requirement)

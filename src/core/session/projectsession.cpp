@@ -103,16 +103,17 @@ void ProjectSession::setFileName(const QString &fileName)
     Q_EMIT fileNameChanged(fileName);
 }
 
-void ProjectSession::Recalculate()
+bool ProjectSession::Recalculate()
 {
     if (!m_model.RecalcEnabled)
-        return;
+        return false;
     const RecalcOutcome outcome = tavix::Recalculate(m_model, localeDecimalSeparator());
     if (!outcome.ok()) {
         Q_EMIT recalculationFailed(outcome.error);
-        return;
+        return false;
     }
     Q_EMIT recalculated();
+    return true;
 }
 
 // Window state that a reset leaves alone survives a replacement too: an open results

@@ -69,8 +69,9 @@ public:
 
     // Validates and computes the project with the locale's decimal separator, unless
     // RecalcEnabled is cleared. Announces recalculated(), or recalculationFailed() when a
-    // field is not a number (the model then keeps its previous results).
-    void Recalculate();
+    // field is not a number (the model then keeps its previous results). True when
+    // recalculated() was announced.
+    bool Recalculate();
 
     // The model becomes the project (window state such as ResultsShown stays, nothing is
     // highlighted); announced as projectReplaced(), then recalculated once. The file name

@@ -354,9 +354,12 @@ void TForm_Nachweis::rememberChoice() const
 void TForm_Nachweis::inputChanged()
 {
     enableInputs();
-    m_session.Recalculate();
+    // A recalculation refreshes the window through recalculated(); without one (switched
+    // off, or a field elsewhere is not a number) the window still shows the edit.
+    const bool refreshed = m_session.Recalculate();
     m_session.markChanged();
-    refresh();
+    if (!refreshed)
+        refresh();
 }
 
 void TForm_Nachweis::combo_AnforderungChange()
