@@ -202,8 +202,6 @@ private Q_SLOTS:
             {"label_UrteilTrittschall", "erfüllt (Reserve 5,7 dB)"}};
         for (const auto &[label, value] : shown)
             QCOMPARE(text(form, label), QString::fromUtf8(value));
-        QVERIFY(proofTable(window.model(), QLatin1Char(','))
-                    .contains(QStringList{QStringLiteral("Ergebnis"), QString::fromUtf8("erfüllt (Reserve 5,7 dB)")}));
         QVERIFY(text(form, "label_Waende").contains(QString::fromUtf8("Flanke 4 (428,0 kg/m²)")));
         QVERIFY(!child<QLabel>(form, "label_sResultierend")->isVisible());
 
@@ -218,7 +216,7 @@ private Q_SLOTS:
         const QString copied = QGuiApplication::clipboard()->text();
         QCOMPARE(copied, tableAsTabSeparated(table));
         for (const char *expectedText : {"Wohnungstrenndecken: erf. R'w = 54 dB", "nicht erfüllt (Unterschreitung 3,1 dB)",
-                                         "erfüllt (Reserve 5,7 dB)"})
+                                         "\nErgebnis\terfüllt (Reserve 5,7 dB)\n"})
             QVERIFY2(copied.contains(QString::fromUtf8(expectedText)), expectedText);
 
         // A second insulation layer: the combined stiffness is shown, and used; the project changed.

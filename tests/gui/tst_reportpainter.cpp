@@ -172,10 +172,10 @@ std::pair<ProjectModel, CompanyData> longestTexts(const QString &requirement = Q
     f.A = longest(main, QStringLiteral("edit_A"), QLatin1Char('8'));
     const QString line(200, QLatin1Char('W'));
     for (int n = 0; n <= FlankCount; ++n) {
+        model.Rres[n] = 999.9L;
         if (n > 0) {
             f.Flanke[n] = longest(main, QStringLiteral("edit_Flanke%1").arg(n));
             f.LF[n] = longest(main, QStringLiteral("edit_LF%1").arg(n), QLatin1Char('8'));
-            model.Rres[n] = 999.9L;
         }
         for (int s = 0; s <= 2; ++s) {
             f.Memo[n][s] = {line, line, line};
@@ -185,7 +185,6 @@ std::pair<ProjectModel, CompanyData> longestTexts(const QString &requirement = Q
             model.buildUp[n][s].Rw = 999.99L;
         }
     }
-    model.Rres[0] = 999.9L;
     model.RwBau = model.DnTw12 = model.DnTw21 = 999.9L;
 
     TForm_FaSet &settings = const_cast<TForm_FaSet &>(main.companySettings());
